@@ -1,0 +1,141 @@
+#include "log/LogSettings.h"
+
+#include "log/Cp1252.h"
+#include "log/IntegerText.h"
+#include "log/MyTools.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+// Another program may hold the file for a moment; trying again at once is what the
+// earlier versions did, so a busy file still gets read.
+constexpr int LoadAttempts = 20000;
+
+LogSettings &settingsStorage()
+{
+    static LogSettings settings;
+    return settings;
+}
+
+QString decodeConfigText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? DecodeCp1252(bytes) : text;
+}
+
+QStringList loadLines(const QString &filePath)
+{
+    for (int attempt = 0; attempt < LoadAttempts; ++attempt) {
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly)) {
+            QString text = decodeConfigText(file.readAll());
+            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            QStringList lines = text.split(QLatin1Char('\n'));
+            // A final line end does not start another line.
+            if (!lines.isEmpty() && lines.last().isEmpty())
+                lines.removeLast();
+            return lines;
+        }
+    }
+    return {};
+}
+
+// Upper case for the letters a-z only; other characters stay as they are.
+QString asciiUpper(const QString &s)
+{
+    QString result = s;
+    for (QChar &c : result) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return result;
+}
+
+// The text before the first "=" at position 2 or later; without one, all but the last
+// character of the line.
+qsizetype keyLength(const QString &line)
+{
+    qsizetype length = 1;
+    while (length < line.size() - 1 && line.at(length) != QLatin1Char('='))
+        ++length;
+    return length;
+}
+
+QString withTrailingSlash(const QString &directory)
+{
+    return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
+}
+
+} // namespace
+
+QString ReadConfigValue(const QString &filePath, const QString &key)
+{
+    QString result;
+    if (!QFileInfo(filePath).isFile())
+        return result;
+    const QString wanted = asciiUpper(key);
+    for (const QString &line : loadLines(filePath)) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char(';'))) {
+            const qsizetype length = keyLength(line);
+            if (asciiUpper(NormalizeNumberText(line.left(length))) == wanted)
+                result = line.mid(length + 1);
+        }
+        result = NormalizeNumberText(result);
+    }
+    return result;
+}
+
+QString GetEnvironmentValue(const QString &name)
+{
+    if (name.isEmpty())
+        return QString();
+    return qEnvironmentVariable(name.toLocal8Bit().constData());
+}
+
+LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
+                            const EnvironmentLookup &environment)
+{
+    LogSettings settings;
+    settings.configFilePath = withTrailingSlash(executableDir) + QStringLiteral("wolf.cfg");
+    for (const QString &argument : arguments) {
+        // The prefix matches in any case; the path is used as typed, since file names
+        // here are case-sensitive.
+        if (argument.left(4).compare(QLatin1String("cfg="), Qt::CaseInsensitive) == 0)
+            settings.configFilePath = argument.mid(4);
+    }
+
+    QString directory = ReadConfigValue(settings.configFilePath, QStringLiteral("LogFilePath"));
+    if (directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%')))
+        directory = environment(directory.mid(1, directory.size() - 2));
+    else if (directory == QLatin1String("%"))
+        directory.clear();
+    if (!directory.isEmpty())
+        directory = withTrailingSlash(directory);
+    settings.logDirectory = directory;
+    settings.logEnabled = !directory.isEmpty();
+    if (settings.logEnabled) {
+        const auto minimum = TextToInteger(ReadConfigValue(settings.configFilePath, QStringLiteral("MinimumLog")));
+        settings.minimumLog = minimum.value_or(0);
+    }
+    return settings;
+}
+
+void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)
+{
+    settingsStorage() = ReadLogSettings(arguments, executableDir, GetEnvironmentValue);
+}
+
+const LogSettings &logSettings()
+{
+    return settingsStorage();
+}
+
+void SetLogSettings(const LogSettings &settings)
+{
+    settingsStorage() = settings;
+}

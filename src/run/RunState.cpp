@@ -1,0 +1,84 @@
+#include "run/RunState.h"
+
+#include "run/Kinds.h"
+
+#include <algorithm>
+
+void PracticeRun::reset()
+{
+    rightCount = 0;
+    wrongCount = 0;
+    totalThinkTime = 0.0;
+    previousTaskText.clear();
+    newTaskDue = true;
+    answerAccepted = true;
+    ended = false;
+    currentTask.taskFailed = false;
+}
+
+double PracticeRun::averageThinkTime() const
+{
+    return totalThinkTime / std::max(rightCount, qint32(1));
+}
+
+std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context)
+{
+    currentTask.taskText.clear();
+    currentTask.solutionText.clear();
+    currentTask.taskFailed = false;
+
+    qint32 kind = currentTask.kind;
+    // Drawn once before the loop, so a regenerated repeat keeps its sub-kind.
+    if (kind == MixedWritingKind)
+        kind = context.random.below(2) == 0 ? 201 : 202;
+    const KindInfo *info = FindKind(kind);
+    if (info == nullptr || info->generator == nullptr)
+        return std::nullopt;
+
+    GeneratedTask task;
+    for (int tries = 0; tries < MaxGenerationTries; ++tries) {
+        task = info->generator(context, info->level);
+        if (task.taskText != previousTaskText)
+            break;
+    }
+
+    currentTask.expectedAnswer = task.expectedAnswer;
+    currentTask.taskText = task.taskText;
+    currentTask.solutionText = task.solutionText;
+    previousTaskText = task.taskText;
+    newTaskDue = false;
+    if (const auto *line = std::get_if<NumberLinePicture>(&task.picture))
+        numberLine = line->line;
+    if (const auto *dots = std::get_if<DotPicture>(&task.picture)) {
+        coverTriangle = dots->triangle;
+        dotGridSize = dots->gridSize;
+    }
+    return task;
+}
+
+PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)
+{
+    if (ended || newTaskDue)
+        return Verdict::Ignored;
+    const bool right = n == currentTask.expectedAnswer;
+    if (!currentTask.taskFailed) {
+        if (right)
+            ++rightCount;
+        else
+            ++wrongCount;
+    }
+    if (right) {
+        answerAccepted = true;
+        newTaskDue = true;
+    } else {
+        currentTask.taskFailed = true;
+        answerAccepted = false;
+    }
+    return right ? Verdict::Right : Verdict::Wrong;
+}
+
+PracticeRun &currentRun()
+{
+    static PracticeRun run;
+    return run;
+}

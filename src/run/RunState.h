@@ -1,0 +1,62 @@
+#pragma once
+// The state of one practice run and the rules that keep it consistent: each task counts
+// once, a run ends at 50 right or 25 wrong answers, and no task follows itself. The
+// exercise window drives it; timing, pictures and painting are left to the callers.
+
+#include "run/Generation.h"
+#include "run/TaskTypes.h"
+
+#include <optional>
+
+inline constexpr qint32 RightAnswersPerRun = 50;
+inline constexpr qint32 WrongAnswersPerRun = 25;
+// A generator that cannot produce another task than the previous one is given up on
+// after this many tries, and the last task it produced is posed.
+inline constexpr int MaxGenerationTries = 5000;
+
+class PracticeRun
+{
+public:
+    TAufgabe currentTask;
+    QString previousTaskText;
+    qint32 rightCount = 0;
+    qint32 wrongCount = 0;
+    quint32 taskStartTick = 0;
+    double totalThinkTime = 0.0;
+    bool answerAccepted = true;
+    bool newTaskDue = true;
+    double layoutScale = 1.0;
+    TNumberLine numberLine;
+    TCoverTriangle coverTriangle{};
+    int dotGridSize = 0;
+    qint32 rewardStepX = 0;
+    qint32 rewardStepY = 0;
+    qint32 rewardDelay = 0;
+    qint32 rewardStep = 0;
+    // Set by the end of the run; an ended run takes no further answer.
+    bool ended = false;
+
+    // Run start: counters, think time and memory of the last task cleared; kind kept.
+    void reset();
+
+    qint32 balance() const { return rightCount - wrongCount; }
+    bool limitReached() const
+    {
+        return rightCount >= RightAnswersPerRun || wrongCount >= WrongAnswersPerRun;
+    }
+    qint32 answeredTasks() const { return rightCount + wrongCount; }
+    double averageThinkTime() const;
+
+    // Poses the next task of the run's kind through its generator, regenerating while it
+    // repeats the previous task. Empty for a kind that cannot pose tasks.
+    std::optional<GeneratedTask> poseTask(GenerationContext &context);
+
+    enum class Verdict { Right, Wrong, Ignored };
+    // Judges the answer n against the current task; only the first answer of a task
+    // counts. Ignored once the task is solved (until the next one is posed) or the run
+    // has ended, so an answer given twice in a hurry never counts twice.
+    Verdict recordAnswer(qint32 n);
+};
+
+// The run of the one exercise window.
+PracticeRun &currentRun();

@@ -1,0 +1,7 @@
+#include "run/TForm2.h"
+
+TForm2 *Form2 = nullptr;
+
+TForm2::TForm2(QWidget *parent) : QDialog(parent)
+{
+}

@@ -1,0 +1,11 @@
+#include "shell/ExecutablePath.h"
+
+#include <QFileInfo>
+
+QString ExecutableFilePath(const char *argv0)
+{
+    const QString own = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!own.isEmpty())
+        return own;
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absoluteFilePath();
+}

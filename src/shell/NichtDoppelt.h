@@ -1,0 +1,31 @@
+#pragma once
+// Keeps a second copy of the same executable file from running: an advisory lock on a
+// file named after the executable's canonical path. The lock dies with the process, so a
+// crashed or killed copy never blocks the next start.
+
+#include <QString>
+
+class SingleInstanceGuard
+{
+public:
+    enum class Outcome { Acquired, AlreadyRunning, Unavailable };
+
+    // lockDirectory: where the lock file goes; empty means the user's runtime directory,
+    // or the temporary directory when there is none.
+    explicit SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory = QString());
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
+
+    Outcome outcome() const { return m_outcome; }
+    QString lockFilePath() const { return m_lockFilePath; }
+
+private:
+    int m_fd = -1;
+    Outcome m_outcome = Outcome::Unavailable;
+    QString m_lockFilePath;
+};
+
+// The lock file's name for an executable: the same file gives the same name, different
+// files give different names.
+QString LockFileName(const QString &executablePath);

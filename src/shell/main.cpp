@@ -1,0 +1,73 @@
+// Start-up: configuration and random seed first, then the single-instance guard, then the
+// five windows, created hidden, and the event loop until the main window closes.
+
+#include "log/LogSettings.h"
+#include "log/TLogbuch.h"
+#include "run/Random.h"
+#include "run/TForm2.h"
+#include "run/TKorrektur.h"
+#include "shell/ExecutablePath.h"
+#include "shell/NichtDoppelt.h"
+#include "shell/TBackGr.h"
+#include "shell/TTitelbild.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QMessageBox>
+
+namespace {
+
+QStringList commandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QString executable = ExecutableFilePath(argv[0]);
+    const QStringList arguments = commandLine(argc, argv);
+    LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
+    sharedRandom().seedFromClock();
+
+    SingleInstanceGuard guard(executable);
+
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    if (guard.outcome() == SingleInstanceGuard::Outcome::AlreadyRunning) {
+        QMessageBox::warning(nullptr, QString(), QStringLiteral("Das Programm läuft bereits!"));
+        return 0;
+    }
+    // The program ends when its main window closes, not when the last window happens to
+    // be hidden between two modal windows.
+    app.setQuitOnLastWindowClosed(false);
+
+    // Only the exact first argument asks for the background.
+    if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-bkg"))
+        BackGr = new TBackGr;
+    Titelbild = new TTitelbild;
+    Form2 = new TForm2;
+    Korrektur = new TKorrektur;
+    Logbuch = new TLogbuch;
+
+    // The background window ends the program itself when it closes.
+    if (BackGr != nullptr) {
+        BackGr->show();
+    } else {
+        QObject::connect(Titelbild, &QDialog::finished, &app, &QApplication::quit);
+        Titelbild->show();
+    }
+    const int status = app.exec();
+
+    delete Logbuch;
+    delete Korrektur;
+    delete Form2;
+    delete Titelbild;
+    delete BackGr;
+    return status;
+}

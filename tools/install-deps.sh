@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the program, its tests, benchmarks and tools need.
+# Does nothing when all are there already. Run as root.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # toolkit
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
+  # fonts with the metrics and code points the windows are laid out for
+  fonts-liberation fonts-comic-neue fonts-urw-base35 fontconfig
+  # tests, screenshots and benchmarks
+  xvfb xauth xdotool x11-utils imagemagick libbenchmark-dev desktop-file-utils
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
