@@ -11,7 +11,7 @@ packages=(
   # fonts with the metrics and code points the windows are laid out for
   fonts-liberation fonts-comic-neue fonts-urw-base35 fontconfig
   # tests, screenshots and benchmarks
-  xvfb xauth xdotool x11-utils imagemagick libbenchmark-dev desktop-file-utils
+  xvfb xauth xdotool x11-utils libx11-dev time bc imagemagick libbenchmark-dev desktop-file-utils
   clang libclang-rt-14-dev
 )
 
