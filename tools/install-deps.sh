@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   # toolkit
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
   # fonts with the metrics and code points the windows are laid out for
