@@ -73,6 +73,7 @@ private slots:
     void pictureResourceMissingOrMalformed_data();
     void pictureResourceMissingOrMalformed();
     void strayPictureResources();
+    void programExportsMoreThanTheFour();
 };
 
 void TestExports::exportedNameMissing_data()
@@ -195,6 +196,23 @@ void TestExports::pictureResourceMissingOrMalformed()
 void TestExports::strayPictureResources()
 {
     QCOMPARE(QDir(":/animations").entryList(QDir::Files).size(), 58);
+}
+
+void TestExports::programExportsMoreThanTheFour()
+{
+    const QString program = qEnvironmentVariable("BM_EXECUTABLE");
+    if (program.isEmpty() || !QFile::exists(program))
+        QSKIP("the program bm is not built");
+    QProcess nm;
+    nm.start("nm", {"-D", "--defined-only", program});
+    if (!nm.waitForFinished(30000) || nm.exitStatus() != QProcess::NormalExit)
+        QSKIP("nm is not available");
+    QCOMPARE(nm.exitCode(), 0);
+    QStringList names;
+    for (const QString &line : QString::fromLocal8Bit(nm.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        names << line.split(' ').last();
+    names.sort();
+    QCOMPARE(names, QStringList({"GetAnimInfo", "GetThePicture", "start", "stop"}));
 }
 
 QTEST_MAIN(TestExports)
