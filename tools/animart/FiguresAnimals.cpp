@@ -150,7 +150,6 @@ void drawBarkingDog(Sketch &s, int phase)
         s.arc(104, 20, 8, 8, -30, 90, Blue, 2);
         s.arc(104, 20, 14, 14, -30, 90, Blue, 2);
     }
-    s.box(64, 50, 6, 22, Red, 2, 1.5);                                       // collar
 }
 
 void drawRunningDog(Sketch &s, int phase)

@@ -102,7 +102,7 @@ void drawJogger(Sketch &s, int phase)
     // back leg and arm
     const Points backLeg = stride ? Points{hip, {18, 112}, {8, 134}} : Points{hip, {38, 104}, {30, 124}};
     const Points backArm = stride ? Points{shoulder, {16, 56}, {10, 46}} : Points{shoulder, {26, 58}, {36, 62}};
-    s.limb(backLeg, 5, White);
+    s.limb(backLeg, 6, White);
     s.limb(backArm, 4, White);
     s.ellipse(backLeg.last().x(), backLeg.last().y() + 2, 6, 3.5, Red, 1.5);
     // body: shirt and shorts
@@ -111,7 +111,7 @@ void drawJogger(Sketch &s, int phase)
     // front leg and arm
     const Points frontLeg = stride ? Points{hip, {38, 112}, {44, 140}} : Points{hip, {28, 114}, {27, 142}};
     const Points frontArm = stride ? Points{shoulder, {38, 56}, {48, 48}} : Points{shoulder, {22, 58}, {14, 62}};
-    s.limb(frontLeg, 5, White);
+    s.limb(frontLeg, 6, White);
     s.ellipse(frontLeg.last().x() + 3, frontLeg.last().y() + 2, 7, 3.5, Red, 1.5);
     s.limb(frontArm, 4, White);
     face(s, 27, 22, 12, 2);

@@ -255,7 +255,7 @@ void drawEgg(Sketch &s, int phase)
     nest.quadTo(30, 104, 56, 84);
     nest.closeSubpath();
     s.path(nest, Olive);
-    for (int x = 10; x < 52; x += 8)
+    for (int x = 12; x < 42; x += 8)
         s.line({{double(x), 88}, {x + 8.0, 94}}, DarkRed, 1);
     if (phase == 0) {
         s.turn({30, 88}, -6);
@@ -296,7 +296,7 @@ void drawEgg(Sketch &s, int phase)
 
 void drawJackInTheBox(Sketch &s, int phase)
 {
-    const double headY = phase == 0 ? 46 : 22;
+    const double headY = phase == 0 ? 48 : 34;
     s.shadow(50, 100, 38);
     // spring
     Points spring;
@@ -310,8 +310,8 @@ void drawJackInTheBox(Sketch &s, int phase)
     s.eye(55, headY - 2, 3, 0);
     s.dot(50, headY + 3, 3, Red);
     s.arc(50, headY + 5, 7, 5, 200, 140, Red, 2);
-    s.polygon({{38, headY - 10}, {62, headY - 10}, {50, headY - 30}}, Blue);
-    s.ellipse(50, headY - 30, 3, 3, Yellow, 1.5);
+    s.polygon({{38, headY - 10}, {62, headY - 10}, {50, headY - 28}}, Blue);
+    s.ellipse(50, headY - 28, 3, 3, Yellow, 1.5);
     s.ellipse(36, headY + 14, 6, 4, Yellow, 1.5);                           // collar
     s.ellipse(50, headY + 16, 6, 4, Green, 1.5);
     s.ellipse(64, headY + 14, 6, 4, Yellow, 1.5);
