@@ -101,9 +101,10 @@ void SetNumberLine(TNumberLine &line, qint32 startValue, qint32 endValue, qint32
 QRect LineSegment::pixels() const
 {
     // Step the end point back by one towards the start: the end is not drawn.
-    const QPoint last(to.x() == from.x() ? to.x() : to.x() + (to.x() < from.x() ? 1 : -1),
-                      to.y() == from.y() ? to.y() : to.y() + (to.y() < from.y() ? 1 : -1));
-    return QRect(from, last).normalized();
+    const auto lastOf = [](int a, int b) { return a == b ? b : b + (b < a ? 1 : -1); };
+    const QPoint last(lastOf(from.x(), to.x()), lastOf(from.y(), to.y()));
+    return QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
+                 QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y())));
 }
 
 int LeftLabelX(int centreX, int textWidth)
