@@ -185,7 +185,8 @@ private slots:
         QTest::addColumn<double>("scale");
         for (const double scale : {1.0, 1.28}) {
             for (const int range : {1, 2, 3, 0}) {
-                for (const qint32 balance : {0, 6, 11}) {
+                // The levels change above 2, 5 and 10.
+                for (const qint32 balance : {0, 2, 3, 5, 6, 10, 11}) {
                     QTest::addRow("range %d, b %d, scale %.2f", range, balance, scale) << range << balance << scale;
                 }
             }
