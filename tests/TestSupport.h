@@ -17,16 +17,15 @@ inline GenerationContext MakeContext(Random &random, qint32 rightCount = 0, qint
                                      double scale = 1.0)
 {
     const ExerciseLayout layout = ExerciseLayoutFor(scale > 1.0 ? 768 : 600);
-    // Every field given, so the compiler sees none forgotten.
-    GenerationContext context{random,
-                              rightCount,
-                              wrongCount,
-                              layout.scale,
-                              layout.taskBox.width(),
-                              layout.taskBox.height(),
-                              layout.drawing.width(),
-                              layout.drawing.height(),
-                              ButtonHeight,
-                              FakeTextWidth};
+    GenerationContext context{.random = random};
+    context.rightCount = rightCount;
+    context.wrongCount = wrongCount;
+    context.layoutScale = layout.scale;
+    context.taskBoxWidth = layout.taskBox.width();
+    context.taskBoxHeight = layout.taskBox.height();
+    context.drawingWidth = layout.drawing.width();
+    context.drawingHeight = layout.drawing.height();
+    context.buttonHeight = ButtonHeight;
+    context.textWidth = FakeTextWidth;
     return context;
 }
