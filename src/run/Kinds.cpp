@@ -1,5 +1,7 @@
 #include "run/Kinds.h"
 
+#include "generators/NumberLineTasks.h"
+
 #include <array>
 
 namespace {
@@ -7,12 +9,12 @@ namespace {
 const std::array<KindInfo, 18> &kindTable()
 {
     static const std::array<KindInfo, 18> table = {{
-        {102, QStringLiteral("Zahlenstrahl bis 200"), nullptr, 1},
-        {103, QStringLiteral("Zahlenstrahl bis 1000"), nullptr, 2},
-        {104, QStringLiteral("Zahlenstrahl bis 10 000"), nullptr, 3},
-        {105, QStringLiteral("Gemischte Aufgaben zum Zahlenstrahl"), nullptr, 0},
-        {109, QStringLiteral("Zahlen zeigen"), nullptr, 0},
-        {110, QStringLiteral("Abstände"), nullptr, 0},
+        {102, QStringLiteral("Zahlenstrahl bis 200"), ZStrahl, 1},
+        {103, QStringLiteral("Zahlenstrahl bis 1000"), ZStrahl, 2},
+        {104, QStringLiteral("Zahlenstrahl bis 10 000"), ZStrahl, 3},
+        {105, QStringLiteral("Gemischte Aufgaben zum Zahlenstrahl"), ZStrahl, 0},
+        {109, QStringLiteral("Zahlen zeigen"), ZZeigen, 0},
+        {110, QStringLiteral("Abstände"), Abstand, 0},
         {201, QStringLiteral("Schreibe Zahlen bis 1000"), nullptr, 1},
         {202, QStringLiteral("Schreibe Zahlen bis 100 000"), nullptr, 2},
         {203, QStringLiteral("Schreibe Zahlen größer als 1 Million"), nullptr, 3},
