@@ -46,6 +46,11 @@ qint32 DrawWritingNumber(Random &random, int level)
     }
 }
 
+QString WritingSolutionText(qint32 n)
+{
+    return NumberToWords(n) + CarriageReturn + QStringLiteral("= ") + FormatGrouped(n);
+}
+
 GeneratedTask Schreiben(GenerationContext &context, int level)
 {
     GeneratedTask task;
@@ -62,7 +67,7 @@ GeneratedTask Schreiben(GenerationContext &context, int level)
             break;
     }
     task.expectedAnswer = n;
-    task.solutionText = task.taskText + CarriageReturn + QStringLiteral("= ") + FormatGrouped(n);
+    task.solutionText = WritingSolutionText(n);
 
     TaskLayout &layout = task.layout;
     layout.label3.caption = instruction;

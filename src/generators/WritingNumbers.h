@@ -14,5 +14,8 @@ bool HasZeroDigits(qint32 n, int k);
 // the set.
 qint32 DrawWritingNumber(Random &random, int level);
 
+// The worked solution: the words, a line break, "= " and the number in digit groups.
+QString WritingSolutionText(qint32 n);
+
 // Generator of the kinds 201, 202 and 203 (levels 1, 2, 3).
 GeneratedTask Schreiben(GenerationContext &context, int level);
