@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "generators/NumberSequences.h"
+#include "run/RunState.h"
 
 #include <QtTest>
 
@@ -247,9 +248,12 @@ void NumberSequencesTest::answerFieldLiesOverTheCoveredTerm()
     Random random(right + 1);
     GenerationContext context = MakeContext(random, right, 0, scale);
     const int left = qRound(10 * scale);
+    PracticeRun run;   // posed as a run of its kind would pose them
+    run.currentTask.kind = 402;
+    run.reset();
     std::set<int> gaps;
     for (int i = 0; i < 300; ++i) {
-        const GeneratedTask task = Folgen(context, 0);
+        const GeneratedTask task = run.poseTask(context).value();
         const TaskLayout &layout = task.layout;
         const QList<qint32> terms = termsOf(task.taskText);
         QCOMPARE(terms.size(), 5);

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "generators/NumberWords.h"
 #include "generators/WritingNumbers.h"
+#include "run/RunState.h"
 
 #include <QtTest>
 
@@ -23,6 +24,8 @@ private slots:
     void wordsTooWideAreDrawnAgain();
     void onlyTheLineBelowTheMillionsIsMeasured();
     void nothingFitsStillEnds();
+    void kindsPoseTheirLevels_data();
+    void kindsPoseTheirLevels();
     void layoutByScaleAndSize_data();
     void layoutByScaleAndSize();
 };
@@ -174,6 +177,38 @@ void WritingNumbersTest::nothingFitsStillEnds()
     context.textWidth = [](const QString &, const FontSpec &) { return 100000; };
     const GeneratedTask task = Schreiben(context, 1);
     QCOMPARE(task.taskText, NumberToWords(task.expectedAnswer));
+}
+
+void WritingNumbersTest::kindsPoseTheirLevels_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::addColumn<bool>("small");   // numbers up to 1 000 appear
+    QTest::addColumn<bool>("middle");  // numbers from 10 001 to 99 999
+    QTest::addColumn<bool>("large");   // numbers over a million
+    QTest::newRow("201") << 201 << true << false << false;
+    QTest::newRow("202") << 202 << false << true << false;
+    QTest::newRow("203") << 203 << false << false << true;
+    QTest::newRow("204 mixes 201 and 202") << 204 << true << true << false;
+}
+
+void WritingNumbersTest::kindsPoseTheirLevels()
+{
+    QFETCH(qint32, kind);
+    Random random(kind);
+    GenerationContext context = MakeContext(random);
+    PracticeRun run;
+    run.currentTask.kind = kind;
+    run.reset();
+    bool seen[3] = {false, false, false};
+    for (int i = 0; i < 100; ++i) {
+        const qint32 n = run.poseTask(context).value().expectedAnswer;
+        const int set = n <= 1000 ? 0 : n <= 99999 ? 1 : 2;
+        QVERIFY2(set != 1 || n > 10000, qPrintable(QString::number(n)));
+        seen[set] = true;
+    }
+    QTEST(seen[0], "small");
+    QTEST(seen[1], "middle");
+    QTEST(seen[2], "large");
 }
 
 void WritingNumbersTest::layoutByScaleAndSize_data()
