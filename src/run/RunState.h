@@ -13,7 +13,7 @@ inline constexpr qint32 RightAnswersPerRun = 50;
 inline constexpr qint32 WrongAnswersPerRun = 25;
 // A generator that cannot produce another task than the previous one is given up on
 // after this many tries, and the last task it produced is posed.
-inline constexpr int MaxGenerationTries = 5000;
+inline constexpr int MaxGenerationTries = 2000;
 
 class PracticeRun
 {
