@@ -34,7 +34,7 @@ int DotGridSize(qint32 balance)
 QList<QPoint> DotGridGeometry::points() const
 {
     QList<QPoint> all;
-    all.reserve(gridSize * gridSize);
+    all.reserve(qsizetype(gridSize) * gridSize);
     for (int j = 1; j <= gridSize; ++j) {
         for (int i = 1; i <= gridSize; ++i)
             all.append(point(i, j));

@@ -274,7 +274,7 @@ void TestAnimations::creditsOpenLineWronglyIndented()
     QFETCH(int, indent);
     const QList<QByteArray> lines = creditLines();
     QVERIFY(lines.size() >= line);
-    const QByteArray text = lines[line - 1];
+    const QByteArray &text = lines[line - 1];
     QVERIFY2(text.size() > indent, text.constData());
     QCOMPARE(text.left(indent), QByteArray(indent, ' '));
     QVERIFY2(text[indent] != ' ', text.constData());

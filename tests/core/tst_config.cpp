@@ -118,7 +118,7 @@ private slots:
     {
         QByteArray content;
         const QByteArray noise(1000, 'z');
-        while (content.size() < 10 * 1024 * 1024)
+        while (content.size() < qsizetype(10) * 1024 * 1024)
             content += noise + "\n";
         content += "LogFilePath=/big\n";
         QCOMPARE(settingsFor(content).logDirectory, QStringLiteral("/big/"));

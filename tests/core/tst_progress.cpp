@@ -76,11 +76,11 @@ private slots:
         QList<ProgressPoint> series;
         const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
         for (int i = 0; i < 100000; ++i)
-            series.append({start.addSecs(i * 60), (i * 37) % 101, 5.0});
+            series.append({start.addSecs(qint64(i) * 60), (i * 37) % 101, 5.0});
         series[50000].percent = 100;
         series[70000].percent = 0;
         const QList<ProgressPoint> thinned = ThinOut(series, 400);
-        QVERIFY(thinned.size() <= 3 * 400);
+        QVERIFY(thinned.size() <= qsizetype(3) * 400);
         QVERIFY(thinned.size() >= 400);
         QCOMPARE(thinned.last().when, series.last().when);
         QVERIFY(std::is_sorted(thinned.begin(), thinned.end(),

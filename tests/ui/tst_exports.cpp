@@ -184,7 +184,7 @@ void TestExports::pictureResourceMissingOrMalformed()
 
     const int rowBytes = ((size.width() + 1) / 2 + 3) / 4 * 4;
     QVERIFY(pixelOffset >= 118);
-    QVERIFY(bmp.size() >= qsizetype(pixelOffset) + rowBytes * size.height());
+    QVERIFY(bmp.size() >= qsizetype(pixelOffset) + qsizetype(rowBytes) * size.height());
     // the top row is the last one stored; its first pixel is the high half of its first byte
     const quint8 topLeft = quint8(bmp[pixelOffset + rowBytes * (size.height() - 1)]) >> 4;
     QCOMPARE(int(topLeft), BackgroundIndex);
