@@ -1,5 +1,7 @@
 #include "run/Kinds.h"
 
+#include "generators/Rounding.h"
+
 #include <array>
 
 namespace {
@@ -17,11 +19,11 @@ const std::array<KindInfo, 18> &kindTable()
         {202, QStringLiteral("Schreibe Zahlen bis 100 000"), nullptr, 2},
         {203, QStringLiteral("Schreibe Zahlen größer als 1 Million"), nullptr, 3},
         {204, QString(), nullptr, 0},
-        {301, QStringLiteral("Runde auf Zehner"), nullptr, 1},
-        {302, QStringLiteral("Runde auf Hunderter"), nullptr, 2},
-        {303, QStringLiteral("Runde auf Tausender"), nullptr, 3},
-        {304, QStringLiteral("Runde auf Zehntausender"), nullptr, 4},
-        {305, QStringLiteral("Gemischte Aufgaben zum Runden"), nullptr, 0},
+        {301, QStringLiteral("Runde auf Zehner"), Runden, 1},
+        {302, QStringLiteral("Runde auf Hunderter"), Runden, 2},
+        {303, QStringLiteral("Runde auf Tausender"), Runden, 3},
+        {304, QStringLiteral("Runde auf Zehntausender"), Runden, 4},
+        {305, QStringLiteral("Gemischte Aufgaben zum Runden"), Runden, 0},
         {401, QStringLiteral("Römische Zahlen"), nullptr, 0},
         {402, QStringLiteral("Zahlenfolgen"), nullptr, 0},
         {403, QStringLiteral("Zählen"), nullptr, 0},
