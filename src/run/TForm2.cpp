@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 TForm2 *Form2 = nullptr;
@@ -91,8 +93,15 @@ void TForm2::createControls()
     GroupBox1 = new QGroupBox(QStringLiteral("Deine Aufgaben"), this);
     GroupBox2 = new QGroupBox(QStringLiteral("Meine Antwort"), this);
     GroupBox3 = new QGroupBox(QStringLiteral("Erfolgsbilanz"), this);
-    for (QGroupBox *box : {GroupBox1, GroupBox2, GroupBox3})
+    // Plain etched frames: a tinted box would stand out from the silver pictures in it.
+    QStyle *plainFrames = QStyleFactory::create(QStringLiteral("Windows"));
+    if (plainFrames != nullptr)
+        plainFrames->setParent(this);
+    for (QGroupBox *box : {GroupBox1, GroupBox2, GroupBox3}) {
         box->setFont(arial(11));
+        if (plainFrames != nullptr)
+            box->setStyle(plainFrames);
+    }
 
     // The drawing area lies under the task's texts and answer field.
     PaintBox1 = new TImageView(GroupBox1);
@@ -111,7 +120,6 @@ void TForm2::createControls()
     BilanzText = new QLabel(GroupBox1);
     BilanzText->setFont(QFont(QStringLiteral("Times New Roman"), 14));
     BilanzOk = makeButton(QStringLiteral("&Ok"), GroupBox1);
-    BilanzOk->setAutoDefault(true);
     GroupBox1->installEventFilter(this);
 
     Label2 = new QLabel(GroupBox2);
@@ -181,6 +189,8 @@ void TForm2::WindowInit()
     BEnde->show();
     BEnde->setGeometry(m_layout.endButtonLeft, m_layout.buttonsTop, ButtonWidth, ButtonHeight);
     BOk->show();
+    // The summary's button was the default of the last run; Enter is "&Okay" again.
+    BilanzOk->setDefault(false);
     BOk->setDefault(true);
     BOk->setGeometry(m_layout.okButtonLeft, m_layout.buttonsTop, ButtonWidth, ButtonHeight);
 
@@ -561,6 +571,7 @@ void TForm2::Finito()
     BilanzOk->setGeometry(GroupBox1->width() / 2 - SummaryButtonWidth / 2, m_layout.buttonsTop, SummaryButtonWidth,
                           ButtonHeight);
     BilanzOk->show();
+    BilanzOk->setDefault(true);
     BilanzOk->setFocus();
     emit runEnded(result);
 }
