@@ -1,6 +1,7 @@
 #include "run/TKorrektur.h"
 
 #include "run/AnswerCheck.h"
+#include "shell/TWindowFrame.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +13,7 @@ TKorrektur *Korrektur = nullptr;
 namespace {
 
 constexpr int ButtonBottomGap = 9;   // the button keeps this distance to the bottom edge
+constexpr int HintButtonGap = 8;
 
 QFont boldHintFont()
 {
@@ -71,9 +73,27 @@ int TKorrektur::buttonWidth() const
 
 void TKorrektur::place(const CorrectionPlacement &placement)
 {
-    setFixedSize(placement.dialog.size());
+    m_outerSize = placement.dialog.size();
+    SetOuterSize(this, m_outerSize);
+    keepButtonClearOfHint();
     move(placement.dialog.topLeft());
     OKButton->move(placement.buttonLeft, OKButton->y());
+}
+
+void TKorrektur::keepButtonClearOfHint()
+{
+    // A tall title bar must not push the button onto the last line of the solution.
+    const int needed = Hinweis->geometry().bottom() + HintButtonGap + OKButton->height() + ButtonBottomGap;
+    if (height() < needed)
+        setFixedHeight(needed);
+}
+
+void TKorrektur::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Only now is the frame known that the outer size includes.
+    SetOuterSize(this, m_outerSize);
+    keepButtonClearOfHint();
 }
 
 void TKorrektur::resizeEvent(QResizeEvent *event)

@@ -26,6 +26,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void keepButtonClearOfHint();
+    QSize m_outerSize{400, 200};
 };
 
 extern TKorrektur *Korrektur;
