@@ -223,6 +223,9 @@ void TForm2::showEvent(QShowEvent *event)
 
 void TForm2::FormPaint()
 {
+    // A window closed before it was first painted leaves the title window shown.
+    if (!isVisible())
+        return;
     if (Titelbild != nullptr)
         Titelbild->hideDuringRun();
     const PracticeRun &run = currentRun();
