@@ -48,13 +48,6 @@ QFont arial(int pointSize)
     return QFont(QStringLiteral("Arial"), pointSize);
 }
 
-// Texts keep their carriage returns; a label breaks its lines at line feeds.
-QString displayText(const QString &text)
-{
-    QString shown = text;
-    return shown.replace(CarriageReturn, QLatin1Char('\n'));
-}
-
 QPushButton *makeButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -324,10 +317,10 @@ void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setu
     if (state.font.family == QLatin1String("Symbol")) {
         const SymbolText symbol = SymbolFontText(state.caption, state.font.pointSize, state.font.bold);
         label->setFont(symbol.font);
-        label->setText(displayText(symbol.text));
+        label->setText(WithLineFeeds(symbol.text));
     } else {
         label->setFont(fontFor(state.font));
-        label->setText(displayText(state.caption));
+        label->setText(WithLineFeeds(state.caption));
     }
     const int width = setup.width ? *setup.width : label->sizeHint().width();
     placeWithNaturalHeight(label, setup.left.value_or(label->x()), setup.top.value_or(label->y()), width);
@@ -508,7 +501,7 @@ void TForm2::fitPraiseWord()
 void TForm2::showCorrection()
 {
     paintCorrectionPicture();
-    Korrektur->showHint(displayText(CorrectionHint(currentRun().currentTask.solutionText)));
+    Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
     Korrektur->place(PlaceCorrection(pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
                                      Korrektur->buttonWidth(), m_layout.scale));
     Korrektur->exec();
@@ -561,7 +554,7 @@ void TForm2::Finito()
     }));
     BilanzTitel->setFont(titleFont);
     BilanzTitel->setText(title);
-    BilanzText->setText(displayText(SummaryText(result, QLocale::system())));
+    BilanzText->setText(WithLineFeeds(SummaryText(result, QLocale::system())));
 
     for (QWidget *task : std::initializer_list<QWidget *>{Edit1, Label1, Label3, BOk, BEnde, PaintBox1})
         task->hide();

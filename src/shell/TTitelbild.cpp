@@ -140,9 +140,8 @@ void TTitelbild::hideDuringRun()
 
 void TTitelbild::showInformation(const QString &text)
 {
-    QString shown = text;
-    shown.replace(CarriageReturn, QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), shown, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), WithLineFeeds(text), QMessageBox::Ok,
+                    this);
     box.move(InformationCorner);
     box.exec();
 }
