@@ -16,11 +16,6 @@ GeneratedTask Abstand(GenerationContext &context, int level);
 // Hints shown in the correction of a wrong click.
 const QStringList &HintTexts();
 
-// The answer a press on the drawing area at (x, y) gives while the child shows a number:
-// the column rounded to the grid of fives, written in digit groups, for a press within
-// ten pixels of the base line; none (the answer field is emptied) elsewhere.
-std::optional<QString> ClickAnswerText(int x, int y);
-
 // Shared by the tasks: the line of a reading task with its section and offset, chosen
 // again until the arrow's column lies left of the last 10 pixels of the picture.
 struct ReadingLine

@@ -14,13 +14,6 @@ const QStringList &HintTexts()
     return hints;
 }
 
-std::optional<QString> ClickAnswerText(int x, int y)
-{
-    if (y <= BaseLineY - 10 || y >= BaseLineY + 10)
-        return std::nullopt;
-    return FormatGrouped(((x + 1) / 5) * 5);
-}
-
 GeneratedTask ZZeigen(GenerationContext &context, int)
 {
     const int rangeLevel = RandomRangeLevel(context.random);

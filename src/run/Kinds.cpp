@@ -4,6 +4,7 @@
 #include "generators/NumberLineTasks.h"
 #include "generators/NumberSequences.h"
 #include "generators/RomanNumerals.h"
+#include "generators/Rounding.h"
 #include "generators/WritingNumbers.h"
 
 #include <array>
@@ -24,11 +25,11 @@ const std::array<KindInfo, 18> &kindTable()
         {203, QStringLiteral("Schreibe Zahlen größer als 1 Million"), Schreiben, 3},
         // Never called as such: the run draws 201 or 202 for every task.
         {204, QString(), Schreiben, 0},
-        {301, QStringLiteral("Runde auf Zehner"), nullptr, 1},
-        {302, QStringLiteral("Runde auf Hunderter"), nullptr, 2},
-        {303, QStringLiteral("Runde auf Tausender"), nullptr, 3},
-        {304, QStringLiteral("Runde auf Zehntausender"), nullptr, 4},
-        {305, QStringLiteral("Gemischte Aufgaben zum Runden"), nullptr, 0},
+        {301, QStringLiteral("Runde auf Zehner"), Runden, 1},
+        {302, QStringLiteral("Runde auf Hunderter"), Runden, 2},
+        {303, QStringLiteral("Runde auf Tausender"), Runden, 3},
+        {304, QStringLiteral("Runde auf Zehntausender"), Runden, 4},
+        {305, QStringLiteral("Gemischte Aufgaben zum Runden"), Runden, 0},
         {401, QStringLiteral("Römische Zahlen"), Roemisch, 0},
         {402, QStringLiteral("Zahlenfolgen"), Folgen, 0},
         {403, QStringLiteral("Zählen"), Zaehlen, 0},

@@ -75,6 +75,16 @@ PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)
     return right ? Verdict::Right : Verdict::Wrong;
 }
 
+PracticeRun::Ending PracticeRun::finish(quint32 openTaskMs)
+{
+    if (ended)
+        return Ending::AlreadyEnded;
+    ended = true;
+    if (totalThinkTime == 0.0)
+        totalThinkTime += openTaskMs / 1000.0;
+    return answeredTasks() == 0 ? Ending::WithoutSummary : Ending::WithSummary;
+}
+
 PracticeRun &currentRun()
 {
     static PracticeRun run;

@@ -59,6 +59,12 @@ public:
     // counts. Ignored once the task is solved (until the next one is posed) or the run
     // has ended, so an answer given twice in a hurry never counts twice.
     Verdict recordAnswer(qint32 n);
+
+    enum class Ending { AlreadyEnded, WithoutSummary, WithSummary };
+    // Ends the run, once. openTaskMs is the time since the open task was posed; it is
+    // counted when no thinking time has been summed yet, so a run without a right answer
+    // still reports a time. A run without any answered task ends without a summary.
+    Ending finish(quint32 openTaskMs);
 };
 
 // The run of the one exercise window.

@@ -30,3 +30,9 @@ using TCoverTriangle = std::array<QPoint, 3>;
 
 // Line breaks inside task texts, solutions and message texts.
 inline constexpr QChar CarriageReturn = QChar(13);
+
+// A text as a label or message box shows it: the toolkit breaks lines at line feeds.
+inline QString WithLineFeeds(QString text)
+{
+    return text.replace(CarriageReturn, QLatin1Char('\n'));
+}

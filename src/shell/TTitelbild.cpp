@@ -1,9 +1,193 @@
 #include "shell/TTitelbild.h"
 
+#include "bm_exports.h"
+#include "log/Cp1252.h"
+#include "log/LogSettings.h"
+#include "log/TLogbuch.h"
+#include "run/Kinds.h"
+#include "run/RunState.h"
+#include "run/TForm2.h"
+#include "run/TaskTypes.h"
+#include "shell/InfoTexts.h"
+#include "shell/TWindowFrame.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
 TTitelbild *Titelbild = nullptr;
+
+namespace {
+
+const QSize OuterSize(628, 400);
+constexpr int RaisedBy = 20;
+const QPoint InformationCorner(50, 50);
+
+} // namespace
 
 TTitelbild::TTitelbild(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Brimbelo v0.1"));
-    setFixedSize(628, 400);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    setAutoFillBackground(true);
+    m_menuBar = new QMenuBar(this);
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setMenuBar(m_menuBar);
+    createMenu();
+    FormCreate();
+}
+
+void TTitelbild::FormCreate()
+{
+    SetOuterSize(this, OuterSize);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.width() / 2 - OuterSize.width() / 2, screen.height() / 2 - OuterSize.height() / 2 - RaisedBy);
+    findChild<QAction *>(QStringLiteral("Protokoll"))->setVisible(logSettings().logEnabled);
+}
+
+QMenu *TTitelbild::addMenu(const QString &title)
+{
+    return m_menuBar->addMenu(title);
+}
+
+void TTitelbild::addExercise(QMenu *menu, const char *name, const QString &caption, qint32 kind)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, [this, kind] {
+        const KindInfo *info = FindKind(kind);
+        StartIt(info->caption, kind);
+    });
+}
+
+void TTitelbild::addItem(QMenu *menu, const char *name, const QString &caption, void (TTitelbild::*handler)())
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, handler);
+}
+
+void TTitelbild::addSeparator(QMenu *menu, const char *name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+void TTitelbild::createMenu()
+{
+    QMenu *line = addMenu(QStringLiteral("Zahlenstrahl"));
+    addExercise(line, "Strahl200", QStringLiteral("Zahlenstrahl bis     &200"), 102);
+    addExercise(line, "Strahl2000", QStringLiteral("Zahlenstrahl bis  &1 000"), 103);
+    addExercise(line, "ZahlenstrahlbisZT", QStringLiteral("Zahlenstrahl bis 10 &000"), 104);
+    addExercise(line, "StrahlMixed", QStringLiteral("ge&mischte Aufgaben"), 105);
+    addSeparator(line, "N2");
+    addExercise(line, "Zeigen", QStringLiteral("Zahlen am Zahlenstrahl &zeigen"), 109);
+    addExercise(line, "Abstand", QStringLiteral("&Abstände"), 110);
+
+    QMenu *writing = addMenu(QStringLiteral("Zahlen &schreiben"));
+    addExercise(writing, "bisT", QStringLiteral("Zahlen bis      1 000"), 201);
+    addExercise(writing, "bisHT", QStringLiteral("Zahlen bis  100 000"), 202);
+    addExercise(writing, "ueber1M", QStringLiteral("Zahlen über 1 Million"), 203);
+
+    QMenu *rounding = addMenu(QStringLiteral("&Runden"));
+    addExercise(rounding, "RundeaufZehner", QStringLiteral("Runde auf &Zehner"), 301);
+    addExercise(rounding, "RundeaufHunderter", QStringLiteral("Runde auf &Hunderter"), 302);
+    addExercise(rounding, "RundeaufTausender", QStringLiteral("Runde auf &Tausender"), 303);
+    addExercise(rounding, "RundeaufZehntausender", QStringLiteral("Runde auf Z&ehntausender"), 304);
+    addSeparator(rounding, "N3");
+    addExercise(rounding, "Rundegemischt", QStringLiteral("&gemischte Aufgaben"), 305);
+
+    QMenu *various = addMenu(QStringLiteral("&Verschiedenes"));
+    addExercise(various, "RmischeZahlen", QStringLiteral("&Römische Zahlen"), 401);
+    addExercise(various, "Zahlenfolgen1", QStringLiteral("Zahlen&folgen"), 402);
+    addExercise(various, "Zaehlen", QStringLiteral("\"Z&ählen\""), 403);
+
+    QMenu *info = addMenu(QStringLiteral("&Info"));
+    addItem(info, "Info", QStringLiteral("Pr&ogramm"), &TTitelbild::InfoClick);
+    addItem(info, "Animationen", QStringLiteral("&Animationen"), &TTitelbild::AnimationenClick);
+    addItem(info, "Ueben", QStringLiteral("&Tipps zum Üben"), &TTitelbild::UebenClick);
+    addItem(info, "Protokoll", QStringLiteral("&Protokoll zeigen"), &TTitelbild::ProtokollClick);
+
+    QAction *end = m_menuBar->addAction(QStringLiteral("&Ende"));
+    end->setObjectName(QStringLiteral("Ende1"));
+    connect(end, &QAction::triggered, this, &TTitelbild::Ende1Click);
+}
+
+void TTitelbild::StartIt(const QString &caption, qint32 kind)
+{
+    currentRun().currentTask.kind = kind;
+    Form2->WindowInit();
+    Form2->setWindowTitle(caption);
+    Form2->exec();
+}
+
+void TTitelbild::hideDuringRun()
+{
+    // The dialog's own hiding would also end its modal display (background mode), so
+    // only the window is hidden.
+    QWidget::setVisible(false);
+}
+
+void TTitelbild::showInformation(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), WithLineFeeds(text), QMessageBox::Ok,
+                    this);
+    box.move(InformationCorner);
+    box.exec();
+}
+
+void TTitelbild::InfoClick()
+{
+    showInformation(ProgramInfoText(windowTitle(), QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+}
+
+void TTitelbild::AnimationenClick()
+{
+    showInformation(DecodeCp1252(QByteArray(GetAnimInfo())));
+}
+
+void TTitelbild::UebenClick()
+{
+    showInformation(PracticeTipsText());
+}
+
+void TTitelbild::ProtokollClick()
+{
+    Logbuch->exec();
+}
+
+void TTitelbild::Ende1Click()
+{
+    close();
+}
+
+void TTitelbild::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int top = m_menuBar->isVisible() ? m_menuBar->height() : 0;
+    QSvgRenderer(QStringLiteral(":/TitelBild")).render(&painter, QRectF(0, top, width(), height() - top));
+}
+
+void TTitelbild::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    SetOuterSize(this, OuterSize);
+}
+
+void TTitelbild::keyPressEvent(QKeyEvent *event)
+{
+    // The title window closes by its menu or close box, never by Escape.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }

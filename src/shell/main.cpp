@@ -7,13 +7,13 @@
 #include "run/TForm2.h"
 #include "run/TKorrektur.h"
 #include "shell/ExecutablePath.h"
+#include "shell/FontSubstitutes.h"
 #include "shell/NichtDoppelt.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFont>
 #include <QMessageBox>
 
 namespace {
@@ -38,7 +38,7 @@ int main(int argc, char **argv)
     SingleInstanceGuard guard(executable);
 
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    InstallFontSubstitutes();
     if (guard.outcome() == SingleInstanceGuard::Outcome::AlreadyRunning) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Brimbelo"),
                             QStringLiteral("Das Programm läuft bereits!"), QMessageBox::Ok);

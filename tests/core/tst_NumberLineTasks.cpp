@@ -249,34 +249,6 @@ private slots:
         QCOMPARE(hints.size(), HintTexts().size());
     }
 
-    void clickNearTheBaseLineAnswersWithTheNearestFive_data()
-    {
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QString>("answer");   // empty: the field is emptied
-        // The number at column 120 is hit from 119 to 123.
-        QTest::newRow("one left") << 119 << 70 << "120";
-        QTest::newRow("on it") << 120 << 70 << "120";
-        QTest::newRow("three right") << 123 << 70 << "120";
-        QTest::newRow("two left") << 118 << 70 << "115";
-        QTest::newRow("four right") << 124 << 70 << "125";
-        QTest::newRow("top of the band") << 120 << 61 << "120";
-        QTest::newRow("bottom of the band") << 120 << 79 << "120";
-        QTest::newRow("on the upper border") << 120 << 60 << "";
-        QTest::newRow("on the lower border") << 120 << 80 << "";
-        QTest::newRow("far right, large") << 509 << 65 << "510";
-    }
-    void clickNearTheBaseLineAnswersWithTheNearestFive()
-    {
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(QString, answer);
-        const std::optional<QString> text = ClickAnswerText(x, y);
-        QCOMPARE(text.has_value(), !answer.isEmpty());
-        if (text)
-            QCOMPARE(*text, answer);
-    }
-
     void distancePairsFollowTheirTable_data()
     {
         QTest::addColumn<qint32>("balance");

@@ -1,0 +1,128 @@
+#include "run/AnswerCheck.h"
+
+#include "log/IntegerText.h"
+#include "log/MyTools.h"
+#include "run/Generation.h"
+#include "run/TaskTypes.h"
+
+const QStringList &PraiseWords()
+{
+    static const QStringList words = {
+        QStringLiteral("Prima!"), QStringLiteral("Klasse!"), QStringLiteral("Großartig!"),
+        QStringLiteral("Einmalig!"), QStringLiteral("Gut!"), QStringLiteral("Sauber!"),
+        QStringLiteral("Exzellent!"), QStringLiteral("Bestens!"), QStringLiteral("Juhuuu!"),
+        QStringLiteral("Jippie!"), QStringLiteral("Hurra!"), QStringLiteral("Fabelhaft!"),
+        QStringLiteral("Spitze!"), QStringLiteral("Okay!"), QStringLiteral("Grandios!"),
+        QStringLiteral("Super!"), QStringLiteral("Ja! Ja!"), QStringLiteral("Famos!"),
+        QStringLiteral("Wow!"), QStringLiteral("Fein!"), QStringLiteral("Stark!"),
+    };
+    return words;
+}
+
+const QStringList &BlameWords()
+{
+    static const QStringList words = {
+        QStringLiteral("Schade!"), QStringLiteral("Oh nein!"), QStringLiteral("Autsch!"),
+        QStringLiteral("Ne! Ne!"), QStringLiteral("Pech!"), QStringLiteral("Nochmal!"),
+        QStringLiteral("Daneben!"), QStringLiteral("Stöhn!"), QStringLiteral("Nein!"),
+        QStringLiteral("Uuuuuh!"), QStringLiteral("So nicht!"), QStringLiteral("Ächz!"),
+        QStringLiteral("Oh je!"), QStringLiteral("Au Backe!"), QStringLiteral("Oh Jammer!"),
+        QStringLiteral("Aua! Aua!"),
+    };
+    return words;
+}
+
+QString NowItIsRightText()
+{
+    return QStringLiteral("Jetzt stimmt es!");
+}
+
+QString ConvertedAnswer::refusal() const
+{
+    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(cleanedText);
+}
+
+ConvertedAnswer ConvertAnswerText(const QString &typed)
+{
+    ConvertedAnswer answer;
+    answer.cleanedText = NormalizeNumberText(typed);
+    answer.value = TextToInteger(answer.cleanedText);
+    return answer;
+}
+
+QString FormatSeconds(double seconds, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(seconds, 'f', 2);
+}
+
+QString AverageTimeCaption(double averageSeconds, const QLocale &locale)
+{
+    return QStringLiteral("Durchschnittliche Bedenkzeit: ") + FormatSeconds(averageSeconds, locale)
+         + QStringLiteral(" sec ");
+}
+
+QString ClickAnswerText(int x, int y)
+{
+    if (y <= 60 || y >= 80)
+        return QString();
+    return FormatGrouped((x + 1) / 5 * 5);
+}
+
+int FitFontSize(int size, const std::function<bool(int)> &fits)
+{
+    while (size > 1 && !fits(size))
+        --size;
+    return size;
+}
+
+QString CorrectionHint(const QString &solutionText)
+{
+    return QStringLiteral("So wird die Aufgabe richtig gelöst :") + CarriageReturn + CarriageReturn
+         + solutionText;
+}
+
+CorrectionPlacement PlaceCorrection(QPoint windowTopLeft, QPoint taskBoxTopLeft, const QRect &answerField,
+                                    int hintHeight, int buttonWidth, double scale)
+{
+    CorrectionPlacement placement;
+    const QPoint field = windowTopLeft + taskBoxTopLeft + answerField.topLeft();
+    const int width = ScaledRound(400 * scale);
+    placement.dialog = QRect(field.x() + 10, field.y() + answerField.height() + 30, width, hintHeight + 100);
+    placement.buttonLeft = width / 2 - buttonWidth / 2;
+    return placement;
+}
+
+AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elapsedMs, Random &random,
+                           const QStringList &fontFamilies, const QLocale &locale)
+{
+    AnswerFeedback feedback;
+    if (typed.isEmpty())
+        return feedback;
+    if (run.ended || run.newTaskDue) {
+        feedback.outcome = AnswerFeedback::Outcome::Ignored;
+        return feedback;
+    }
+    const ConvertedAnswer answer = ConvertAnswerText(typed);
+    if (!answer.value) {
+        feedback.outcome = AnswerFeedback::Outcome::Refused;
+        feedback.refusal = answer.refusal();
+        return feedback;
+    }
+    const bool failedBefore = run.currentTask.taskFailed;
+    if (run.recordAnswer(*answer.value) == PracticeRun::Verdict::Wrong) {
+        feedback.outcome = AnswerFeedback::Outcome::Wrong;
+        feedback.word = BlameWords().at(random.below(qint32(BlameWords().size())));
+        return feedback;
+    }
+    feedback.outcome = AnswerFeedback::Outcome::Right;
+    feedback.word = failedBefore ? NowItIsRightText()
+                                 : PraiseWords().at(random.below(qint32(PraiseWords().size())));
+    if (!fontFamilies.isEmpty())
+        feedback.fontFamily = fontFamilies.at(random.below(qint32(fontFamilies.size())));
+    // The whole task counts, wrong attempts included; the average divides by right answers.
+    run.totalThinkTime += elapsedMs / 1000.0;
+    feedback.averageCaption = AverageTimeCaption(run.averageThinkTime(), locale);
+    return feedback;
+}

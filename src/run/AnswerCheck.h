@@ -1,0 +1,68 @@
+#pragma once
+// Checking an answer and the words, captions and numbers of the feedback: praise and
+// blame words, the conversion of the typed text, the average thinking time, the click
+// answer on the number line and the correction text. Showing them is left to the window.
+
+#include "run/Random.h"
+#include "run/RunState.h"
+
+#include <QLocale>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+const QStringList &PraiseWords();   // 21 words, at most 10 characters each
+const QStringList &BlameWords();    // 16 words
+// The caption of a right answer to a task that was answered wrong before.
+QString NowItIsRightText();
+
+// A typed answer: the whole number it stands for, or the text of the refusal.
+struct ConvertedAnswer
+{
+    std::optional<qint32> value;
+    QString cleanedText;    // the typed text as compared
+    QString refusal() const;
+};
+ConvertedAnswer ConvertAnswerText(const QString &typed);
+
+// Seconds with two decimals and the locale's decimal separator, no digit groups.
+QString FormatSeconds(double seconds, const QLocale &locale);
+QString AverageTimeCaption(double averageSeconds, const QLocale &locale);
+
+// The answer of a click on the number line at (x, y); empty outside the band of the line.
+QString ClickAnswerText(int x, int y);
+
+// The largest size from `size` downwards at which fits(size) holds; never below 1 point.
+int FitFontSize(int size, const std::function<bool(int pointSize)> &fits);
+
+// The text of the correction dialog.
+QString CorrectionHint(const QString &solutionText);
+
+// Where the correction dialog stands: just below the answer field, in screen coordinates.
+struct CorrectionPlacement
+{
+    QRect dialog;
+    int buttonLeft = 0;    // the OK button, centred
+};
+// windowTopLeft: the exercise window's corner on screen; taskBoxTopLeft: the task box in
+// the window; answerField: the answer field in the task box.
+CorrectionPlacement PlaceCorrection(QPoint windowTopLeft, QPoint taskBoxTopLeft, const QRect &answerField,
+                                    int hintHeight, int buttonWidth, double scale);
+
+// What the window shows after an answer was checked.
+struct AnswerFeedback
+{
+    enum class Outcome { Empty, Refused, Ignored, Right, Wrong };
+    Outcome outcome = Outcome::Empty;
+    QString refusal;          // Refused: the text of the error box
+    QString word;             // Right, Wrong: the caption of the praise or blame word
+    QString fontFamily;       // Right: the face of the praise word
+    QString averageCaption;   // Right: the average thinking time
+};
+
+// Checks the typed text against the current task of the run and counts it. elapsedMs is
+// the time since the task was posed; fontFamilies are the faces a praise word may get.
+AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elapsedMs, Random &random,
+                           const QStringList &fontFamilies, const QLocale &locale);

@@ -1,0 +1,29 @@
+#pragma once
+// A control that keeps a picture and shows it: the program draws into the image, and the
+// toolkit's refreshes only show what is there. Mouse presses are passed on with the
+// position inside the control.
+
+#include <QImage>
+#include <QWidget>
+
+class TImageView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TImageView(QWidget *parent = nullptr);
+
+    QImage &image() { return m_image; }
+    const QImage &image() const { return m_image; }
+    // Places the control and gives it a fresh image of its size, filled with `fill`.
+    void setGeometryAndClear(const QRect &geometry, const QColor &fill);
+
+signals:
+    void mousePressed(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_image;
+};

@@ -1,0 +1,415 @@
+// The exercise window driven like a child would: typing, Enter, Escape, an empty OK,
+// Enter held down, the click answer on the number line, the end of a run and the way
+// back to the title window.
+
+#include "WindowTestSupport.h"
+#include "run/AnswerCheck.h"
+#include "run/BalanceStrip.h"
+#include "run/TImageView.h"
+
+#include <QGroupBox>
+#include <QSignalSpy>
+
+class ExerciseWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void layoutFollowsTheScreenHeight_data();
+    void layoutFollowsTheScreenHeight();
+    void rightAnswerCountsPraisesAndPosesANewTask();
+    void wrongAnswerCountsOnceAndShowsTheCorrectionEachTime();
+    void answerFieldTakesOnlyDigitsAndBlanks();
+    void unconvertibleAnswerIsRefusedWithoutCounting_data();
+    void unconvertibleAnswerIsRefusedWithoutCounting();
+    void enterHeldDownCountsOneTaskOnce_data();
+    void enterHeldDownCountsOneTaskOnce();
+    void escapeEndsTheRunWithOneSummary();
+    void escapeBeforeAnyAnswerClosesWithoutSummary();
+    void enterAnswersAgainInTheRunAfterASummary();
+    void fiftyRightAnswersEndTheRun();
+    void twentyFifthWrongAnswerShowsSummaryThenCorrection();
+    void kindWithoutTasksClosesTheWindowAgain();
+    void clickOnTheNumberLineAnswersInsideTheBandOnly_data();
+    void clickOnTheNumberLineAnswersInsideTheBandOnly();
+    void toolkitRepaintKeepsAnimationAndBars();
+    void closingBringsTheTitleBackWhereTheWindowStood();
+    void menuEntryOpensTheRunModally();
+};
+
+void ExerciseWindowTest::initTestCase()
+{
+    CreateProgramWindows();
+}
+
+void ExerciseWindowTest::cleanup()
+{
+    if (Form2->isVisible())
+        Form2->close();
+    TForm2::overrideScreenHeight(0);
+}
+
+void ExerciseWindowTest::layoutFollowsTheScreenHeight_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<QRect>("taskBox");
+    QTest::addColumn<QRect>("balanceBox");
+    QTest::addColumn<QPoint>("okButton");
+    QTest::addColumn<int>("answerTop");
+    QTest::newRow("600 pixels: small") << 600 << QSize(750, 540) << QRect(5, 4, 425, 396) << QRect(5, 403, 730, 110)
+                                       << QPoint(262, 356) << 124;
+    QTest::newRow("601 pixels: large") << 601 << QSize(952, 690) << QRect(5, 4, 544, 507) << QRect(5, 516, 934, 141)
+                                       << QPoint(322, 456) << 159;
+}
+
+void ExerciseWindowTest::layoutFollowsTheScreenHeight()
+{
+    QFETCH(int, screenHeight);
+    QFETCH(QSize, windowSize);
+    QFETCH(QRect, taskBox);
+    QFETCH(QRect, balanceBox);
+    QFETCH(QPoint, okButton);
+    QFETCH(int, answerTop);
+    TForm2::overrideScreenHeight(screenHeight);
+    currentRun().currentTask.kind = 301;
+    Form2->WindowInit();
+    QCOMPARE(Form2->layout().windowSize, windowSize);
+    QCOMPARE(Form2->GroupBox1->geometry(), taskBox);
+    QCOMPARE(Form2->GroupBox3->geometry(), balanceBox);
+    QCOMPARE(Form2->BOk->pos(), okButton);
+    QCOMPARE(Form2->Edit1->y(), answerTop);
+    QCOMPARE(Form2->Image1->image().size(), QSize(balanceBox.width() - 6, windowSize.height() > 600 ? 64 : 50));
+    QCOMPARE(Form2->PaintBox1->geometry(), QRect(10, 49, taskBox.width() - 20, taskBox.height() - 130));
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner"), screenHeight));
+    QCOMPARE(Form2->frameGeometry().size(), windowSize);
+    QCOMPARE(currentRun().layoutScale, Form2->layout().scale);
+}
+
+void ExerciseWindowTest::rightAnswerCountsPraisesAndPosesANewTask()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    const QString firstTask = currentRun().currentTask.taskText;
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(currentRun().rightCount, 1);
+    QVERIFY(currentRun().currentTask.taskText != firstTask);
+    QVERIFY(Form2->Edit1->text().isEmpty());
+    QVERIFY(PraiseWords().contains(Form2->Label2->text()));
+    QVERIFY(Form2->Label2->isVisible());
+    QVERIFY(Form2->Timer1->isActive());
+    QVERIFY(Form2->Label4->text().startsWith(QStringLiteral("Durchschnittliche Bedenkzeit: ")));
+    QVERIFY(Form2->Label4->text().endsWith(QStringLiteral(" sec ")));
+    QCOMPARE(Form2->Image1->image().pixelColor(180, 20), RightBoxColour);
+    // The praise word fits into its box, whatever face it was given.
+    QVERIFY(Form2->Label2->x() + Form2->Label2->width() <= Form2->GroupBox2->width() - 2
+            || Form2->Label2->font().pointSize() == 1);
+}
+
+void ExerciseWindowTest::wrongAnswerCountsOnceAndShowsTheCorrectionEachTime()
+{
+    QVERIFY(StartRun(302, QStringLiteral("Runde auf Hunderter")));
+    ModalWatcher watcher;
+    QRect shownAt;
+    watcher.whileCorrectionShown = [&] { shownAt = Korrektur->frameGeometry(); };
+    const QString wrong = QString::number(currentRun().currentTask.expectedAnswer + 100);
+    const QString solution = currentRun().currentTask.solutionText;
+    TypeAndEnter(wrong);
+    QCOMPARE(currentRun().wrongCount, 1);
+    QVERIFY(BlameWords().contains(Form2->Label2->text()));
+    QCOMPARE(Form2->Edit1->selectedText(), wrong);
+    QCOMPARE(watcher.corrections.size(), 1);
+    // Just below the answer field: 10 to the right of it, 30 below it; 400 wide.
+    const QPoint field = Form2->pos() + Form2->GroupBox1->pos() + Form2->Edit1->pos();
+    QCOMPARE(shownAt.topLeft(), field + QPoint(10, Form2->Edit1->height() + 30));
+    QCOMPARE(shownAt.width(), 400);
+    QCOMPARE(Korrektur->OKButton->x(), 200 - 45);
+    QVERIFY(Korrektur->OKButton->y() > Korrektur->Hinweis->geometry().bottom());
+    QCOMPARE(watcher.corrections.first(),
+             QStringLiteral("So wird die Aufgabe richtig gelöst :\n\n") + QString(solution).replace(QChar(13), '\n'));
+
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);   // the same wrong answer again
+    Form2->Edit1->clear();
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);   // an empty OK after a wrong answer
+    QCOMPARE(watcher.corrections.size(), 3);
+    QCOMPARE(currentRun().wrongCount, 1);
+
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(Form2->Label2->text(), NowItIsRightText());
+    QCOMPARE(currentRun().rightCount, 0);
+    QCOMPARE(currentRun().wrongCount, 1);
+    Form2->Edit1->clear();
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);   // an empty OK after a right answer
+    QCOMPARE(watcher.corrections.size(), 3);
+}
+
+void ExerciseWindowTest::answerFieldTakesOnlyDigitsAndBlanks()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    QTest::keyClicks(Form2->Edit1, QStringLiteral("1a2 b3-4,5+"));
+    QCOMPARE(Form2->Edit1->text(), QStringLiteral("12 345"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_Backspace);
+    QCOMPARE(Form2->Edit1->text(), QStringLiteral("12 34"));
+}
+
+void ExerciseWindowTest::unconvertibleAnswerIsRefusedWithoutCounting_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("only blanks") << "   " << "'' ist kein gültiger Integerwert";
+    QTest::newRow("beyond 32 bits") << "9 999 999 999" << "'9999999999' ist kein gültiger Integerwert";
+    QTest::newRow("pasted words") << "zehn" << "'zehn' ist kein gültiger Integerwert";
+}
+
+void ExerciseWindowTest::unconvertibleAnswerIsRefusedWithoutCounting()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, message);
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    const QString task = currentRun().currentTask.taskText;
+    ModalWatcher watcher;
+    Form2->Edit1->setText(pasted);   // pasting passes the key filter
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+    QCOMPARE(watcher.errors, QStringList{message});
+    QVERIFY(watcher.corrections.isEmpty());
+    QCOMPARE(currentRun().answeredTasks(), 0);
+    QCOMPARE(currentRun().currentTask.taskText, task);
+    QVERIFY(Form2->Label2->isVisible());
+}
+
+void ExerciseWindowTest::enterHeldDownCountsOneTaskOnce_data()
+{
+    QTest::addColumn<bool>("rightAnswer");
+    QTest::newRow("right answer") << true;
+    QTest::newRow("wrong answer") << false;
+}
+
+void ExerciseWindowTest::enterHeldDownCountsOneTaskOnce()
+{
+    QFETCH(bool, rightAnswer);
+    QVERIFY(StartRun(303, QStringLiteral("Runde auf Tausender")));
+    ModalWatcher watcher;
+    QTest::keyClicks(Form2->Edit1, rightAnswer ? ExpectedAnswerText() : QStringLiteral("7"));
+    const QString firstTask = currentRun().currentTask.taskText;
+    QString posedTasks;
+    // Repeats of the key wait in the queue and arrive while the first answer is checked.
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::postEvent(Form2->Edit1, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
+                                                                QStringLiteral("\r"), true));
+    }
+    Form2->BOk->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(currentRun().rightCount, rightAnswer ? 1 : 0);
+    QCOMPARE(currentRun().wrongCount, rightAnswer ? 0 : 1);
+    if (rightAnswer) {
+        QVERIFY(currentRun().currentTask.taskText != firstTask);
+        QVERIFY(watcher.corrections.isEmpty());
+    } else {
+        QCOMPARE(currentRun().currentTask.taskText, firstTask);
+        // Repeats that arrive while the answer is being checked are not answers of their
+        // own: one correction, not one inside the other.
+        QCOMPARE(watcher.corrections.size(), 1);
+    }
+    QVERIFY(!currentRun().newTaskDue);
+}
+
+void ExerciseWindowTest::escapeEndsTheRunWithOneSummary()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    QSignalSpy ended(Form2, &TForm2::runEnded);
+    TypeAndEnter(ExpectedAnswerText());
+    QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(Form2->isVisible());
+    QVERIFY(Form2->BilanzTitel->isVisible() && Form2->BilanzText->isVisible() && Form2->BilanzOk->isVisible());
+    for (QWidget *task : std::initializer_list<QWidget *>{Form2->Edit1, Form2->Label1, Form2->Label3, Form2->BOk,
+                                                          Form2->BEnde, Form2->PaintBox1})
+        QVERIFY(task->isHidden());
+    QCOMPARE(Form2->BilanzTitel->text(), QStringLiteral("\"Runde auf Zehner\""));
+    QCOMPARE(Form2->BilanzTitel->pos(), QPoint(8, 34));
+    QCOMPARE(Form2->BilanzText->pos(), QPoint(16, 100));
+    QVERIFY(Form2->BilanzText->text().contains(QStringLiteral("\n1 richtig gelöste Aufgaben\n0 falsch gelöste Aufgaben\n")));
+    const RunResult result = ended.first().first().value<RunResult>();
+    QCOMPARE(result.rightCount, 1);
+    QCOMPARE(result.wrongCount, 0);
+    QCOMPARE(result.title, QStringLiteral("Runde auf Zehner"));
+
+    QTest::keyClick(Form2, Qt::Key_Escape);
+    Form2->BEndeClick();
+    Form2->BOkClick();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(currentRun().rightCount, 1);
+    Form2->BilanzOk->click();
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(ended.count(), 1);
+}
+
+void ExerciseWindowTest::escapeBeforeAnyAnswerClosesWithoutSummary()
+{
+    QVERIFY(StartRun(304, QStringLiteral("Runde auf Zehntausender")));
+    QSignalSpy ended(Form2, &TForm2::runEnded);
+    QTest::keyClicks(Form2->Edit1, QStringLiteral("12"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(currentRun().ended);
+}
+
+void ExerciseWindowTest::enterAnswersAgainInTheRunAfterASummary()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    TypeAndEnter(ExpectedAnswerText());
+    QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    QVERIFY(Form2->BilanzOk->isDefault());
+    Form2->BilanzOk->click();
+    QVERIFY(StartRun(302, QStringLiteral("Runde auf Hunderter")));
+    QCOMPARE(currentRun().answeredTasks(), 0);
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(currentRun().rightCount, 1);
+}
+
+void ExerciseWindowTest::fiftyRightAnswersEndTheRun()
+{
+    QVERIFY(StartRun(305, QStringLiteral("Gemischte Aufgaben zum Runden")));
+    QSignalSpy ended(Form2, &TForm2::runEnded);
+    for (int i = 1; i < 50; ++i)
+        TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(currentRun().rightCount, 49);
+    QVERIFY(!Form2->BilanzTitel->isVisible());
+    const QString lastTask = currentRun().currentTask.taskText;
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(currentRun().rightCount, 50);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(Form2->BilanzTitel->isVisible());
+    // The 50th right answer still posed the next task before the summary covered it.
+    QVERIFY(currentRun().currentTask.taskText != lastTask);
+    QCOMPARE(Form2->Image1->image().pixelColor(164 + 50 * 11 + 3, 20), RightBoxColour);
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(currentRun().rightCount, 50);
+}
+
+void ExerciseWindowTest::twentyFifthWrongAnswerShowsSummaryThenCorrection()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    QSignalSpy ended(Form2, &TForm2::runEnded);
+    ModalWatcher watcher;
+    QList<bool> summaryBehindCorrection;
+    watcher.whileCorrectionShown = [&] { summaryBehindCorrection << Form2->BilanzTitel->isVisible(); };
+    for (int i = 1; i <= 25; ++i) {
+        QVERIFY(!Form2->BilanzTitel->isVisible());
+        TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
+        if (i < 25)
+            TypeAndEnter(ExpectedAnswerText());
+    }
+    QCOMPARE(currentRun().wrongCount, 25);
+    QCOMPARE(currentRun().rightCount, 0);
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(summaryBehindCorrection.size(), 25);
+    QVERIFY(!summaryBehindCorrection.at(23));
+    QVERIFY(summaryBehindCorrection.at(24));
+}
+
+void ExerciseWindowTest::kindWithoutTasksClosesTheWindowAgain()
+{
+    for (const qint32 kind : {0, 999}) {
+        QVERIFY(StartRun(kind, QStringLiteral("ohne Aufgaben")));
+        QTRY_VERIFY(!Form2->isVisible());
+        QVERIFY(currentRun().ended);
+        QVERIFY(Titelbild->isVisible());
+        Titelbild->hide();
+    }
+}
+
+void ExerciseWindowTest::clickOnTheNumberLineAnswersInsideTheBandOnly_data()
+{
+    QTest::addColumn<QPoint>("click");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("wrong");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("x 123 answers 120") << QPoint(123, 70) << 1 << 0 << "";
+    QTest::newRow("x 124 answers 125") << QPoint(124, 70) << 0 << 1 << "125";
+    QTest::newRow("on the upper border") << QPoint(123, 60) << 0 << 0 << "";
+    QTest::newRow("on the lower border") << QPoint(123, 80) << 0 << 0 << "";
+}
+
+void ExerciseWindowTest::clickOnTheNumberLineAnswersInsideTheBandOnly()
+{
+    QFETCH(QPoint, click);
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(QString, field);
+    // A task of the showing kind stands as its generator would leave it.
+    currentRun().currentTask.kind = 109;
+    Form2->WindowInit();
+    PracticeRun &run = currentRun();
+    run.newTaskDue = false;
+    run.currentTask.expectedAnswer = 120;
+    ModalWatcher watcher;
+    QTest::mouseClick(Form2->PaintBox1, Qt::RightButton, Qt::NoModifier, click);
+    QCOMPARE(run.rightCount, right);
+    QCOMPARE(run.wrongCount, wrong);
+    if (wrong == 0)
+        QCOMPARE(Form2->Edit1->text(), field);
+    QCOMPARE(watcher.corrections.size(), wrong);
+
+    // Other kinds ignore clicks.
+    Form2->WindowInit();
+    run.currentTask.kind = 301;
+    run.newTaskDue = false;
+    QTest::mouseClick(Form2->PaintBox1, Qt::LeftButton, Qt::NoModifier, click);
+    QCOMPARE(run.answeredTasks(), 0);
+}
+
+void ExerciseWindowTest::toolkitRepaintKeepsAnimationAndBars()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    TypeAndEnter(ExpectedAnswerText());
+    QVERIFY(Form2->Timer1->isActive());
+    Form2->repaint();
+    (void)Form2->grab();
+    QVERIFY(Form2->Timer1->isActive());
+    QCOMPARE(Form2->Image1->image().pixelColor(180, 20), RightBoxColour);
+    const QImage shown = Form2->Image1->grab().toImage();
+    QCOMPARE(shown.pixelColor(180, 20), RightBoxColour);
+    // The animation runs its sixteen steps and then clears away with the praise word.
+    QTRY_VERIFY_WITH_TIMEOUT(!Form2->Timer1->isActive(), 10000);
+    QCOMPARE(currentRun().rewardStep, 16);
+    QVERIFY(Form2->ZeichenFlaeche->isHidden());
+    QVERIFY(Form2->Label2->isHidden());
+}
+
+void ExerciseWindowTest::closingBringsTheTitleBackWhereTheWindowStood()
+{
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    QVERIFY(!Titelbild->isVisible());
+    Form2->move(123, 77);
+    Form2->close();
+    QVERIFY(Titelbild->isVisible());
+    QCOMPARE(Titelbild->pos(), QPoint(123, 77));
+    Titelbild->hide();
+}
+
+void ExerciseWindowTest::menuEntryOpensTheRunModally()
+{
+    Titelbild->show();
+    bool wasModal = false;
+    QString caption;
+    QTimer::singleShot(0, Form2, [&] {
+        const bool posed = QTest::qWaitFor([] { return !currentRun().newTaskDue; });
+        wasModal = posed && Form2->isModal() && QApplication::activeModalWidget() == Form2;
+        caption = Form2->windowTitle();
+        QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    });
+    QAction *entry = Titelbild->findChild<QAction *>(QStringLiteral("RundeaufTausender"));
+    QVERIFY(entry != nullptr);
+    entry->trigger();
+    QVERIFY(wasModal);
+    QCOMPARE(caption, QStringLiteral("Runde auf Tausender"));
+    QCOMPARE(currentRun().currentTask.kind, 303);
+    QVERIFY(!Form2->isVisible());
+    QVERIFY(Titelbild->isVisible());
+    Titelbild->hide();
+}
+
+QTEST_MAIN(ExerciseWindowTest)
+#include "tst_exercisewindow.moc"
