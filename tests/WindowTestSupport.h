@@ -7,6 +7,7 @@
 #include "run/TForm2.h"
 #include "run/TKorrektur.h"
 #include "shell/FontSubstitutes.h"
+#include "shell/ProgramLocale.h"
 #include "shell/TTitelbild.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 inline void CreateProgramWindows()
 {
     InstallFontSubstitutes();
+    UseGermanWhenNoLocaleIsSet();
     if (Titelbild == nullptr)
         Titelbild = new TTitelbild;
     if (Form2 == nullptr)

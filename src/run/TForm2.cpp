@@ -1,5 +1,8 @@
 #include "run/TForm2.h"
 
+#include "generators/DotGrid.h"
+#include "generators/NumberLinePainting.h"
+
 #include "bm_exports.h"
 #include "generators/SymbolFont.h"
 #include "run/AnswerCheck.h"
@@ -357,33 +360,22 @@ void TForm2::clearDrawingArea()
 
 void TForm2::paintTaskPicture()
 {
-    std::visit([this](const auto &picture) {
-        using Picture = std::decay_t<decltype(picture)>;
-        if constexpr (std::is_same_v<Picture, NumberLinePicture>) {
-            // The number line is drawn here once its painter exists.
-            clearDrawingArea();
-        } else if constexpr (std::is_same_v<Picture, DotPicture>) {
-            // The dots under their cover are drawn here once their painter exists.
-            clearDrawingArea();
-        } else {
-            clearDrawingArea();
-        }
-    }, m_taskPicture);
+    const PracticeRun &run = currentRun();
+    clearDrawingArea();
+    if (const auto *line = std::get_if<NumberLinePicture>(&m_taskPicture))
+        PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind, run.currentTask.taskFailed, run.layoutScale);
+    else if (std::holds_alternative<DotPicture>(m_taskPicture))
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, false);
 }
 
 void TForm2::paintCorrectionPicture()
 {
-    std::visit([this](const auto &picture) {
-        using Picture = std::decay_t<decltype(picture)>;
-        if constexpr (std::is_same_v<Picture, NumberLinePicture>) {
-            // The number line is drawn again with the help labels of a failed task here.
-            if (RedrawsNumberLine(currentRun().currentTask.kind))
-                clearDrawingArea();
-        } else if constexpr (std::is_same_v<Picture, DotPicture>) {
-            // The hidden dots are revealed here.
-            clearDrawingArea();
-        }
-    }, m_taskPicture);
+    const PracticeRun &run = currentRun();
+    if (std::holds_alternative<NumberLinePicture>(m_taskPicture))
+        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind, run.layoutScale);
+    else if (std::holds_alternative<DotPicture>(m_taskPicture))
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, true);
+    PaintBox1->update();
 }
 
 bool TForm2::Edit1KeyPress(QChar typed) const
@@ -454,7 +446,7 @@ void TForm2::BOkClick()
         word.setPointSize(PraiseWordSize);
         Label2->setFont(word);
         const AnswerFeedback feedback =
-            CheckAnswer(run, typed, stop(run.taskStartTick), sharedRandom(), QFontDatabase::families(), QLocale::system());
+            CheckAnswer(run, typed, stop(run.taskStartTick), sharedRandom(), QFontDatabase::families(), QLocale());
         switch (feedback.outcome) {
         case AnswerFeedback::Outcome::Empty:
         case AnswerFeedback::Outcome::Ignored:
@@ -554,7 +546,7 @@ void TForm2::Finito()
     }));
     BilanzTitel->setFont(titleFont);
     BilanzTitel->setText(title);
-    BilanzText->setText(WithLineFeeds(SummaryText(result, QLocale::system())));
+    BilanzText->setText(WithLineFeeds(SummaryText(result, QLocale())));
 
     for (QWidget *task : std::initializer_list<QWidget *>{Edit1, Label1, Label3, BOk, BEnde, PaintBox1})
         task->hide();

@@ -9,6 +9,7 @@
 #include "shell/ExecutablePath.h"
 #include "shell/FontSubstitutes.h"
 #include "shell/NichtDoppelt.h"
+#include "shell/ProgramLocale.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     InstallFontSubstitutes();
+    UseGermanWhenNoLocaleIsSet();
     if (guard.outcome() == SingleInstanceGuard::Outcome::AlreadyRunning) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Brimbelo"),
                             QStringLiteral("Das Programm läuft bereits!"), QMessageBox::Ok);

@@ -8,7 +8,10 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QGroupBox>
 #include <QMenuBar>
+
+#include "run/TImageView.h"
 
 namespace {
 
@@ -45,6 +48,8 @@ private slots:
     void titleWindowShowsPictureAndMenus();
     void exerciseWindowInBothLayouts_data();
     void exerciseWindowInBothLayouts();
+    void everyKindPosesItsTaskAndCorrectsIt_data();
+    void everyKindPosesItsTaskAndCorrectsIt();
 };
 
 void TourTest::initTestCase()
@@ -108,6 +113,44 @@ void TourTest::exerciseWindowInBothLayouts()
     render(Form2, name + QStringLiteral("-summary"));
     Form2->BilanzOk->click();
     QVERIFY(!Form2->isVisible());
+}
+
+void TourTest::everyKindPosesItsTaskAndCorrectsIt_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::addColumn<int>("screenHeight");
+    for (const qint32 kind : {102, 103, 104, 105, 109, 110, 201, 202, 203, 204, 302, 303, 304, 401, 402, 403}) {
+        QTest::addRow("%d small", kind) << kind << 600;
+        QTest::addRow("%d large", kind) << kind << 768;
+    }
+}
+
+// Each kind poses a task with something to see, and a wrong answer brings the correction
+// with the worked solution (and, for pictures, the help the picture gives).
+void TourTest::everyKindPosesItsTaskAndCorrectsIt()
+{
+    QFETCH(qint32, kind);
+    QFETCH(int, screenHeight);
+    const QString name = QStringLiteral("kind-%1-%2").arg(kind).arg(screenHeight > 600 ? "large" : "small");
+    QVERIFY(StartRun(kind, FindKind(kind)->caption.isEmpty() ? QStringLiteral("Zahlen") : FindKind(kind)->caption,
+                     screenHeight));
+    QVERIFY(!currentRun().currentTask.taskText.isEmpty());
+    QVERIFY(hasContent(render(Form2, name), Form2->GroupBox1->geometry()));
+
+    ModalWatcher watcher;
+    if (kind == ShowNumberKind) {
+        const int expected = currentRun().currentTask.expectedAnswer;
+        const int wrongColumn = expected > 60 ? expected - 40 : expected + 40;
+        QTest::mouseClick(static_cast<QWidget *>(Form2->PaintBox1), Qt::LeftButton, {}, QPoint(wrongColumn, 70));
+    } else {
+        TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
+    }
+    QCOMPARE(watcher.corrections.size(), 1);
+    QCOMPARE(currentRun().wrongCount, 1);
+    render(Form2, name + QStringLiteral("-wrong"));
+    QTest::keyClick(Form2, Qt::Key_Escape);
+    QVERIFY(Form2->BilanzTitel->isVisible());
+    Form2->BilanzOk->click();
 }
 
 QTEST_MAIN(TourTest)
