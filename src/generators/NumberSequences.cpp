@@ -91,17 +91,8 @@ GeneratedTask Folgen(GenerationContext &context, int /*level*/)
     }
 
     TaskLayout &layout = task.layout;
-    layout.label1.caption = instruction;
-    layout.label1.font = instructionFont;
-    layout.label1.top = 55;
-    layout.label1.left = left;
-    layout.label1.width = context.textWidth(instruction, instructionFont);
-
-    layout.label3.caption = task.taskText;
-    layout.label3.font = sequenceFont;
-    layout.label3.width = sequenceWidth;
-    layout.label3.top = 110;
-    layout.label3.left = left;
+    layout.label1 = PlacedLabel(instruction, instructionFont, left, 55, context.textWidth(instruction, instructionFont));
+    layout.label3 = PlacedLabel(task.taskText, sequenceFont, left, 110, sequenceWidth);
 
     const int answerWidth = context.textWidth(QString::number(task.expectedAnswer), FontSpec{});
     layout.edit1.width = int(1.5 * answerWidth) + 20;

@@ -73,17 +73,8 @@ GeneratedTask Roemisch(GenerationContext &context, int /*level*/)
     }
 
     TaskLayout &layout = task.layout;
-    layout.label1.caption = instruction;
-    layout.label1.font = instructionFont;
-    layout.label1.top = 55;
-    layout.label1.left = left;
-    layout.label1.width = context.textWidth(instruction, instructionFont);
-
-    layout.label3.caption = task.taskText;
-    layout.label3.font = numeralFont;
-    layout.label3.width = numeralWidth;
-    layout.label3.top = 90;
-    layout.label3.left = left;
+    layout.label1 = PlacedLabel(instruction, instructionFont, left, 55, context.textWidth(instruction, instructionFont));
+    layout.label3 = PlacedLabel(task.taskText, numeralFont, left, 90, numeralWidth);
 
     layout.edit1.width = fieldWidth;
     layout.edit1.top = 90;

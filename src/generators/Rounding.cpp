@@ -52,20 +52,10 @@ GeneratedTask RoundingTask(qint32 n, int level, const GenerationContext &context
     task.solutionText = instruction + CarriageReturn + task.taskText + FormatGrouped(task.expectedAnswer);
 
     const int left = ScaledRound(context.layoutScale * 10);
-    LabelSetup &label1 = task.layout.label1;
-    label1.caption = instruction;
-    label1.font = InstructionFont;
-    label1.left = left;
-    label1.top = InstructionTop;
-    label1.width = context.textWidth(instruction, InstructionFont) + 2;
-
-    LabelSetup &label3 = task.layout.label3;
-    label3.caption = task.taskText;
-    label3.font = NumberFont;
-    label3.left = left;
-    label3.top = NumberTop;
+    task.layout.label1 = PlacedLabel(instruction, InstructionFont, left, InstructionTop,
+                                     context.textWidth(instruction, InstructionFont) + 2);
     const int numberWidth = context.textWidth(task.taskText, NumberFont) + 2;
-    label3.width = numberWidth;
+    task.layout.label3 = PlacedLabel(task.taskText, NumberFont, left, NumberTop, numberWidth);
 
     // Room for the answer in plain digits, with a good margin for the digit groups a
     // child may type.

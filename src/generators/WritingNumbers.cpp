@@ -70,17 +70,9 @@ GeneratedTask Schreiben(GenerationContext &context, int level)
     task.solutionText = WritingSolutionText(n);
 
     TaskLayout &layout = task.layout;
-    layout.label3.caption = instruction;
-    layout.label3.font = instructionFont;
-    layout.label3.width = context.textWidth(instruction, instructionFont) + 2;
-    layout.label3.top = 50;
-    layout.label3.left = left;
+    layout.label3 = PlacedLabel(instruction, instructionFont, left, 50, context.textWidth(instruction, instructionFont) + 2);
 
-    layout.label1.caption = task.taskText;
-    layout.label1.font = wordsFont;
-    layout.label1.width = wordsWidth;
-    layout.label1.top = 90;
-    layout.label1.left = left;
+    layout.label1 = PlacedLabel(task.taskText, wordsFont, left, 90, wordsWidth);
 
     const int digitsWidth = context.textWidth(QString::number(n), FontSpec{});
     layout.edit1.width = int(1.7 * digitsWidth) + 50;

@@ -34,6 +34,18 @@ struct LabelSetup
     std::optional<bool> visible;
 };
 
+// A label with caption, font and place all given.
+inline LabelSetup PlacedLabel(const QString &caption, const FontSpec &font, int left, int top, int width)
+{
+    LabelSetup label;
+    label.caption = caption;
+    label.font = font;
+    label.left = left;
+    label.top = top;
+    label.width = width;
+    return label;
+}
+
 struct FieldSetup
 {
     std::optional<int> left, top, width;
