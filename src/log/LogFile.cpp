@@ -180,28 +180,35 @@ LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mo
     return {};
 }
 
-QList<QByteArray> splitStoredLines(const QByteArray &bytes)
+// The records of the stored log, unmasked and decoded. Lines end at CR LF, CR or LF as
+// stored; a last line without line end counts.
+QStringList storedRecords(const QByteArray &stored)
 {
-    QList<QByteArray> lines;
+    const QByteArray plain = MaskLogText(stored);
+    QStringList records;
     qsizetype start = 0;
-    const qsizetype size = bytes.size();
+    const qsizetype size = stored.size();
+    const auto addRecord = [&](qsizetype end) {
+        records.append(DecodeCp1252(QByteArray::fromRawData(plain.constData() + start, end - start)));
+    };
     for (qsizetype i = 0; i < size; ++i) {
-        const char c = bytes.at(i);
+        const char c = stored.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(bytes.mid(start, i - start));
-        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
+        addRecord(i);
+        if (c == '\r' && i + 1 < size && stored.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(bytes.mid(start));
-    return lines;
+        addRecord(size);
+    return records;
 }
 
-std::optional<QByteArray> readAll(int fd)
+std::optional<QByteArray> readAll(int fd, qsizetype expectedSize)
 {
     QByteArray bytes;
+    bytes.reserve(expectedSize);
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -338,13 +345,10 @@ LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
     case LockResult::Locked:
         break;
     }
-    const std::optional<QByteArray> bytes = readAll(log.get());
+    const std::optional<QByteArray> bytes = readAll(log.get(), qsizetype(status.st_size));
     if (!bytes)
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    const QList<QByteArray> stored = splitStoredLines(*bytes);
-    lines.reserve(lines.size() + stored.size());
-    for (const QByteArray &line : stored)
-        lines.append(DecodeCp1252(MaskLogText(line)));
+    lines.append(storedRecords(*bytes));
     return {};
 }
 

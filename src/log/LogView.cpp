@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -51,42 +52,70 @@ int dateKey(const QString &record)
 }
 
 // The title as it groups: trailing spaces do not make another exercise.
-QString titleOf(const QString &record)
+QStringView titleOf(const QString &record)
 {
-    QString title = record.mid(LogRecordPrefixLength);
-    qsizetype end = title.size();
-    while (end > 0 && title.at(end - 1) == QLatin1Char(' '))
-        --end;
-    title.truncate(end);
+    QStringView title = QStringView(record).mid(LogRecordPrefixLength);
+    while (title.endsWith(QLatin1Char(' ')))
+        title.chop(1);
     return title;
 }
 
 struct Entry
 {
-    int titleRank;   // titles that collate equal share a rank
-    int date;
-    const QString *record;
-    QString title;
+    int titleRank = 0;    // titles that collate equal share a rank
+    int titleIndex = 0;   // the same for the same title only
+    int date = 0;
+    const QString *record = nullptr;
+    QStringView title;
 };
 
-// Rank of every distinct title in the user's collation, without regard to case. The log
-// holds few distinct titles, so only those are collated.
-QHash<QString, int> titleRanks(const std::vector<Entry> &entries)
+// Ranks the titles in the user's collation, without regard to case. The log holds few
+// distinct titles, so only those are collated.
+void rankTitles(std::vector<Entry> &entries)
 {
-    QHash<QString, int> ranks;
-    for (const Entry &entry : entries)
-        ranks.insert(entry.title, 0);
-    QStringList titles = ranks.keys();
+    QHash<QStringView, int> indexOf;
+    QList<QStringView> titles;
+    for (Entry &entry : entries) {
+        auto found = indexOf.find(entry.title);
+        if (found == indexOf.end()) {
+            found = indexOf.insert(entry.title, int(titles.size()));
+            titles.append(entry.title);
+        }
+        entry.titleIndex = *found;
+    }
+
+    std::vector<int> byTitle(size_t(titles.size()));
+    std::iota(byTitle.begin(), byTitle.end(), 0);
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(titles.begin(), titles.end(), collator);
+    std::sort(byTitle.begin(), byTitle.end(),
+              [&](int a, int b) { return collator.compare(titles.at(a), titles.at(b)) < 0; });
+    std::vector<int> rankOf(byTitle.size());
     int rank = 0;
-    for (qsizetype i = 0; i < titles.size(); ++i) {
-        if (i > 0 && collator.compare(titles.at(i - 1), titles.at(i)) != 0)
+    for (size_t i = 0; i < byTitle.size(); ++i) {
+        if (i > 0 && collator.compare(titles.at(byTitle[i - 1]), titles.at(byTitle[i])) != 0)
             ++rank;
-        ranks[titles.at(i)] = rank;
+        rankOf[size_t(byTitle[i])] = rank;
     }
-    return ranks;
+    for (Entry &entry : entries)
+        entry.titleRank = rankOf[size_t(entry.titleIndex)];
+}
+
+bool keepsCase(QChar c)
+{
+    return !c.isSurrogate() && c.toCaseFolded() == c;
+}
+
+// The same order as comparing without regard to case, without folding every character:
+// up to the first difference the texts agree, and only there may folding matter.
+int compareIgnoringCase(QStringView a, QStringView b)
+{
+    const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (inA == a.end() || inB == b.end())
+        return int(a.size() > b.size()) - int(a.size() < b.size());
+    if (keepsCase(*inA) && keepsCase(*inB))
+        return inA->unicode() < inB->unicode() ? -1 : 1;
+    return a.compare(b, Qt::CaseInsensitive);
 }
 
 // Within one title and day the records differ in their figures and time, where the code
@@ -97,20 +126,19 @@ int compareRecords(const Entry &a, const Entry &b)
         return a.titleRank < b.titleRank ? -1 : 1;
     if (a.date != b.date)
         return a.date < b.date ? -1 : 1;
-    return QString::compare(*a.record, *b.record, Qt::CaseInsensitive);
+    return compareIgnoringCase(*a.record, *b.record);
 }
 
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
 QString shownLine(const QString &record)
 {
-    const QStringView whole(record);
-    QString line;
-    line.reserve(record.size() + 9);
-    line.append(whole.left(TimeStart));
-    line.append(whole.mid(TimeEnd, AfterPercentSign - TimeEnd));
-    line.append(QLatin1String(" Note: "));
-    line.append(GradeForPercent(record.mid(PercentStart, 3)));
-    line.append(whole.mid(AfterPercentSign));
+    const QString note = QLatin1String(" Note: ") + GradeForPercent(record.mid(PercentStart, 3));
+    QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
+    QChar *out = line.data();
+    out = std::copy(record.begin(), record.begin() + TimeStart, out);
+    out = std::copy(record.begin() + TimeEnd, record.begin() + AfterPercentSign, out);
+    out = std::copy(note.begin(), note.end(), out);
+    std::copy(record.begin() + AfterPercentSign, record.end(), out);
     return line;
 }
 
@@ -152,26 +180,24 @@ QStringList LogViewLines(const QStringList &records)
     entries.reserve(size_t(records.size()));
     for (const QString &record : records) {
         if (followsRecordFormat(record))
-            entries.push_back({0, dateKey(record), &record, titleOf(record)});
+            entries.push_back({0, 0, dateKey(record), &record, titleOf(record)});
         else
             malformed.append(record);
     }
 
-    const QHash<QString, int> ranks = titleRanks(entries);
-    for (Entry &entry : entries)
-        entry.titleRank = ranks.value(entry.title);
+    rankTitles(entries);
     // Stable, so that of two records that compare equal the first one in the log stays.
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry &a, const Entry &b) { return compareRecords(a, b) < 0; });
 
     QStringList lines;
-    lines.reserve(records.size() + qsizetype(ranks.size()) + 1);
+    lines.reserve(records.size());
     const Entry *previous = nullptr;
     for (const Entry &entry : entries) {
         if (previous != nullptr && compareRecords(*previous, entry) == 0)
             continue;
         // Titles that differ only in case sort together but still form groups of their own.
-        if (previous != nullptr && previous->title != entry.title)
+        if (previous != nullptr && previous->titleIndex != entry.titleIndex)
             lines.append(QString());
         lines.append(shownLine(*entry.record));
         previous = &entry;
