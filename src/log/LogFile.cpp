@@ -83,13 +83,20 @@ enum class LockResult { Locked, NoLog, Failed };
 
 // Opens and locks the log at path. The other copy of the program may move the log aside
 // while this one waits for the lock, so the lock counts only if path still names the
-// file that was locked.
+// file that was locked. Something else than a plain file under the log's name (a pipe
+// would block the open) counts as a failure.
 LockResult lockLog(const QByteArray &path, int kind, Descriptor &log, struct stat &status)
 {
     for (;;) {
-        log.reset(openFile(path, O_RDONLY));
+        log.reset(openFile(path, O_RDONLY | O_NONBLOCK));
         if (!log.isOpen())
             return errno == ENOENT ? LockResult::NoLog : LockResult::Failed;
+        if (::fstat(log.get(), &status) != 0)
+            return LockResult::Failed;
+        if (!S_ISREG(status.st_mode)) {
+            errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+            return LockResult::Failed;
+        }
         waitForLock(log.get(), kind);
         if (::fstat(log.get(), &status) != 0)
             return LockResult::Failed;

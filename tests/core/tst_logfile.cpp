@@ -105,6 +105,8 @@ private slots:
     void existingOldLogOverwritten();
     void missingDirectoryNotReported();
     void missingLogNotReported();
+    void logNotPlainFileHangsOrPasses_data();
+    void logNotPlainFileHangsOrPasses();
     void lineEndsMisread();
     void umlautNotOneByte();
     void controlCharactersTearRecord();
@@ -209,6 +211,27 @@ void TestLogFile::missingLogNotReported()
     QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Keine Protokolldatei vorhanden!"));
     QVERIFY(lines.isEmpty());
     QVERIFY(LogOutcomeMessage(LogOutcome{}).isEmpty());
+}
+
+void TestLogFile::logNotPlainFileHangsOrPasses_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("directory") << false;
+    QTest::newRow("named pipe") << true;
+}
+
+void TestLogFile::logNotPlainFileHangsOrPasses()
+{
+    QFETCH(bool, pipe);
+    const QByteArray path = QFile::encodeName(logPath());
+    QCOMPARE(pipe ? ::mkfifo(path.constData(), 0644) : ::mkdir(path.constData(), 0755), 0);
+
+    const LogOutcome written = AppendLogLine(QStringLiteral("bm.log"), Record);
+    QCOMPARE(written.status, LogStatus::IoError);
+    QVERIFY(LogOutcomeMessage(written).startsWith(QStringLiteral("Ein-/Ausgabefehler")));
+    QStringList lines;
+    QCOMPARE(ReadLogFile(QStringLiteral("bm.log"), lines).status, LogStatus::IoError);
+    QVERIFY(lines.isEmpty());
 }
 
 void TestLogFile::lineEndsMisread()
