@@ -17,7 +17,7 @@ inline GenerationContext MakeContext(Random &random, qint32 rightCount = 0, qint
                                      double scale = 1.0)
 {
     const ExerciseLayout layout = ExerciseLayoutFor(scale > 1.0 ? 768 : 600);
-    GenerationContext context{random};
+    GenerationContext context{.random = random};
     context.rightCount = rightCount;
     context.wrongCount = wrongCount;
     context.layoutScale = layout.scale;

@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   # toolkit
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
   # fonts with the metrics and code points the windows are laid out for
   fonts-liberation fonts-comic-neue fonts-urw-base35 fontconfig
   # tests, screenshots and benchmarks
-  xvfb xauth xdotool x11-utils imagemagick libbenchmark-dev desktop-file-utils
+  xvfb xauth xdotool x11-utils libx11-dev time bc imagemagick libbenchmark-dev desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -87,7 +87,7 @@ struct GenerationContext
     int drawingWidth = 0;     // the drawing area inside it
     int drawingHeight = 0;
     int buttonHeight = 25;
-    TextMeasure textWidth;
+    TextMeasure textWidth = {};
 
     qint32 balance() const { return rightCount - wrongCount; }
 };

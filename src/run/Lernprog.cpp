@@ -89,14 +89,11 @@ const RewardAnimation &PickRewardAnimation(Random &random)
 
 quint32 TickCount()
 {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer timer;
-        timer.start();
-        return timer;
-    }();
-    // Counted from the first use, as a tick counter counts from the system's start: only
-    // differences matter.
-    return quint32(clock.elapsed());
+    // The monotonic clock counts from the system's start; its low 32 bits wrap like the
+    // tick counter other programs of the family expect.
+    QElapsedTimer now;
+    now.start();
+    return quint32(now.msecsSinceReference());
 }
 
 const char *AnimationCredits()

@@ -1,7 +1,5 @@
 #include "run/RunState.h"
 
-#include "run/Kinds.h"
-
 #include <algorithm>
 
 void PracticeRun::reset()
@@ -21,7 +19,7 @@ double PracticeRun::averageThinkTime() const
     return totalThinkTime / std::max(rightCount, qint32(1));
 }
 
-std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context)
+std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, KindLookup lookup)
 {
     currentTask.taskText.clear();
     currentTask.solutionText.clear();
@@ -31,7 +29,7 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context)
     // Drawn once before the loop, so a regenerated repeat keeps its sub-kind.
     if (kind == MixedWritingKind)
         kind = context.random.below(2) == 0 ? 201 : 202;
-    const KindInfo *info = FindKind(kind);
+    const KindInfo *info = lookup(kind);
     if (info == nullptr || info->generator == nullptr)
         return std::nullopt;
 

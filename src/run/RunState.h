@@ -4,6 +4,7 @@
 // exercise window drives it; timing, pictures and painting are left to the callers.
 
 #include "run/Generation.h"
+#include "run/Kinds.h"
 #include "run/TaskTypes.h"
 
 #include <optional>
@@ -12,7 +13,7 @@ inline constexpr qint32 RightAnswersPerRun = 50;
 inline constexpr qint32 WrongAnswersPerRun = 25;
 // A generator that cannot produce another task than the previous one is given up on
 // after this many tries, and the last task it produced is posed.
-inline constexpr int MaxGenerationTries = 5000;
+inline constexpr int MaxGenerationTries = 2000;
 
 class PracticeRun
 {
@@ -48,8 +49,10 @@ public:
     double averageThinkTime() const;
 
     // Poses the next task of the run's kind through its generator, regenerating while it
-    // repeats the previous task. Empty for a kind that cannot pose tasks.
-    std::optional<GeneratedTask> poseTask(GenerationContext &context);
+    // repeats the previous task. Empty for a kind that cannot pose tasks. Kinds are looked
+    // up in the program's table unless another lookup is given.
+    using KindLookup = const KindInfo *(*)(qint32 code);
+    std::optional<GeneratedTask> poseTask(GenerationContext &context, KindLookup lookup = FindKind);
 
     enum class Verdict { Right, Wrong, Ignored };
     // Judges the answer n against the current task; only the first answer of a task

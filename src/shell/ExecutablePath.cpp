@@ -4,7 +4,7 @@
 
 QString ExecutableFilePath(const char *argv0)
 {
-    const QString own = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    QString own = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     if (!own.isEmpty())
         return own;
     return QFileInfo(QString::fromLocal8Bit(argv0)).absoluteFilePath();

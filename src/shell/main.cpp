@@ -40,7 +40,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     if (guard.outcome() == SingleInstanceGuard::Outcome::AlreadyRunning) {
-        QMessageBox::warning(nullptr, QString(), QStringLiteral("Das Programm läuft bereits!"));
+        QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Brimbelo"),
+                            QStringLiteral("Das Programm läuft bereits!"), QMessageBox::Ok);
+        refusal.exec();
         return 0;
     }
     // The program ends when its main window closes, not when the last window happens to

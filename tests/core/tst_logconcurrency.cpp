@@ -66,7 +66,7 @@ void TestLogConcurrency::concurrentAppendsLoseOrTearRecords()
     for (const QString &name : names) {
         auto *copy = new QProcess(this);
         copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        copy->start(QStringLiteral(LOG_APPEND_HELPER),
+        copy->start(qEnvironmentVariable("BRIMBELO_TEST_HELPERS") + QStringLiteral("/log_append_helper"),
                     {directory.path() + QLatin1Char('/'), name, QString::number(RecordsPerCopy), startSignal});
         QVERIFY(copy->waitForStarted());
         copies.append(copy);

@@ -4,7 +4,8 @@
 // Arguments: log directory, name of this copy, number of records, a file whose
 // appearance is the signal to start.
 
-#include "helpers/HelperRun.h"
+#include "HelperRun.h"
+
 #include "log/LogFile.h"
 
 #include <QCoreApplication>

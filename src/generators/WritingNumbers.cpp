@@ -1,0 +1,90 @@
+#include "generators/WritingNumbers.h"
+
+#include "generators/NumberWords.h"
+#include "generators/Redraw.h"
+#include "log/MyTools.h"
+
+namespace {
+
+const FontSpec instructionFont{QStringLiteral("Comic Sans MS"), 14, false};
+const FontSpec wordsFont{QStringLiteral("Comic Sans MS"), 12, false};
+
+// Drawing from the narrower range and rejecting by zero digits keeps every number of the
+// set equally likely, with far fewer draws than over the whole integer range.
+qint32 drawWithZeros(Random &random, qint32 from, qint32 to, int zeros)
+{
+    qint32 n;
+    do {
+        n = random.between(from, to);
+    } while (!HasZeroDigits(n, zeros));
+    return n;
+}
+
+// Only the line below the millions counts: the millions line is always short.
+QString measuredLine(const QString &words)
+{
+    const qsizetype cr = words.indexOf(CarriageReturn);
+    return cr < 0 ? words : words.mid(cr + 1);
+}
+
+} // namespace
+
+bool HasZeroDigits(qint32 n, int k)
+{
+    return QString::number(n).rightJustified(9, u' ').count(u'0') >= k;
+}
+
+qint32 DrawWritingNumber(Random &random, int level)
+{
+    switch (level) {
+    case 2:
+        return drawWithZeros(random, 10'001, 99'999, 1);
+    case 3:
+        return drawWithZeros(random, 1'000'001, 98'999'999, 3);
+    default:
+        return random.between(11, 1'000);
+    }
+}
+
+QString WritingSolutionText(qint32 n)
+{
+    return NumberToWords(n) + CarriageReturn + QStringLiteral("= ") + FormatGrouped(n);
+}
+
+GeneratedTask Schreiben(GenerationContext &context, int level)
+{
+    GeneratedTask task;
+    const int left = ScaledRound(10 * context.layoutScale);
+    const QString instruction = QStringLiteral("Schreibe als Zahl:");
+
+    qint32 n = 0;
+    int wordsWidth = 0;
+    for (int pass = 0; pass < MaxLayoutRedraws; ++pass) {
+        n = DrawWritingNumber(context.random, level);
+        task.taskText = NumberToWords(n);
+        wordsWidth = context.textWidth(measuredLine(task.taskText), wordsFont) + 20;
+        if (wordsWidth < context.taskBoxWidth - 20)
+            break;
+    }
+    task.expectedAnswer = n;
+    task.solutionText = WritingSolutionText(n);
+
+    TaskLayout &layout = task.layout;
+    layout.label3.caption = instruction;
+    layout.label3.font = instructionFont;
+    layout.label3.width = context.textWidth(instruction, instructionFont) + 2;
+    layout.label3.top = 50;
+    layout.label3.left = left;
+
+    layout.label1.caption = task.taskText;
+    layout.label1.font = wordsFont;
+    layout.label1.width = wordsWidth;
+    layout.label1.top = 90;
+    layout.label1.left = left;
+
+    const int digitsWidth = context.textWidth(QString::number(n), FontSpec{});
+    layout.edit1.width = int(1.7 * digitsWidth) + 50;
+    layout.edit1.top = ScaledRound((n >= 1'000'000 ? 140 : 120) * context.layoutScale);
+    layout.edit1.left = left;
+    return task;
+}

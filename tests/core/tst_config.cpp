@@ -1,0 +1,137 @@
+// Reading the configuration: which file, which log folder, which minimum, and that bad
+// files only ever switch logging off.
+
+#include "log/LogSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString fakeEnvironment(const QString &name)
+{
+    if (name == QLatin1String("LOGDIR"))
+        return QStringLiteral("/srv/Ergebnisse der Klasse");
+    if (name == QLatin1String("EMPTY"))
+        return QString();
+    return QString();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class TestConfig : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    LogSettings settingsFor(const QByteArray &wolfCfg)
+    {
+        writeFile(m_dir.filePath(QStringLiteral("wolf.cfg")), wolfCfg);
+        return ReadLogSettings({m_dir.filePath(QStringLiteral("bm"))}, m_dir.path(), fakeEnvironment);
+    }
+
+private slots:
+    void logFolderAndMinimumFromTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("logDirectory");
+        QTest::addColumn<qint32>("minimumLog");
+        QTest::newRow("plain key gets a final slash") << QByteArray("LogFilePath=/var/logs\r\n") << "/var/logs/" << 0;
+        QTest::newRow("key in any case, blanks around =") << QByteArray("logfilepath = /var/logs/\n") << "/var/logs/" << 0;
+        QTest::newRow("blanks inside key and value dropped") << QByteArray("Log File Path = /home/Eigene Dateien/Log\n") << "/home/EigeneDateien/Log/" << 0;
+        QTest::newRow("environment variable, value unchanged") << QByteArray("LogFilePath=%LOGDIR%\n") << "/srv/Ergebnisse der Klasse/" << 0;
+        QTest::newRow("unset variable switches logging off") << QByteArray("LogFilePath=%NOTSET%\n") << "" << 0;
+        QTest::newRow("lone percent sign") << QByteArray("LogFilePath=%\n") << "" << 0;
+        QTest::newRow("comment line") << QByteArray(";LogFilePath=/var/logs\n") << "" << 0;
+        QTest::newRow("key without = matches nothing") << QByteArray("LogFilePath\n") << "" << 0;
+        QTest::newRow("last line wins") << QByteArray("LogFilePath=/a\nx=1\nLogFilePath=/b\n") << "/b/" << 0;
+        QTest::newRow("empty value switches logging off") << QByteArray("LogFilePath=\n") << "" << 0;
+        QTest::newRow("old Mac line ends") << QByteArray("LogFilePath=/a\rMinimumLog=4\r") << "/a/" << 4;
+        QTest::newRow("minimum") << QByteArray("LogFilePath=/a\nMinimumLog=5\n") << "/a/" << 5;
+        QTest::newRow("minimum with leading zero") << QByteArray("LogFilePath=/a\nMinimumLog = 05\n") << "/a/" << 5;
+        QTest::newRow("minimum in words") << QByteArray("LogFilePath=/a\nMinimumLog=fuenf\n") << "/a/" << 0;
+        QTest::newRow("negative minimum") << QByteArray("LogFilePath=/a\nMinimumLog=-3\n") << "/a/" << -3;
+        QTest::newRow("hexadecimal minimum") << QByteArray("LogFilePath=/a\nMinimumLog=$10\n") << "/a/" << 16;
+        QTest::newRow("minimum too large") << QByteArray("LogFilePath=/a\nMinimumLog=99999999999\n") << "/a/" << 0;
+        QTest::newRow("minimum without log folder is never read") << QByteArray("MinimumLog=5\n") << "" << 0;
+        QTest::newRow("umlauts in UTF-8") << QByteArray("LogFilePath=/home/J\xc3\xbcrgen\n") << "/home/J\u00fcrgen/" << 0;
+        QTest::newRow("umlauts in Windows-1252") << QByteArray("LogFilePath=/home/J\xfcrgen\n") << "/home/J\u00fcrgen/" << 0;
+        QTest::newRow("empty file") << QByteArray() << "" << 0;
+        QTest::newRow("binary file") << QByteArray("\x00\x01\xff=\xfe\x00LogFilePath\x00=/x", 18) << "" << 0;
+    }
+    void logFolderAndMinimumFromTheFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, logDirectory);
+        QFETCH(qint32, minimumLog);
+        const LogSettings settings = settingsFor(content);
+        QCOMPARE(settings.logDirectory, logDirectory);
+        QCOMPARE(settings.logEnabled, !logDirectory.isEmpty());
+        QCOMPARE(settings.minimumLog, minimumLog);
+    }
+
+    void missingFileSwitchesLoggingOff()
+    {
+        QTemporaryDir empty;
+        const LogSettings settings = ReadLogSettings({empty.filePath(QStringLiteral("bm"))}, empty.path(), fakeEnvironment);
+        QCOMPARE(settings.configFilePath, empty.filePath(QStringLiteral("wolf.cfg")));
+        QVERIFY(!settings.logEnabled);
+        QCOMPARE(settings.minimumLog, 0);
+    }
+
+    void cfgArgumentsNameTheFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("configFile");
+        QTest::newRow("prefix in capitals, path kept as typed") << QStringList{"bm", "CFG=/Schule/Setup.CFG"} << "/Schule/Setup.CFG";
+        QTest::newRow("a later argument overrides") << QStringList{"bm", "cfg=a.cfg", "cfg=b.cfg"} << "b.cfg";
+        QTest::newRow("other arguments are left alone") << QStringList{"bm", "-bkg", "config=x"} << "";
+    }
+    void cfgArgumentsNameTheFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, configFile);
+        const LogSettings settings = ReadLogSettings(arguments, QStringLiteral("/opt/bm"), fakeEnvironment);
+        QCOMPARE(settings.configFilePath, configFile.isEmpty() ? QStringLiteral("/opt/bm/wolf.cfg") : configFile);
+    }
+
+    void cfgArgumentIsRead()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("Other Name.CFG"));
+        writeFile(path, "LogFilePath=/x\n");
+        const LogSettings settings = ReadLogSettings({"bm", "cfg=" + path}, QStringLiteral("/nowhere"), fakeEnvironment);
+        QCOMPARE(settings.logDirectory, QStringLiteral("/x/"));
+    }
+
+    void hugeFileIsReadWithoutHanging()
+    {
+        QByteArray content;
+        const QByteArray noise(1000, 'z');
+        while (content.size() < 10 * 1024 * 1024)
+            content += noise + "\n";
+        content += "LogFilePath=/big\n";
+        QCOMPARE(settingsFor(content).logDirectory, QStringLiteral("/big/"));
+    }
+
+    void unreadableFileSwitchesLoggingOff()
+    {
+        // A folder of that name is no configuration file.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("wolf.cfg")));
+        QVERIFY(ReadConfigValue(dir.filePath(QStringLiteral("wolf.cfg")), QStringLiteral("LogFilePath")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfig)
+#include "tst_config.moc"

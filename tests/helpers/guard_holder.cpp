@@ -1,0 +1,29 @@
+// Takes the single-instance guard for its own executable file in the lock folder given as
+// argument, says what happened on one line, and keeps the guard until it is killed.
+
+#include "shell/ExecutablePath.h"
+#include "shell/NichtDoppelt.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return 2;
+    SingleInstanceGuard guard(ExecutableFilePath(argv[0]), QString::fromLocal8Bit(argv[1]));
+    switch (guard.outcome()) {
+    case SingleInstanceGuard::Outcome::Acquired:
+        std::puts("acquired");
+        break;
+    case SingleInstanceGuard::Outcome::AlreadyRunning:
+        std::puts("running");
+        return 1;
+    case SingleInstanceGuard::Outcome::Unavailable:
+        std::puts("unavailable");
+        break;
+    }
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
