@@ -176,7 +176,7 @@ LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mo
     if (::fstat(out.get(), &before) != 0)
         return ioError(QStringLiteral("Die Logdatei kann nicht geprüft werden"));
     if (!writeAll(out.get(), storedLine(line)) || ::fsync(out.get()) != 0) {
-        const LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
+        LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
         // Cutting back may fail as well; the write failure is what the user has to hear.
         [[maybe_unused]] const int cut = ::ftruncate(out.get(), before.st_size);
         return failure;

@@ -44,7 +44,7 @@ int main(int argc, char **argv)
         return 2;
     }
     SetLogSettings({QString(), arguments.at(1), true, 0});
-    const QString name = arguments.at(2);
+    const QString &name = arguments.at(2);
     const int count = arguments.at(3).toInt();
     while (!QFile::exists(arguments.at(4)))
         QThread::usleep(200);
