@@ -300,6 +300,9 @@ QString LogRecordFor(const RunResult &result)
 
 LogOutcome AppendLogLine(const QString &fileName, const QString &line)
 {
+    // Without a configured directory the log would land wherever the program was started.
+    if (logSettings().logDirectory.isEmpty())
+        return {LogStatus::CannotOpen, QString()};
     const QByteArray path = QFile::encodeName(logPath(fileName));
     const QByteArray oldPath = QFile::encodeName(logPath(QStringLiteral("Old") + fileName));
     // Set once this call has moved an older log aside: the new log takes over its mode.
@@ -341,6 +344,8 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
 
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
 {
+    if (logSettings().logDirectory.isEmpty())
+        return {LogStatus::Missing, QString()};
     const QByteArray path = QFile::encodeName(logPath(fileName));
     Descriptor log;
     struct stat status;

@@ -205,7 +205,21 @@ void TestLogFile::missingDirectoryNotReported()
 
 void TestLogFile::missingLogNotReported()
 {
+    // A log in the working directory does not count when no directory is configured.
+    writeFile(logPath(), masked(Record.toLatin1()), 0644);
+    const QString startedIn = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(directory->path()));
+    SetLogSettings({});
     QStringList lines;
+    const LogStatus read = ReadLogFile(QStringLiteral("bm.log"), lines).status;
+    const LogStatus written = AppendLogLine(QStringLiteral("bm.log"), Record).status;
+    QVERIFY(QDir::setCurrent(startedIn));
+    QCOMPARE(read, LogStatus::Missing);
+    QCOMPARE(written, LogStatus::CannotOpen);
+    QCOMPARE(contents(logPath()), masked(Record.toLatin1()));
+
+    QVERIFY(QFile::remove(logPath()));
+    SetLogSettings({QString(), directory->path() + QLatin1Char('/'), true, 0});
     const LogOutcome outcome = ReadLogFile(QStringLiteral("bm.log"), lines);
     QCOMPARE(outcome.status, LogStatus::Missing);
     QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Keine Protokolldatei vorhanden!"));
