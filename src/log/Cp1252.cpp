@@ -28,11 +28,11 @@ char encodeOne(char16_t c)
 
 QString DecodeCp1252(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(HighControlRange[b - 0x80]) : QChar(b));
+        *out++ = b >= 0x80 && b < 0xA0 ? QChar(HighControlRange[b - 0x80]) : QChar(b);
     }
     return text;
 }

@@ -1,0 +1,91 @@
+// Opening the log viewer: reading a log of many records and arranging it for display.
+
+#include "log/LogFile.h"
+#include "run/Kinds.h"
+#include "run/Random.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QList<qint32> MenuKinds{102, 103, 104, 105, 109, 110, 201, 202, 203,
+                              301, 302, 303, 304, 305, 401, 402, 403};
+
+// A log as years of practice leave it: every exercise, runs on many days, several a day.
+void writeLog(const QString &path, int records)
+{
+    Random random(4711);
+    const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
+    QByteArray bytes;
+    for (int i = 0; i < records; ++i) {
+        RunResult result;
+        result.finishedAt = first.addSecs(qint64(i) * 900 + random.below(600));
+        result.rightCount = random.between(0, 50);
+        result.wrongCount = random.between(result.rightCount == 0 ? 1 : 0, 25);
+        result.totalThinkTime = random.fraction() * 400.0;
+        result.title = FindKind(MenuKinds.at(random.below(qint32(MenuKinds.size()))))->caption;
+        bytes += MaskLogText(LogRecordFor(result).toLatin1()) + "\r\n";
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the benchmark log");
+}
+
+// A log of state.range(0) records in a fresh directory, for the whole benchmark.
+class BenchmarkLog
+{
+public:
+    explicit BenchmarkLog(const benchmark::State &state)
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        SetLogSettings({QString(), directory.path() + QLatin1Char('/'), true, 0});
+        writeLog(directory.filePath(QStringLiteral("bm.log")), int(state.range(0)));
+    }
+
+    QStringList read(benchmark::State &state) const
+    {
+        QStringList records;
+        if (ReadLogFile(QStringLiteral("bm.log"), records).status != LogStatus::Done)
+            state.SkipWithError("log not read");
+        return records;
+    }
+
+private:
+    QTemporaryDir directory;
+};
+
+// What opening the viewer costs: both steps together.
+void ReadAndArrangeLog(benchmark::State &state)
+{
+    const BenchmarkLog log(state);
+    for (auto _ : state) {
+        const QStringList lines = LogViewLines(log.read(state));
+        benchmark::DoNotOptimize(lines.size());
+    }
+}
+
+void ReadLog(benchmark::State &state)
+{
+    const BenchmarkLog log(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(log.read(state).size());
+}
+
+void ArrangeLog(benchmark::State &state)
+{
+    const BenchmarkLog log(state);
+    const QStringList records = log.read(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LogViewLines(records).size());
+}
+
+} // namespace
+
+BENCHMARK(ReadAndArrangeLog)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadLog)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ArrangeLog)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,52 @@
+#pragma once
+// The result log: one masked record per finished run in "bm.log" of the log directory,
+// read-only between writes, and the viewer's arrangement of the records with a school
+// grade per run. Telling the user about failures is left to the windows.
+
+#include "log/LogSettings.h"
+#include "run/RunResult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+QByteArray MaskLogText(const QByteArray &text);          // XOR 0x0E on every byte
+QString GradeForPercent(const QString &percentField);      // the three-character field
+QStringList LogViewLines(const QStringList &records);      // steps 3 to 8 of ShowLogFile: records as read (unmasked) -> the memo's lines
+
+inline constexpr auto LogFileName = "bm.log";
+// Everything in a record before the exercise title.
+inline constexpr int LogRecordPrefixLength = 52;
+
+enum class LogStatus {
+    Done,        // written, or read
+    NotLogged,   // the run does not qualify for the log
+    CannotOpen,  // the log cannot be opened for writing
+    Missing,     // there is no log to read
+    IoError,     // reading, moving aside or writing failed
+};
+
+struct LogOutcome
+{
+    LogStatus status = LogStatus::Done;
+    QString detail;   // what failed, for an input/output error
+};
+
+// The text the user is shown for an outcome; empty when there is nothing to tell.
+QString LogOutcomeMessage(const LogOutcome &outcome);
+
+// The unmasked record of a run, with the separators of the default locale (QLocale()).
+QString LogRecordFor(const RunResult &result);
+
+// Appends one record to fileName in the configured log directory, moving a log of the
+// older unmasked form aside to "Old" + fileName first. Safe against another copy of the
+// program appending to the same log at the same moment.
+LogOutcome AppendLogLine(const QString &fileName, const QString &line);
+
+// Fills lines with the unmasked records of fileName in the log directory, in file order;
+// lines stays as it is when the log is missing or cannot be read.
+LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
+
+bool RunIsLogged(const RunResult &result, const LogSettings &settings);
+// Appends the record of a finished run to "bm.log" when the configuration asks for it.
+LogOutcome LogRun(const RunResult &result);

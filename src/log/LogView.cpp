@@ -1,0 +1,210 @@
+// The viewer's arrangement of the log: records grouped by exercise title, sorted by date
+// within a title, the time of day left out and a school grade behind the percentage.
+// Reading the log and showing the lines are left to the log file and the window.
+
+#include "log/LogFile.h"
+
+#include <QCollator>
+#include <QHash>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// Columns of a record, counted from 0.
+constexpr qsizetype TimeStart = 9;
+constexpr qsizetype TimeEnd = 17;
+constexpr qsizetype PercentStart = 36;
+constexpr qsizetype PercentSign = 39;
+constexpr qsizetype AfterPercentSign = 40;
+
+bool isDigitAt(const QString &record, qsizetype i)
+{
+    const QChar c = record.at(i);
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Only records laid out as the log writes them are taken apart; any other line is shown
+// as it stands, whatever it holds.
+bool followsRecordFormat(const QString &record)
+{
+    if (record.size() < LogRecordPrefixLength)
+        return false;
+    for (const qsizetype i : {0, 1, 3, 4, 6, 7}) {
+        if (!isDigitAt(record, i))
+            return false;
+    }
+    return record.at(2) == QLatin1Char('.') && record.at(5) == QLatin1Char('.')
+        && record.at(8) == QLatin1Char(' ') && record.at(PercentSign) == QLatin1Char('%');
+}
+
+int twoDigitsAt(const QString &record, qsizetype i)
+{
+    return (record.at(i).unicode() - '0') * 10 + (record.at(i + 1).unicode() - '0');
+}
+
+// Year, month and day of a well-formed record as one number that sorts by date.
+int dateKey(const QString &record)
+{
+    return twoDigitsAt(record, 6) * 10000 + twoDigitsAt(record, 3) * 100 + twoDigitsAt(record, 0);
+}
+
+// The title as it groups: trailing spaces do not make another exercise.
+QStringView titleOf(const QString &record)
+{
+    QStringView title = QStringView(record).mid(LogRecordPrefixLength);
+    while (title.endsWith(QLatin1Char(' ')))
+        title.chop(1);
+    return title;
+}
+
+struct Entry
+{
+    int titleRank = 0;    // titles that collate equal share a rank
+    int titleIndex = 0;   // the same for the same title only
+    int date = 0;
+    const QString *record = nullptr;
+    QStringView title;
+};
+
+// Ranks the titles in the user's collation, without regard to case. The log holds few
+// distinct titles, so only those are collated.
+void rankTitles(std::vector<Entry> &entries)
+{
+    QHash<QStringView, int> indexOf;
+    QList<QStringView> titles;
+    for (Entry &entry : entries) {
+        auto found = indexOf.find(entry.title);
+        if (found == indexOf.end()) {
+            found = indexOf.insert(entry.title, int(titles.size()));
+            titles.append(entry.title);
+        }
+        entry.titleIndex = *found;
+    }
+
+    std::vector<int> byTitle(size_t(titles.size()));
+    std::iota(byTitle.begin(), byTitle.end(), 0);
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(byTitle.begin(), byTitle.end(),
+              [&](int a, int b) { return collator.compare(titles.at(a), titles.at(b)) < 0; });
+    std::vector<int> rankOf(byTitle.size());
+    int rank = 0;
+    for (size_t i = 0; i < byTitle.size(); ++i) {
+        if (i > 0 && collator.compare(titles.at(byTitle[i - 1]), titles.at(byTitle[i])) != 0)
+            ++rank;
+        rankOf[size_t(byTitle[i])] = rank;
+    }
+    for (Entry &entry : entries)
+        entry.titleRank = rankOf[size_t(entry.titleIndex)];
+}
+
+bool keepsCase(QChar c)
+{
+    return !c.isSurrogate() && c.toCaseFolded() == c;
+}
+
+// The same order as comparing without regard to case, without folding every character:
+// up to the first difference the texts agree, and only there may folding matter.
+int compareIgnoringCase(QStringView a, QStringView b)
+{
+    const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (inA == a.end() || inB == b.end())
+        return int(a.size() > b.size()) - int(a.size() < b.size());
+    if (keepsCase(*inA) && keepsCase(*inB))
+        return inA->unicode() < inB->unicode() ? -1 : 1;
+    return a.compare(b, Qt::CaseInsensitive);
+}
+
+// Within one title and day the records differ in their figures and time, where the code
+// order of the characters agrees with the collation.
+int compareRecords(const Entry &a, const Entry &b)
+{
+    if (a.titleRank != b.titleRank)
+        return a.titleRank < b.titleRank ? -1 : 1;
+    if (a.date != b.date)
+        return a.date < b.date ? -1 : 1;
+    return compareIgnoringCase(*a.record, *b.record);
+}
+
+// A record as the viewer shows it: without the time of day, with the grade behind "%".
+QString shownLine(const QString &record)
+{
+    const QString note = QLatin1String(" Note: ") + GradeForPercent(record.mid(PercentStart, 3));
+    QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
+    QChar *out = line.data();
+    out = std::copy(record.begin(), record.begin() + TimeStart, out);
+    out = std::copy(record.begin() + TimeEnd, record.begin() + AfterPercentSign, out);
+    out = std::copy(note.begin(), note.end(), out);
+    std::copy(record.begin() + AfterPercentSign, record.end(), out);
+    return line;
+}
+
+} // namespace
+
+QString GradeForPercent(const QString &percentField)
+{
+    struct Row
+    {
+        QLatin1String atLeast;
+        QLatin1String grade;
+    };
+    static const Row rows[] = {
+        {QLatin1String(" 94"), QLatin1String("1 ")}, {QLatin1String(" 90"), QLatin1String("2+")},
+        {QLatin1String(" 87"), QLatin1String("2 ")}, {QLatin1String(" 84"), QLatin1String("2-")},
+        {QLatin1String(" 79"), QLatin1String("3+")}, {QLatin1String(" 75"), QLatin1String("3 ")},
+        {QLatin1String(" 68"), QLatin1String("3-")}, {QLatin1String(" 64"), QLatin1String("4+")},
+        {QLatin1String(" 58"), QLatin1String("4 ")}, {QLatin1String(" 50"), QLatin1String("4-")},
+        {QLatin1String(" 44"), QLatin1String("5+")}, {QLatin1String(" 40"), QLatin1String("5 ")},
+        {QLatin1String(" 30"), QLatin1String("5-")},
+    };
+    // The field is right-aligned, so comparing character codes compares the numbers.
+    const QString p = percentField.left(3);
+    if (p == QLatin1String("   "))
+        return QStringLiteral("  ");
+    if (p == QLatin1String("100"))
+        return QStringLiteral("1+");
+    for (const Row &row : rows) {
+        if (QString::compare(p, row.atLeast) >= 0)
+            return row.grade;
+    }
+    return QStringLiteral("6");
+}
+
+QStringList LogViewLines(const QStringList &records)
+{
+    std::vector<Entry> entries;
+    QStringList malformed;
+    entries.reserve(size_t(records.size()));
+    for (const QString &record : records) {
+        if (followsRecordFormat(record))
+            entries.push_back({0, 0, dateKey(record), &record, titleOf(record)});
+        else
+            malformed.append(record);
+    }
+
+    rankTitles(entries);
+    // Stable, so that of two records that compare equal the first one in the log stays.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry &a, const Entry &b) { return compareRecords(a, b) < 0; });
+
+    QStringList lines;
+    lines.reserve(records.size());
+    const Entry *previous = nullptr;
+    for (const Entry &entry : entries) {
+        if (previous != nullptr && compareRecords(*previous, entry) == 0)
+            continue;
+        // Titles that differ only in case sort together but still form groups of their own.
+        if (previous != nullptr && previous->titleIndex != entry.titleIndex)
+            lines.append(QString());
+        lines.append(shownLine(*entry.record));
+        previous = &entry;
+    }
+    // Lines the writer did not lay out close the view in their own group, in log order.
+    if (!lines.isEmpty() && !malformed.isEmpty())
+        lines.append(QString());
+    lines.append(malformed);
+    return lines;
+}

@@ -1,0 +1,320 @@
+// Writing and reading the result log on disk: creation, appending to a read-only log,
+// moving the older unmasked form aside, line ends, failures and which runs are logged.
+
+#include "log/LogFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString Record = QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  Zahlenstrahl bis 200");
+const QString Other = QStringLiteral("05.12.26 10:01:02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner");
+const QByteArray OlderFormLog = "06.12.26 09:30:00  5 ok   9 falsch   35%  8,00 sec  Zahlenstrahl bis 200\r\n";
+
+QByteArray masked(const QByteArray &text)
+{
+    QByteArray result = text;
+    for (char &c : result)
+        c = char(c ^ 0x0E);
+    return result;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, mode_t mode)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return mode_t(-1);
+    return status.st_mode & 07777;
+}
+
+RunResult run(qint32 right, qint32 wrong)
+{
+    RunResult result;
+    result.finishedAt = QDateTime(QDate(2026, 12, 7), QTime(11, 8, 51));
+    result.rightCount = right;
+    result.wrongCount = wrong;
+    result.totalThinkTime = 20.0;
+    result.title = QStringLiteral("Runde auf Zehner");
+    return result;
+}
+
+} // namespace
+
+class TestLogFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir *directory = nullptr;
+    QString logPath() const { return directory->filePath(QStringLiteral("bm.log")); }
+    QString oldPath() const { return directory->filePath(QStringLiteral("Oldbm.log")); }
+    QStringList readBack()
+    {
+        QStringList lines;
+        const LogOutcome outcome = ReadLogFile(QStringLiteral("bm.log"), lines);
+        if (outcome.status != LogStatus::Done)
+            return {QStringLiteral("(read failed)")};
+        return lines;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ::umask(022);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void init()
+    {
+        directory = new QTemporaryDir;
+        QVERIFY(directory->isValid());
+        SetLogSettings({QString(), directory->path() + QLatin1Char('/'), true, 0});
+    }
+    void cleanup()
+    {
+        delete directory;
+        directory = nullptr;
+        SetLogSettings({});
+    }
+
+    void newLogNotMaskedOrNotReadOnly();
+    void appendToReadOnlyLogLosesRecordsOrModes_data();
+    void appendToReadOnlyLogLosesRecordsOrModes();
+    void olderFormNotMovedAside_data();
+    void olderFormNotMovedAside();
+    void existingOldLogOverwritten();
+    void missingDirectoryNotReported();
+    void missingLogNotReported();
+    void logNotPlainFileHangsOrPasses_data();
+    void logNotPlainFileHangsOrPasses();
+    void lineEndsMisread();
+    void umlautNotOneByte();
+    void controlCharactersTearRecord();
+    void wrongRunsLogged_data();
+    void wrongRunsLogged();
+};
+
+void TestLogFile::newLogNotMaskedOrNotReadOnly()
+{
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Record).status, LogStatus::Done);
+    QCOMPARE(contents(logPath()), masked(Record.toLatin1()) + "\r\n");
+    QCOMPARE(modeOf(logPath()), mode_t(0444));
+    QCOMPARE(readBack(), QStringList{Record});
+}
+
+void TestLogFile::appendToReadOnlyLogLosesRecordsOrModes_data()
+{
+    QTest::addColumn<int>("modeBefore");
+    QTest::addColumn<int>("modeAfter");
+    QTest::newRow("read-only") << 0444 << 0444;
+    QTest::newRow("read-only, others only") << 0404 << 0404;
+    QTest::newRow("writable, group read") << 0640 << 0440;
+    QTest::newRow("set-group-id kept") << 02664 << 02444;
+}
+
+void TestLogFile::appendToReadOnlyLogLosesRecordsOrModes()
+{
+    QFETCH(int, modeBefore);
+    QFETCH(int, modeAfter);
+    writeFile(logPath(), masked(Record.toLatin1()) + "\r\n" + masked(Other.toLatin1()) + "\r\n", mode_t(modeBefore));
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Record).status, LogStatus::Done);
+    QCOMPARE(readBack(), (QStringList{Record, Other, Record}));
+    QCOMPARE(modeOf(logPath()), mode_t(modeAfter));
+    QVERIFY(!QFile::exists(oldPath()));
+}
+
+void TestLogFile::olderFormNotMovedAside_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("modeBefore");
+    QTest::addColumn<bool>("movedAside");
+    QTest::addColumn<int>("oldModeAfter");
+    QTest::addColumn<int>("logModeAfter");
+    QTest::newRow("plain date") << OlderFormLog << 0644 << true << 0644 << 0444;
+    QTest::newRow("plain date, read-only") << OlderFormLog << 0444 << true << 0644 << 0444;
+    QTest::newRow("plain date, group write") << OlderFormLog << 0460 << true << 0660 << 0440;
+    QTest::newRow("full stop after a short first line") << QByteArray("a\r.bc\r\n") << 0444 << false << 0 << 0444;
+    QTest::newRow("two characters only") << QByteArray("ab") << 0444 << false << 0 << 0444;
+    QTest::newRow("empty log") << QByteArray() << 0644 << false << 0 << 0444;
+}
+
+void TestLogFile::olderFormNotMovedAside()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, modeBefore);
+    QFETCH(bool, movedAside);
+    QFETCH(int, oldModeAfter);
+    QFETCH(int, logModeAfter);
+    writeFile(logPath(), stored, mode_t(modeBefore));
+
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Record).status, LogStatus::Done);
+
+    QCOMPARE(modeOf(logPath()), mode_t(logModeAfter));
+    if (movedAside) {
+        QCOMPARE(contents(oldPath()), stored);
+        QCOMPARE(modeOf(oldPath()), mode_t(oldModeAfter));
+        QCOMPARE(contents(logPath()), masked(Record.toLatin1()) + "\r\n");
+    } else {
+        QVERIFY(!QFile::exists(oldPath()));
+        QCOMPARE(contents(logPath()), stored + masked(Record.toLatin1()) + "\r\n");
+    }
+}
+
+void TestLogFile::existingOldLogOverwritten()
+{
+    writeFile(logPath(), OlderFormLog, 0444);
+    writeFile(oldPath(), "earlier log\r\n", 0644);
+
+    const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
+
+    QCOMPARE(outcome.status, LogStatus::IoError);
+    QVERIFY(LogOutcomeMessage(outcome).startsWith(QStringLiteral("Ein-/Ausgabefehler")));
+    QVERIFY(LogOutcomeMessage(outcome).contains(QStringLiteral("Oldbm.log")));
+    QCOMPARE(contents(logPath()), OlderFormLog);
+    QCOMPARE(contents(oldPath()), QByteArray("earlier log\r\n"));
+}
+
+void TestLogFile::missingDirectoryNotReported()
+{
+    SetLogSettings({QString(), directory->filePath(QStringLiteral("nowhere/")), true, 0});
+    const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
+    QCOMPARE(outcome.status, LogStatus::CannotOpen);
+    QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Fehler beim Schreiben der Logdatei!"));
+    QVERIFY(!QFileInfo::exists(directory->filePath(QStringLiteral("nowhere"))));
+}
+
+void TestLogFile::missingLogNotReported()
+{
+    // A log in the working directory does not count when no directory is configured.
+    writeFile(logPath(), masked(Record.toLatin1()), 0644);
+    const QString startedIn = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(directory->path()));
+    SetLogSettings({});
+    QStringList lines;
+    const LogStatus read = ReadLogFile(QStringLiteral("bm.log"), lines).status;
+    const LogStatus written = AppendLogLine(QStringLiteral("bm.log"), Record).status;
+    QVERIFY(QDir::setCurrent(startedIn));
+    QCOMPARE(read, LogStatus::Missing);
+    QCOMPARE(written, LogStatus::CannotOpen);
+    QCOMPARE(contents(logPath()), masked(Record.toLatin1()));
+
+    QVERIFY(QFile::remove(logPath()));
+    SetLogSettings({QString(), directory->path() + QLatin1Char('/'), true, 0});
+    const LogOutcome outcome = ReadLogFile(QStringLiteral("bm.log"), lines);
+    QCOMPARE(outcome.status, LogStatus::Missing);
+    QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Keine Protokolldatei vorhanden!"));
+    QVERIFY(lines.isEmpty());
+    QVERIFY(LogOutcomeMessage(LogOutcome{}).isEmpty());
+}
+
+void TestLogFile::logNotPlainFileHangsOrPasses_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("directory") << false;
+    QTest::newRow("named pipe") << true;
+}
+
+void TestLogFile::logNotPlainFileHangsOrPasses()
+{
+    QFETCH(bool, pipe);
+    const QByteArray path = QFile::encodeName(logPath());
+    QCOMPARE(pipe ? ::mkfifo(path.constData(), 0644) : ::mkdir(path.constData(), 0755), 0);
+
+    const LogOutcome written = AppendLogLine(QStringLiteral("bm.log"), Record);
+    QCOMPARE(written.status, LogStatus::IoError);
+    QVERIFY(LogOutcomeMessage(written).startsWith(QStringLiteral("Ein-/Ausgabefehler")));
+    QStringList lines;
+    QCOMPARE(ReadLogFile(QStringLiteral("bm.log"), lines).status, LogStatus::IoError);
+    QVERIFY(lines.isEmpty());
+}
+
+void TestLogFile::lineEndsMisread()
+{
+    const QByteArray stored = masked("first") + "\r\n" + masked("second") + "\r" + masked("third") + "\n"
+                            + "\r\n" + masked("last");
+    writeFile(logPath(), stored, 0444);
+    QCOMPARE(readBack(), (QStringList{"first", "second", "third", QString(), "last"}));
+
+    writeFile(logPath(), masked("only") + "\r\n", 0444);
+    QCOMPARE(readBack(), QStringList{"only"});
+
+    writeFile(logPath(), QByteArray(), 0444);
+    QCOMPARE(readBack(), QStringList());
+}
+
+void TestLogFile::umlautNotOneByte()
+{
+    const QString record = Record.left(LogRecordPrefixLength) + QStringLiteral("Punkte zählen, Größe");
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), record).status, LogStatus::Done);
+    const QByteArray stored = contents(logPath());
+    QCOMPARE(stored.size(), record.size() + 2);
+    QCOMPARE(quint8(stored.at(LogRecordPrefixLength + 8)), quint8(0xE4 ^ 0x0E));
+    QCOMPARE(readBack(), QStringList{record});
+}
+
+void TestLogFile::controlCharactersTearRecord()
+{
+    // These three unmask into CR, LF and NUL.
+    const QString record = Record + QChar(0x03) + QChar(0x04) + QChar(0x0E) + QLatin1Char('x');
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), record).status, LogStatus::Done);
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Other).status, LogStatus::Done);
+    QCOMPARE(readBack(), (QStringList{Record + QStringLiteral("   x"), Other}));
+}
+
+void TestLogFile::wrongRunsLogged_data()
+{
+    QTest::addColumn<bool>("logEnabled");
+    QTest::addColumn<int>("minimumLog");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("wrong");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("minimum 10, 9 answered") << true << 10 << 5 << 4 << false;
+    QTest::newRow("minimum 10, 10 answered") << true << 10 << 5 << 5 << true;
+    QTest::newRow("minimum 0, one answered") << true << 0 << 0 << 1 << true;
+    QTest::newRow("minimum 0, none answered") << true << 0 << 0 << 0 << false;
+    QTest::newRow("negative minimum, one answered") << true << -3 << 1 << 0 << true;
+    QTest::newRow("negative minimum, none answered") << true << -3 << 0 << 0 << false;
+    QTest::newRow("logging off") << false << 0 << 50 << 0 << false;
+}
+
+void TestLogFile::wrongRunsLogged()
+{
+    QFETCH(bool, logEnabled);
+    QFETCH(int, minimumLog);
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(bool, logged);
+    const LogSettings settings{QString(), directory->path() + QLatin1Char('/'), logEnabled, minimumLog};
+    SetLogSettings(settings);
+    QCOMPARE(RunIsLogged(run(right, wrong), settings), logged);
+
+    const LogOutcome outcome = LogRun(run(right, wrong));
+
+    QCOMPARE(outcome.status, logged ? LogStatus::Done : LogStatus::NotLogged);
+    QCOMPARE(QFile::exists(logPath()), logged);
+    if (logged)
+        QCOMPARE(readBack(), QStringList{LogRecordFor(run(right, wrong))});
+}
+
+QTEST_GUILESS_MAIN(TestLogFile)
+#include "tst_logfile.moc"
