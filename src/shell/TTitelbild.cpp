@@ -163,6 +163,7 @@ void TTitelbild::UebenClick()
 
 void TTitelbild::ProtokollClick()
 {
+    Logbuch->ShowLogFile(QStringLiteral("bm.log"));
     Logbuch->exec();
 }
 

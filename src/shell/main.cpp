@@ -58,6 +58,8 @@ int main(int argc, char **argv)
     Form2 = new TForm2;
     Korrektur = new TKorrektur;
     Logbuch = new TLogbuch;
+    // Every run that ends with a summary goes to the result log when logging wants it.
+    QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
 
     // The background window ends the program itself when it closes.
     if (BackGr != nullptr) {
