@@ -12,7 +12,7 @@
 
 QByteArray MaskLogText(const QByteArray &text);          // XOR 0x0E on every byte
 QString GradeForPercent(const QString &percentField);      // the three-character field
-QStringList LogViewLines(const QStringList &records);      // steps 3 to 8 of ShowLogFile: records as read (unmasked) -> the memo's lines
+QStringList LogViewLines(const QStringList &records);      // records as read (unmasked) -> the viewer's lines
 
 inline constexpr auto LogFileName = "bm.log";
 // Everything in a record before the exercise title.

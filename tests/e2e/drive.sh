@@ -1,0 +1,76 @@
+# Drives the real program under a private Xvfb display with the keyboard and the mouse, as
+# a child would. Sourced by the end-to-end scripts; needs xvfb, xdotool, x11-utils and
+# imagemagick (import).
+
+e2e_start_display() {
+  E2E_DISPLAY=":$(( 100 + RANDOM % 400 ))"
+  Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  E2E_XVFB=$!
+  export DISPLAY=$E2E_DISPLAY
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+  echo "Xvfb did not start" >&2
+  return 1
+}
+
+e2e_stop() {
+  [ -n "${E2E_BM:-}" ] && kill "$E2E_BM" 2>/dev/null
+  [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
+  wait 2>/dev/null || true
+}
+
+# e2e_start_bm BM ARGS...: starts the program alone (own lock folder) and waits for the
+# title window.
+e2e_start_bm() {
+  local bm=$1; shift
+  XDG_RUNTIME_DIR=$(mktemp -d) "$bm" "$@" >/dev/null 2>&1 &
+  E2E_BM=$!
+  e2e_wait_window "^Brimbelo v0\\.1$"
+}
+
+# e2e_wait_window REGEX: the id of the visible window whose title matches, once it is there.
+e2e_wait_window() {
+  local id
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+  if [ -z "$id" ]; then
+    echo "window '$1' did not appear" >&2
+    return 1
+  fi
+  sleep 0.3   # let it paint
+  echo "$id"
+}
+
+e2e_visible() {
+  xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
+e2e_key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.15
+}
+
+e2e_type() {
+  xdotool type --delay 40 "$1"
+  sleep 0.15
+}
+
+# e2e_menu MENU ITEM: opens entry ITEM (0-based, separators not counted) of menu MENU
+# (0-based) of the title window's menu bar with the keyboard.
+e2e_menu() {
+  local menu=$1 item=$2
+  e2e_key alt
+  for _ in $(seq "$menu"); do e2e_key Right; done
+  e2e_key Down
+  for _ in $(seq "$item"); do e2e_key Down; done
+  e2e_key Return
+}
+
+# e2e_click WINDOW X Y: a left click at (X, Y) inside the window.
+e2e_click() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.2
+}
+
+# e2e_shot FOLDER NAME: a screenshot of the whole screen.
+e2e_shot() {
+  import -window root "$1/$2.png"
+}
