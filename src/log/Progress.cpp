@@ -1,5 +1,7 @@
 #include "log/Progress.h"
 
+#include "log/LogFile.h"
+
 #include <QCollator>
 #include <QRegularExpression>
 #include <algorithm>
@@ -123,4 +125,14 @@ QList<ProgressPoint> ThinOut(const QList<ProgressPoint> &series, int columns)
 std::span<const GradeBand> GradeBands()
 {
     return Bands;
+}
+
+QString GradeForShare(int percent)
+{
+    return GradeForPercent(QStringLiteral("%1").arg(percent, 3)).trimmed();
+}
+
+QString GermanDecimal(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
 }

@@ -51,3 +51,8 @@ struct GradeBand
 };
 // The six school grades by share of right answers, best first.
 std::span<const GradeBand> GradeBands();
+
+// The school grade of a share of right answers, without the trailing blank ("1+", "3", "6").
+QString GradeForShare(int percent);
+// A number with the given decimals and a decimal comma, as German readers expect.
+QString GermanDecimal(double value, int decimals);

@@ -1,10 +1,19 @@
 #include "log/TLogbuch.h"
 
+#include "log/LogExport.h"
+#include "log/TVerlaufBild.h"
+
 #include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 
 TLogbuch *Logbuch = nullptr;
 
@@ -17,6 +26,11 @@ constexpr QRect DesignedMemo(7, 7, 462, 208);
 constexpr QSize ButtonSize(65, 20);
 constexpr int MemoBottomMargin = 77;
 constexpr int ButtonBottomMargin = 60;
+constexpr QSize SideButtonSize(80, 20);
+constexpr int ButtonGap = 8;
+
+const QString ProgressCaption = QStringLiteral("Verlauf");
+const QString LogCaption = QStringLiteral("Protokoll");
 
 void showPlainMessage(const QString &text, QWidget *parent)
 {
@@ -40,6 +54,34 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     Button1->resize(ButtonSize);
     setTabOrder(Memo1, Button1);
     connect(Button1, &QPushButton::clicked, this, &TLogbuch::Button1Click);
+
+    ProgressPage = new QWidget(this);
+    ExerciseList = new QComboBox(ProgressPage);
+    ExerciseList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    NewestRunLabel = new QLabel(ProgressPage);
+    ProgressPicture = new TVerlaufBild(ProgressPage);
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("Übung:"), ProgressPage));
+    choice->addWidget(ExerciseList);
+    choice->addSpacing(ButtonGap);
+    choice->addWidget(NewestRunLabel, 1);
+    auto *page = new QVBoxLayout(ProgressPage);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addLayout(choice);
+    page->addWidget(ProgressPicture, 1);
+    ProgressPage->hide();
+    connect(ExerciseList, &QComboBox::currentIndexChanged, this, &TLogbuch::ExerciseListChange);
+
+    ViewButton = new QPushButton(ProgressCaption, this);
+    ViewButton->resize(SideButtonSize);
+    ViewButton->setAutoDefault(false);
+    ExportButton = new QPushButton(QStringLiteral("Exportieren…"), this);
+    ExportButton->resize(SideButtonSize);
+    ExportButton->setAutoDefault(false);
+    setTabOrder(Button1, ViewButton);
+    setTabOrder(ViewButton, ExportButton);
+    connect(ViewButton, &QPushButton::clicked, this, &TLogbuch::ViewButtonClick);
+    connect(ExportButton, &QPushButton::clicked, this, &TLogbuch::ExportButtonClick);
 
     move(DesignedPosition);
     resize(DesignedSize);
@@ -65,9 +107,70 @@ void TLogbuch::FormCreate()
 void TLogbuch::ShowLogFile(const QString &fileName)
 {
     setWindowTitle(fileName);
-    QStringList records;
+    shownLogFile = fileName;
+    records.clear();
     ReportLogOutcome(ReadLogFile(fileName, records), QApplication::activeWindow());
     Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
+
+    entries = ParseLogRecords(records);
+    const QSignalBlocker quiet(ExerciseList);
+    ExerciseList->clear();
+    ExerciseList->addItems(ProgressTitles(entries));
+    ExerciseList->setCurrentIndex(ExerciseList->findText(NewestTitle(entries)));
+    ExerciseListChange();
+    ShowProgress(false);
+}
+
+void TLogbuch::ShowProgress(bool progress)
+{
+    Memo1->setVisible(!progress);
+    ProgressPage->setVisible(progress);
+    ViewButton->setText(progress ? LogCaption : ProgressCaption);
+    if (progress)
+        ExerciseList->setFocus();
+}
+
+bool TLogbuch::ShowsProgress() const
+{
+    return !ProgressPage->isHidden();
+}
+
+void TLogbuch::ViewButtonClick()
+{
+    ShowProgress(!ShowsProgress());
+}
+
+void TLogbuch::ExerciseListChange()
+{
+    ProgressPicture->setSeries(ProgressSeries(entries, ExerciseList->currentText()));
+    NewestRunLabel->setText(ProgressPicture->chart().newestText);
+}
+
+void TLogbuch::ExportButtonClick()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Protokoll exportieren"),
+                                                      QDir::home().filePath(QLatin1String(ExportDefaultFileName)),
+                                                      QStringLiteral("Tabellen (*.csv)"));
+    if (!path.isEmpty())
+        ExportTo(path);
+}
+
+bool TLogbuch::ExportTo(const QString &path)
+{
+    const QString title = QStringLiteral("Exportieren");
+    if (IsLogFilePath(path, shownLogFile)) {
+        QMessageBox::warning(this, title, QStringLiteral("Das Protokoll selbst kann nicht überschrieben werden. "
+                                                         "Bitte einen anderen Dateinamen wählen."));
+        return false;
+    }
+    // Written aside and renamed at the end, so a failed export leaves no half-written file.
+    QSaveFile file(path);
+    const QByteArray table = LogRecordsAsCsv(records);
+    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+        return true;
+    QMessageBox::critical(this, title, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
+                                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
 }
 
 void TLogbuch::Button1Click()
@@ -85,6 +188,9 @@ void TLogbuch::FormResize()
 {
     Memo1->resize(width() - 2 * Memo1->x(), height() - MemoBottomMargin);
     Button1->move((width() - Button1->width()) / 2, height() - ButtonBottomMargin);
+    ProgressPage->setGeometry(Memo1->geometry());
+    ViewButton->move(Button1->x() - ButtonGap - ViewButton->width(), Button1->y());
+    ExportButton->move(Button1->x() + Button1->width() + ButtonGap, Button1->y());
 }
 
 bool TLogbuch::Memo1KeyDown(QKeyEvent *event)

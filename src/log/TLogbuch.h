@@ -1,14 +1,19 @@
 #pragma once
-// The log viewer: the result log grouped by exercise, with a school grade per run, and
-// the message boxes that tell the user when the log cannot be written or read.
+// The log viewer: the result log grouped by exercise, with a school grade per run; a
+// second view with the progress picture of one exercise; the export of the log as a
+// table; and the message boxes that tell the user when the log cannot be written or read.
 
 #include "log/LogFile.h"
+#include "log/Progress.h"
 
 #include <QDialog>
 
+class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class TVerlaufBild;
 
 class TLogbuch : public QDialog
 {
@@ -18,9 +23,21 @@ public:
 
     QPlainTextEdit *Memo1;
     QPushButton *Button1;
+    // The progress view, shown in the memo's place, and the buttons beside "Schließen".
+    QWidget *ProgressPage;
+    QComboBox *ExerciseList;
+    QLabel *NewestRunLabel;
+    TVerlaufBild *ProgressPicture;
+    QPushButton *ViewButton;
+    QPushButton *ExportButton;
 
     // Fills the viewer with the arranged log fileName; shown modally by the caller.
     void ShowLogFile(const QString &fileName);
+    // Switches between the arranged log and the progress picture.
+    void ShowProgress(bool progress);
+    bool ShowsProgress() const;
+    // Writes the records as a table to path, telling the user if that fails.
+    bool ExportTo(const QString &path);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -34,6 +51,13 @@ private:
     void FormResize();
     bool Memo1KeyDown(QKeyEvent *event);
     bool Memo1KeyPress(QKeyEvent *event);
+    void ViewButtonClick();
+    void ExportButtonClick();
+    void ExerciseListChange();
+
+    QString shownLogFile;
+    QStringList records;          // unmasked, in log order
+    QList<LogEntry> entries;      // the well-formed ones, taken apart
 };
 
 extern TLogbuch *Logbuch;

@@ -2,9 +2,14 @@
 // look at the log and close the window.
 
 #include "log/TLogbuch.h"
+#include "log/TVerlaufBild.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QFontInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -39,6 +44,47 @@ private:
         }
     }
 };
+
+// Answers the next file dialog with answer and keeps the file it suggested.
+class FileDialogCatcher : public QObject
+{
+public:
+    QString suggested;
+    int shown = 0;
+
+    explicit FileDialogCatcher(const QString &answer) : answer(answer) { poll(); }
+
+private:
+    QString answer;
+    int attempts = 0;
+    void poll()
+    {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            suggested = dialog->selectedFiles().value(0);
+            ++shown;
+            dialog->selectFile(answer);
+            dialog->accept();
+        } else if (++attempts < 1000) {
+            QTimer::singleShot(5, this, [this] { poll(); });
+        }
+    }
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves a picture for looking at: into the tour folder when one is named.
+void saveForTheTour(const QImage &image, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("BRIMBELO_TOUR_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
 
 const QString Dec07 = QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  Zahlenstrahl bis 200");
 const QString Dec05 = QStringLiteral("05.12.26 10:01:02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner");
@@ -95,6 +141,16 @@ private slots:
     void resizeBreaksLayout_data();
     void resizeBreaksLayout();
     void failedLogWriteNotReported();
+    void progressViewNotReachableOrNotLeft();
+    void exerciseListNotFollowed();
+    void closingFromProgressViewFails_data();
+    void closingFromProgressViewFails();
+    void brokenRecordsBreakProgressView();
+    void progressPictureNotDrawnWhereLaidOut();
+    void exportNotWrittenOrLogChanged();
+    void exportOntoTheLogNotRefused();
+    void failedExportNotReported();
+    void exportButtonNotAskingForAFile();
 };
 
 void TestLogbuch::logNotShownArranged()
@@ -234,6 +290,171 @@ void TestLogbuch::failedLogWriteNotReported()
     LogFinishedRun(result);
     QCOMPARE(quiet.shown, 0);
     QVERIFY(QFile::exists(directory->filePath(QStringLiteral("bm.log"))));
+}
+
+void TestLogbuch::progressViewNotReachableOrNotLeft()
+{
+    showWithLog();
+    const QString text = window->Memo1->toPlainText();
+    const QPoint closePosition = window->Button1->pos();
+    QVERIFY(!window->ShowsProgress());
+    QCOMPARE(window->ViewButton->text(), QStringLiteral("Verlauf"));
+
+    QTest::mouseClick(window->ViewButton, Qt::LeftButton);
+    QVERIFY(window->ShowsProgress());
+    QVERIFY(!window->Memo1->isVisible());
+    QVERIFY(window->ProgressPicture->isVisible());
+    QCOMPARE(window->ProgressPage->geometry(), window->Memo1->geometry());
+    QCOMPARE(window->ViewButton->text(), QStringLiteral("Protokoll"));
+    QCOMPARE(window->Button1->pos(), closePosition);
+    QCOMPARE(window->Button1->text(), QStringLiteral("Schließen"));
+    QCOMPARE(window->ExerciseList->count(), 2);
+    QCOMPARE(window->ExerciseList->itemText(0), QStringLiteral("Runde auf Zehner"));
+    // The exercise practised last comes first.
+    QCOMPARE(window->ExerciseList->currentText(), QStringLiteral("Zahlenstrahl bis 200"));
+    QCOMPARE(window->ProgressPicture->chart().points.size(), 2);
+
+    QTest::mouseClick(window->ViewButton, Qt::LeftButton);
+    QVERIFY(!window->ShowsProgress());
+    QVERIFY(window->Memo1->isVisible());
+    QCOMPARE(window->Memo1->toPlainText(), text);
+
+    // Every opening starts with the arranged log.
+    QTest::mouseClick(window->ViewButton, Qt::LeftButton);
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    QVERIFY(!window->ShowsProgress());
+    QCOMPARE(window->Memo1->toPlainText(), text);
+}
+
+void TestLogbuch::exerciseListNotFollowed()
+{
+    showWithLog();
+    window->ShowProgress(true);
+    window->ExerciseList->setCurrentText(QStringLiteral("Runde auf Zehner"));
+    QCOMPARE(window->ProgressPicture->chart().points.size(), 1);
+    QVERIFY(window->NewestRunLabel->text().contains(QStringLiteral("05.12.26")));
+    window->ExerciseList->setCurrentText(QStringLiteral("Zahlenstrahl bis 200"));
+    QCOMPARE(window->ProgressPicture->chart().points.size(), 2);
+    QVERIFY(window->NewestRunLabel->text().contains(QStringLiteral("07.12.26")));
+}
+
+void TestLogbuch::closingFromProgressViewFails_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape in the list") << true;
+    QTest::newRow("Schließen") << false;
+}
+
+void TestLogbuch::closingFromProgressViewFails()
+{
+    QFETCH(bool, escape);
+    showWithLog();
+    QTest::mouseClick(window->ViewButton, Qt::LeftButton);
+    QVERIFY(window->ExerciseList->hasFocus());
+    if (escape)
+        QTest::keyClick(window->ExerciseList, Qt::Key_Escape);
+    else
+        QTest::mouseClick(window->Button1, Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+}
+
+void TestLogbuch::brokenRecordsBreakProgressView()
+{
+    for (const QString &record : {QStringLiteral("kaputt"), Dec05, QStringLiteral("07.12.26 11:08:51 12 ok"),
+                                  QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch  180% 12,61 sec  Zu viel"),
+                                  QString(80, QLatin1Char('#'))})
+        QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), record).status, LogStatus::Done);
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->ShowProgress(true);
+    QCOMPARE(window->ExerciseList->count(), 1);
+    QCOMPARE(window->ExerciseList->currentText(), QStringLiteral("Runde auf Zehner"));
+    QCOMPARE(window->ProgressPicture->chart().points.size(), 1);
+    QVERIFY(!window->grab().isNull());
+}
+
+// A few weeks of practice as parents would look at them; the picture is saved for the
+// tour, and the newest run's dot must stand where the layout puts it.
+void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
+{
+    const QDateTime start(QDate(2026, 10, 5), QTime(15, 30));
+    const int shares[] = {42, 55, 48, 61, 66, 58, 72, 70, 81, 77, 86, 84, 92, 95};
+    const double seconds[] = {14.2, 12.8, 13.5, 11.0, 10.4, 11.9, 9.1, 9.6, 8.0, 8.4, 6.9, 7.3, 5.8, 5.1};
+    for (int i = 0; i < 14; ++i) {
+        RunResult result;
+        result.finishedAt = start.addDays(i * 3).addSecs(i * 1000);
+        result.rightCount = shares[i] / 2;
+        result.wrongCount = 50 - result.rightCount;
+        result.totalThinkTime = seconds[i] * result.rightCount;
+        result.title = QStringLiteral("Zahlenstrahl bis 1000");
+        QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), LogRecordFor(result)).status, LogStatus::Done);
+    }
+    writeExampleLog();
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->ShowProgress(true);
+    window->ExerciseList->setCurrentText(QStringLiteral("Zahlenstrahl bis 1000"));
+    QCOMPARE(window->ProgressPicture->chart().points.size(), 14);
+
+    const QImage shot = window->grab().toImage();
+    saveForTheTour(shot, QStringLiteral("logbuch-verlauf"));
+    const QImage picture = window->ProgressPicture->grab().toImage();
+    const ProgressChart &chart = window->ProgressPicture->chart();
+    const QPoint newest = chart.points.at(chart.newestIndex).share.toPoint();
+    const QColor centre = picture.pixelColor(newest);
+    QVERIFY2(centre.blue() > centre.red() + 60, qPrintable(centre.name()));
+    // Behind the runs, the band of grade 6 stays light and reddish.
+    const ChartBand &worst = chart.bands.last();
+    const QColor band = picture.pixelColor(int(chart.plot.right()) - 4, int((worst.top + worst.bottom) / 2));
+    QVERIFY2(band.red() > band.blue() && band.lightness() > 200, qPrintable(band.name()));
+}
+
+void TestLogbuch::exportNotWrittenOrLogChanged()
+{
+    showWithLog();
+    const QString logPath = directory->filePath(QStringLiteral("bm.log"));
+    const QByteArray before = fileBytes(logPath);
+    const QString tablePath = directory->filePath(QStringLiteral("tabelle.csv"));
+    QVERIFY(window->ExportTo(tablePath));
+    const QByteArray table = fileBytes(tablePath);
+    QVERIFY(table.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(table.count("\r\n"), 4);
+    QVERIFY(table.contains(";12,61;Zahlenstrahl bis 200\r\n"));
+    QCOMPARE(fileBytes(logPath), before);
+}
+
+void TestLogbuch::exportOntoTheLogNotRefused()
+{
+    showWithLog();
+    const QString logPath = directory->filePath(QStringLiteral("bm.log"));
+    const QByteArray before = fileBytes(logPath);
+    MessageBoxCatcher catcher;
+    QVERIFY(!window->ExportTo(logPath));
+    QCOMPARE(catcher.shown, 1);
+    QCOMPARE(fileBytes(logPath), before);
+}
+
+void TestLogbuch::failedExportNotReported()
+{
+    showWithLog();
+    MessageBoxCatcher catcher;
+    QVERIFY(!window->ExportTo(directory->filePath(QStringLiteral("fehlt/tabelle.csv"))));
+    QCOMPARE(catcher.shown, 1);
+    QVERIFY(catcher.text.contains(QStringLiteral("konnte nicht geschrieben werden")));
+}
+
+void TestLogbuch::exportButtonNotAskingForAFile()
+{
+    showWithLog();
+    QCOMPARE(window->ExportButton->text(), QStringLiteral("Exportieren…"));
+    const QString tablePath = directory->filePath(QStringLiteral("auswahl.csv"));
+    FileDialogCatcher catcher(tablePath);
+    QTest::mouseClick(window->ExportButton, Qt::LeftButton);
+    QCOMPARE(catcher.shown, 1);
+    QCOMPARE(QFileInfo(catcher.suggested).fileName(), QStringLiteral("bm-export.csv"));
+    QVERIFY(fileBytes(tablePath).contains("Datum;Uhrzeit;Richtig;Falsch;Prozent;Note;Bedenkzeit;"));
 }
 
 QTEST_MAIN(TestLogbuch)

@@ -1,0 +1,22 @@
+#pragma once
+// The result log as a table for spreadsheet programs: one line per well-formed record,
+// German conventions (semicolons, decimal comma, dd.mm.yyyy). Asking for a file and
+// writing it is left to the log viewer.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+inline constexpr auto ExportDefaultFileName = "bm-export.csv";
+
+// The unmasked records, in log order, as UTF-8 text with a byte-order mark and CR LF line
+// ends, under a header line. Records that do not follow the log's layout are left out.
+QByteArray LogRecordsAsCsv(const QStringList &records);
+
+// One field of such a table: quoted, with its quotes doubled, when it holds a semicolon,
+// a quote or a line break.
+QString CsvField(const QString &text);
+
+// Whether exporting to path would overwrite the log fileName itself, which the viewer
+// never changes.
+bool IsLogFilePath(const QString &path, const QString &fileName);
