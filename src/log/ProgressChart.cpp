@@ -11,8 +11,11 @@ constexpr double LeftMargin = 50.0;
 constexpr double RightMargin = 46.0;
 constexpr double TopMargin = 26.0;
 constexpr double BottomMargin = 26.0;
+// The grade labels stand in a column of their own at the left of the stripes, so that no
+// run hides them.
+constexpr double GradeLabelColumn = 46.0;
 // A date label needs about this many pixels to stay apart from its neighbours.
-constexpr int DateLabelSpacing = 78;
+constexpr int DateLabelSpacing = 70;
 // Below this many pixels per run the dots would merge into a smear; only the line is drawn.
 constexpr int PixelsPerDot = 8;
 constexpr int ShareStep = 20;
@@ -144,6 +147,7 @@ ProgressChart LayOutProgressChart(const QList<ProgressPoint> &series, QSize size
                         std::max(1.0, size.height() - TopMargin - BottomMargin));
     chart.shareTitle = QStringLiteral("Richtige Lösungen in %");
     chart.secondsTitle = QStringLiteral("Bedenkzeit (s)");
+    chart.runArea = chart.plot.adjusted(std::min(GradeLabelColumn, chart.plot.width() / 4), 0, 0, 0);
     chart.bands = bandsFor(chart.plot);
     chart.shareTicks = shareTicksFor(chart.plot);
     if (series.isEmpty()) {
@@ -152,24 +156,24 @@ ProgressChart LayOutProgressChart(const QList<ProgressPoint> &series, QSize size
         return chart;
     }
 
-    const QList<ProgressPoint> shown = ThinOut(series, int(chart.plot.width()));
+    const QList<ProgressPoint> shown = ThinOut(series, int(chart.runArea.width()));
     const auto slowest = std::max_element(shown.begin(), shown.end(), [](const ProgressPoint &a, const ProgressPoint &b) {
         return a.averageSeconds < b.averageSeconds;
     });
     const SecondsScale scale = SecondsScaleFor(slowest->averageSeconds);
     const ChartTimeRange range = TimeRangeOf(shown);
     chart.secondsTicks = secondsTicksFor(scale, chart.plot);
-    chart.dateTicks = dateTicksFor(range, chart.plot);
+    chart.dateTicks = dateTicksFor(range, chart.runArea);
 
     chart.points.reserve(shown.size());
     for (const ProgressPoint &point : shown) {
-        const double x = xOf(point.when, range, chart.plot);
+        const double x = xOf(point.when, range, chart.runArea);
         chart.points.append({QPointF(x, yOfShare(point.percent, chart.plot)),
                              QPointF(x, yOfSeconds(point.averageSeconds, scale, chart.plot))});
     }
     // Thinning keeps the order, so the newest run is the last point.
     chart.newestIndex = chart.points.size() - 1;
-    chart.dotForEveryRun = chart.points.size() * PixelsPerDot <= chart.plot.width();
+    chart.dotForEveryRun = chart.points.size() * PixelsPerDot <= chart.runArea.width();
     chart.newestText = newestTextOf(series.last());
     return chart;
 }

@@ -35,6 +35,7 @@ struct ChartPoint
 struct ProgressChart
 {
     QRectF plot;                      // the area inside the axes
+    QRectF runArea;                   // the part of it right of the grade labels, where runs lie
     QList<ChartBand> bands;           // best grade first
     QList<ChartTick> shareTicks;      // left axis
     QList<ChartTick> secondsTicks;    // right axis

@@ -16,8 +16,8 @@ constexpr int TextGap = 6;
 // Light tints from green for the best grade to red for the worst.
 QColor bandColour(int grade)
 {
-    static const QColor tints[] = {{214, 240, 206}, {230, 245, 210}, {244, 246, 212},
-                                   {252, 240, 210}, {252, 226, 208}, {250, 214, 212}};
+    static const QColor tints[] = {{200, 235, 192}, {224, 242, 204}, {242, 245, 206},
+                                   {253, 240, 204}, {252, 224, 200}, {250, 208, 206}};
     return tints[std::clamp(grade, 1, 6) - 1];
 }
 
@@ -27,6 +27,7 @@ void drawBands(QPainter &painter, const ProgressChart &chart)
     for (const ChartBand &band : chart.bands) {
         const QRectF area(chart.plot.left(), band.top, chart.plot.width(), band.bottom - band.top);
         painter.fillRect(area, bandColour(band.grade));
+        painter.fillRect(QRectF(area.left(), area.top(), area.width(), 1), Qt::white);
         painter.drawText(area.adjusted(TextGap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, band.label);
     }
 }

@@ -73,13 +73,13 @@ private slots:
         }
         // From 28.11. to 07.12. the axis covers ten whole days; a run at 09:30 on the
         // first of them lies 9.5 hours into the first day.
-        const double day = chart.plot.width() / 10.0;
-        QCOMPARE(chart.points.first().share.x(), chart.plot.left() + day * 9.5 / 24.0);
+        const double day = chart.runArea.width() / 10.0;
+        QCOMPARE(chart.points.first().share.x(), chart.runArea.left() + day * 9.5 / 24.0);
         QVERIFY(!chart.dateTicks.isEmpty());
         for (qsizetype i = 1; i < chart.dateTicks.size(); ++i)
             QVERIFY(chart.dateTicks[i].position > chart.dateTicks[i - 1].position);
         QCOMPARE(chart.dateTicks.first().label, QStringLiteral("28.11.26"));
-        QCOMPARE(chart.dateTicks.first().position, chart.plot.left() + day / 2);
+        QCOMPARE(chart.dateTicks.first().position, chart.runArea.left() + day / 2);
     }
 
     void newestRunNotTheLastOneLogged()
@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(chart.points.size(), 1);
         QCOMPARE(chart.newestIndex, qsizetype(0));
         QVERIFY(chart.dotForEveryRun);
-        QVERIFY(chart.plot.contains(chart.points[0].share));
-        QCOMPARE(chart.points[0].share.x(), chart.plot.left() + chart.plot.width() * 0.75);
+        QVERIFY(chart.runArea.contains(chart.points[0].share));
+        QCOMPARE(chart.points[0].share.x(), chart.runArea.left() + chart.runArea.width() * 0.75);
         QCOMPARE(chart.dateTicks.size(), 1);
         QCOMPARE(chart.dateTicks[0].label, QStringLiteral("07.12.26"));
     }
@@ -246,16 +246,16 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             series.append({start.addSecs(qint64(i) * 1800), (i * 7) % 101, (i % 50) / 2.0});
         const ProgressChart chart = LayOutProgressChart(series, PictureSize);
-        QVERIFY(chart.points.size() <= 3 * qsizetype(chart.plot.width()));
-        QVERIFY(chart.points.size() >= qsizetype(chart.plot.width()) / 2);
+        QVERIFY(chart.points.size() <= 3 * qsizetype(chart.runArea.width()));
+        QVERIFY(chart.points.size() >= qsizetype(chart.runArea.width()) / 2);
         QVERIFY(!chart.dotForEveryRun);
         QCOMPARE(chart.newestIndex, chart.points.size() - 1);
         QVERIFY(chart.newestText.contains(series.last().when.toString(QStringLiteral("dd.MM.yy"))));
         for (const ChartPoint &point : chart.points) {
-            QVERIFY(point.share.x() >= chart.plot.left() && point.share.x() <= chart.plot.right());
+            QVERIFY(point.share.x() >= chart.runArea.left() && point.share.x() <= chart.runArea.right());
             QVERIFY(point.thinking.y() >= chart.plot.top() && point.thinking.y() <= chart.plot.bottom());
         }
-        QVERIFY(chart.dateTicks.size() <= qsizetype(chart.plot.width()) / 60);
+        QVERIFY(chart.dateTicks.size() <= qsizetype(chart.runArea.width()) / 60);
     }
 
     void newestTitleTakenFromLogOrder_data()
