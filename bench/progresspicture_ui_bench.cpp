@@ -1,7 +1,7 @@
 // The progress picture of a very long log: laying out a series of many runs (thinned to
 // the picture's width) and painting it, as the log viewer does when an exercise is picked.
 
-#include "log/Progress.h"
+#include "log/ProgressChart.h"
 #include "log/TVerlaufBild.h"
 #include "run/Random.h"
 
@@ -39,6 +39,25 @@ void LayOutAndPaint(benchmark::State &state)
     }
 }
 
+// Only deciding where everything goes.
+void LayOut(benchmark::State &state)
+{
+    const QList<ProgressPoint> series = longSeries(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LayOutProgressChart(series, QSize(581, 229)).points.size());
+}
+
+// Picking an exercise: its runs out of all entries, in time order.
+void PickExercise(benchmark::State &state)
+{
+    QList<LogEntry> entries;
+    for (const ProgressPoint &point : longSeries(int(state.range(0))))
+        entries.append({point.when, 10, 2, point.percent, point.averageSeconds, QStringLiteral("Zählen")});
+    std::reverse(entries.begin(), entries.end());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ProgressSeries(entries, QStringLiteral("Zählen")).size());
+}
+
 // Taking the records apart happens once when the viewer opens.
 void TakeRecordsApart(benchmark::State &state)
 {
@@ -56,6 +75,8 @@ void TakeRecordsApart(benchmark::State &state)
 } // namespace
 
 BENCHMARK(LayOutAndPaint)->Arg(1)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LayOut)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PickExercise)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(TakeRecordsApart)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

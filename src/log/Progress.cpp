@@ -92,19 +92,23 @@ QList<ProgressPoint> ThinOut(const QList<ProgressPoint> &series, int columns)
 {
     if (columns <= 0 || series.size() <= 3 * qsizetype(columns))
         return series;
-    const qint64 first = series.first().when.toSecsSinceEpoch();
-    const qint64 span = std::max<qint64>(1, series.last().when.toSecsSinceEpoch() - first);
-    auto columnOf = [&](const ProgressPoint &p) {
-        return int((p.when.toSecsSinceEpoch() - first) * (columns - 1) / span);
-    };
+    QList<int> columnOf(series.size());
+    {
+        QList<qint64> seconds(series.size());
+        for (qsizetype i = 0; i < series.size(); ++i)
+            seconds[i] = WallClockSeconds(series[i].when);
+        const qint64 span = std::max<qint64>(1, seconds.last() - seconds.first());
+        for (qsizetype i = 0; i < series.size(); ++i)
+            columnOf[i] = int((seconds[i] - seconds.first()) * (columns - 1) / span);
+    }
 
     QList<ProgressPoint> thinned;
     qsizetype begin = 0;
     while (begin < series.size()) {
-        const int column = columnOf(series[begin]);
+        const int column = columnOf[begin];
         qsizetype end = begin;
         qsizetype lowest = begin, highest = begin;
-        while (end < series.size() && columnOf(series[end]) == column) {
+        while (end < series.size() && columnOf[end] == column) {
             if (series[end].percent < series[lowest].percent)
                 lowest = end;
             if (series[end].percent > series[highest].percent)
@@ -125,6 +129,12 @@ QList<ProgressPoint> ThinOut(const QList<ProgressPoint> &series, int columns)
 std::span<const GradeBand> GradeBands()
 {
     return Bands;
+}
+
+qint64 WallClockSeconds(const QDateTime &when)
+{
+    constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+    return when.date().toJulianDay() * SecondsPerDay + when.time().msecsSinceStartOfDay() / 1000;
 }
 
 QString GradeForShare(int percent)

@@ -52,6 +52,10 @@ struct GradeBand
 // The six school grades by share of right answers, best first.
 std::span<const GradeBand> GradeBands();
 
+// Seconds of the date and time as the clock on the wall showed them, for placing runs on a
+// time axis: cheap, and free of time-zone and daylight-saving jumps.
+qint64 WallClockSeconds(const QDateTime &when);
+
 // The school grade of a share of right answers, without the trailing blank ("1+", "3", "6").
 QString GradeForShare(int percent);
 // A number with the given decimals and a decimal comma, as German readers expect.

@@ -24,8 +24,9 @@ const QString DateFormat = QStringLiteral("dd.MM.yy");
 
 double xOf(const QDateTime &when, const ChartTimeRange &range, const QRectF &plot)
 {
-    const double span = double(range.first.secsTo(range.last));
-    return plot.left() + double(range.first.secsTo(when)) / span * plot.width();
+    const qint64 first = WallClockSeconds(range.first);
+    const double span = double(WallClockSeconds(range.last) - first);
+    return plot.left() + double(WallClockSeconds(when) - first) / span * plot.width();
 }
 
 double yOfShare(double percent, const QRectF &plot)

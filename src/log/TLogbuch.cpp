@@ -112,17 +112,27 @@ void TLogbuch::ShowLogFile(const QString &fileName)
     ReportLogOutcome(ReadLogFile(fileName, records), QApplication::activeWindow());
     Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
 
+    progressPrepared = false;
+    ShowProgress(false);
+}
+
+// Taken apart only when the picture is first asked for: opening the viewer on a long log
+// costs no more than the arranged text.
+void TLogbuch::PrepareProgress()
+{
     entries = ParseLogRecords(records);
     const QSignalBlocker quiet(ExerciseList);
     ExerciseList->clear();
     ExerciseList->addItems(ProgressTitles(entries));
     ExerciseList->setCurrentIndex(ExerciseList->findText(NewestTitle(entries)));
     ExerciseListChange();
-    ShowProgress(false);
+    progressPrepared = true;
 }
 
 void TLogbuch::ShowProgress(bool progress)
 {
+    if (progress && !progressPrepared)
+        PrepareProgress();
     Memo1->setVisible(!progress);
     ProgressPage->setVisible(progress);
     ViewButton->setText(progress ? LogCaption : ProgressCaption);

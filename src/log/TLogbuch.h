@@ -54,10 +54,12 @@ private:
     void ViewButtonClick();
     void ExportButtonClick();
     void ExerciseListChange();
+    void PrepareProgress();
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
     QList<LogEntry> entries;      // the well-formed ones, taken apart
+    bool progressPrepared = false;
 };
 
 extern TLogbuch *Logbuch;

@@ -147,6 +147,7 @@ private slots:
     void closingFromProgressViewFails();
     void brokenRecordsBreakProgressView();
     void progressPictureNotDrawnWhereLaidOut();
+    void longSeriesNotThinnedForThePicture();
     void exportNotWrittenOrLogChanged();
     void exportOntoTheLogNotRefused();
     void failedExportNotReported();
@@ -411,6 +412,27 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
     const ChartBand &worst = chart.bands.last();
     const QColor band = picture.pixelColor(int(chart.plot.right()) - 4, int((worst.top + worst.bottom) / 2));
     QVERIFY2(band.red() > band.blue() && band.lightness() > 200, qPrintable(band.name()));
+}
+
+// Years of daily practice: the picture shows thinned runs, and still the newest one.
+void TestLogbuch::longSeriesNotThinnedForThePicture()
+{
+    QList<ProgressPoint> series;
+    const QDateTime start(QDate(2021, 9, 1), QTime(14, 0));
+    for (int i = 0; i < 100000; ++i) {
+        const int trend = std::min(95, 40 + i / 2000);
+        series.append({start.addSecs(qint64(i) * 1500), std::clamp(trend + (i * 37) % 21 - 10, 0, 100),
+                       std::max(2.0, 15.0 - i / 10000.0 + (i % 7))});
+    }
+    TVerlaufBild picture;
+    picture.resize(581, 229);
+    picture.setSeries(series);
+    const ProgressChart &chart = picture.chart();
+    QVERIFY(chart.points.size() < series.size() / 20);
+    const QImage image = picture.grab().toImage();
+    saveForTheTour(image, QStringLiteral("verlauf-lang"));
+    const QColor newest = image.pixelColor(chart.points.at(chart.newestIndex).share.toPoint());
+    QVERIFY2(newest.blue() > newest.red() + 60, qPrintable(newest.name()));
 }
 
 void TestLogbuch::exportNotWrittenOrLogChanged()
