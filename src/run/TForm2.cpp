@@ -286,26 +286,26 @@ GenerationContext TForm2::generationContext()
     return GenerationContext{
         sharedRandom(), run.rightCount, run.wrongCount, m_layout.scale, GroupBox1->width(), GroupBox1->height(),
         PaintBox1->width(), PaintBox1->height(), ButtonHeight,
-        [this](const QString &text, const FontSpec &spec) { return textWidth(text, spec); }};
+        [this](const QString &text, const FontSpec &fontSpec) { return textWidth(text, fontSpec); }};
 }
 
-QFont TForm2::fontFor(const FontSpec &spec) const
+QFont TForm2::fontFor(const FontSpec &fontSpec) const
 {
-    QFont chosen(spec.family.isEmpty() ? WindowFontFamily : spec.family,
-                 spec.pointSize > 0 ? spec.pointSize : WindowFontSize);
-    chosen.setBold(spec.bold);
+    QFont chosen(fontSpec.family.isEmpty() ? WindowFontFamily : fontSpec.family,
+                 fontSpec.pointSize > 0 ? fontSpec.pointSize : WindowFontSize);
+    chosen.setBold(fontSpec.bold);
     return chosen;
 }
 
-int TForm2::textWidth(const QString &text, const FontSpec &spec) const
+int TForm2::textWidth(const QString &text, const FontSpec &fontSpec) const
 {
     int widest = 0;
     for (const QString &line : text.split(CarriageReturn)) {
-        if (spec.family == QLatin1String("Symbol")) {
-            const SymbolText symbol = SymbolFontText(line, spec.pointSize, spec.bold);
+        if (fontSpec.family == QLatin1String("Symbol")) {
+            const SymbolText symbol = SymbolFontText(line, fontSpec.pointSize, fontSpec.bold);
             widest = std::max(widest, QFontMetrics(symbol.font).horizontalAdvance(symbol.text));
         } else {
-            widest = std::max(widest, QFontMetrics(fontFor(spec)).horizontalAdvance(line));
+            widest = std::max(widest, QFontMetrics(fontFor(fontSpec)).horizontalAdvance(line));
         }
     }
     return widest;

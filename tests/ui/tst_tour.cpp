@@ -101,6 +101,10 @@ void TourTest::exerciseWindowInBothLayouts()
     for (int i = 0; i < 3; ++i)
         TypeAndEnter(ExpectedAnswerText());
     QCOMPARE(currentRun().rightCount, 3);
+    // A few steps into the reward animation, with the praise word above it.
+    QTest::qWait(700);
+    QVERIFY(Form2->ZeichenFlaeche->isVisible());
+    render(Form2, name + QStringLiteral("-praise"));
     TypeAndEnter(ExpectedAnswerText() + QStringLiteral("1"));
     QCOMPARE(watcher.corrections.size(), 1);
     QTest::keyClicks(Form2->Edit1, ExpectedAnswerText().left(2));
