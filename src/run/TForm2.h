@@ -84,8 +84,6 @@ private:
     GenerationContext generationContext();
     void applyTaskLayout(const TaskLayout &layout);
     void applyLabel(QLabel *label, LabelState &state, const LabelSetup &setup);
-    QFont fontFor(const FontSpec &spec) const;
-    int textWidth(const QString &text, const FontSpec &spec) const;
 
     // Draws the task's picture into the drawing area after a task is posed.
     void paintTaskPicture();
