@@ -18,6 +18,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <fontconfig/fontconfig.h>
+#include <thread>
+
 namespace {
 
 QStringList commandLine(int argc, char **argv)
@@ -32,6 +35,10 @@ QStringList commandLine(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Reading the system's font configuration takes milliseconds that the toolkit would
+    // otherwise spend only when the title window first measures its menus; done beside
+    // the toolkit's own start, it is ready by then.
+    const std::jthread fontConfiguration([] { FcInit(); });
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
