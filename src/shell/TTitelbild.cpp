@@ -145,7 +145,7 @@ void TTitelbild::hideDuringRun()
 {
     // The dialog's own hiding would also end its modal display (background mode), so
     // only the window is hidden.
-    QWidget::setVisible(false);
+    QWidget::setVisible(false);   // NOLINT(bugprone-parent-virtual-call)
 }
 
 void TTitelbild::showInformation(const QString &text)
