@@ -3,12 +3,10 @@
 // typing the answer, starting a new run every 49 answers and the repaints the toolkit
 // does afterwards are not.
 
+#include "KindBenchmarks.h"
 #include "WindowTestSupport.h"
-#include "run/Kinds.h"
 
 #include <QTimer>
-
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 
@@ -55,25 +53,9 @@ void RightAnswer(benchmark::State &state, qint32 kind, int screenHeight)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
     CreateProgramWindows();
-    for (qint32 code = 100; code < 500; ++code) {
-        const KindInfo *info = FindKind(code);
-        if (info == nullptr || info->caption.isEmpty())
-            continue;
-        for (const int screenHeight : {600, 768}) {
-            const std::string name = "RightAnswer/" + std::to_string(code) + "/screen" + std::to_string(screenHeight);
-            benchmark::RegisterBenchmark(name.c_str(), RightAnswer, code, screenHeight)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond)
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true);
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    RegisterPerKind("RightAnswer", RightAnswer, true, benchmark::kMillisecond, 5, true);
+    return RunRegisteredBenchmarks(argc, argv);
 }

@@ -2,15 +2,13 @@
 // measuring its texts in the real fonts as the exercise window does. The counters walk
 // through a whole run, so pictures and numbers grow with the balance as they do in use.
 
+#include "KindBenchmarks.h"
 #include "TestSupport.h"
-#include "run/Kinds.h"
 #include "run/RunState.h"
 #include "run/TaskFonts.h"
 #include "shell/FontSubstitutes.h"
 
 #include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -42,23 +40,9 @@ void PoseTask(benchmark::State &state, qint32 kind, int screenHeight)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessAsked();
     QGuiApplication app(argc, argv);
     InstallFontSubstitutes();
-    for (qint32 code = 100; code < 500; ++code) {
-        if (FindKind(code) != nullptr) {
-            for (const int screenHeight : {600, 768}) {
-                const std::string name = "PoseTask/" + std::to_string(code) + "/screen" + std::to_string(screenHeight);
-                benchmark::RegisterBenchmark(name.c_str(), PoseTask, code, screenHeight)
-                    ->Unit(benchmark::kMicrosecond)
-                    ->Repetitions(10)
-                    ->ReportAggregatesOnly(true);
-            }
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    RegisterPerKind("PoseTask", PoseTask, false, benchmark::kMicrosecond, 10);
+    return RunRegisteredBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -22,7 +23,7 @@ void beginPlainPainting(QPainter &painter)
 // The cover's outline touches only pixels within about a pixel of an edge, and a grid
 // point is judged on itself and its direct neighbours; a point further than this from
 // every edge is decided by the fill alone.
-constexpr double OutlineReach = 4.0;
+constexpr double OutlineReach = 3.0;
 
 double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b)
 {
@@ -41,6 +42,16 @@ bool nearAnEdge(const TCoverTriangle &triangle, QPoint point)
             return true;
     }
     return false;
+}
+
+// An image of the size in memory kept from the last call: a task may try several
+// triangles, and fresh memory for each cover costs about as much as painting it.
+QImage reusedImage(QSize size)
+{
+    static thread_local std::vector<uchar> memory;
+    constexpr int BytesPerPixel = 4;
+    memory.resize(std::size_t(size.width()) * std::size_t(size.height()) * BytesPerPixel);
+    return QImage(memory.data(), size.width(), size.height(), size.width() * BytesPerPixel, QImage::Format_RGB32);
 }
 
 bool isYellowAt(const QImage &image, int x, int y)
@@ -117,7 +128,7 @@ QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize ar
     // grid points that lie close to an edge.
     const bool outlineDecides = std::any_of(points.begin(), points.end(),
                                             [&triangle](QPoint p) { return nearAnEdge(triangle, p); });
-    QImage cover(around.size(), QImage::Format_RGB32);
+    QImage cover = reusedImage(around.size());
     PaintCover(cover, shifted, outlineDecides ? CoverOutline::Drawn : CoverOutline::Omitted);
     for (QPoint point : points) {
         if (IsCovered(cover, point - around.topLeft()))
