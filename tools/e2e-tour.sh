@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-tour}")
 bash tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target bm >/dev/null
+cmake --build build --target bm -j2 >/dev/null
 source tests/e2e/drive.sh
 
 work=$(mktemp -d)

@@ -8,7 +8,7 @@ seconds=${1:-60}
 bash tools/install-deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIMBELO_FUZZ=ON -DBRIMBELO_TESTS=OFF >/dev/null
-cmake --build build-fuzz
+cmake --build build-fuzz -j2
 mkdir -p build-fuzz/crashes
 status=0
 for target in build-fuzz/tests/fuzz/fuzz_*; do

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config dpkg-dev
   # toolkit
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libfontconfig-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
   # fonts with the metrics and code points the windows are laid out for
   fonts-liberation fonts-comic-neue fonts-urw-base35 fontconfig
   # tests, screenshots and benchmarks

@@ -6,11 +6,11 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build
+cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRIMBELO_SANITIZE=ON
-cmake --build build-asan
+cmake --build build-asan -j2
 # Leaks inside the system's font and display libraries are theirs, not ours.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

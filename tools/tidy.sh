@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/compile_commands.json" ] || cmake -S . -B "$build" -G Ninja >/dev/null
-cmake --build "$build" >/dev/null   # generated headers must exist
+cmake --build "$build" -j2 >/dev/null   # generated headers must exist
 warnings=$(run-clang-tidy -p "$build" -quiet "^$PWD/(src|tests|bench|tools)/" 2>/dev/null \
   | grep -E '(warning|error):' | sort -u || true)
 if [ -n "$warnings" ]; then

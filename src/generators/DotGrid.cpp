@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -17,6 +18,40 @@ void drawDot(QPainter &painter, QPoint point)
 void beginPlainPainting(QPainter &painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The cover's outline touches only pixels within about a pixel of an edge, and a grid
+// point is judged on itself and its direct neighbours; a point further than this from
+// every edge is decided by the fill alone.
+constexpr double OutlineReach = 3.0;
+
+double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF away = p - (a + t * ab);
+    return QPointF::dotProduct(away, away);
+}
+
+bool nearAnEdge(const TCoverTriangle &triangle, QPoint point)
+{
+    for (std::size_t i = 0; i < triangle.size(); ++i) {
+        if (squaredDistanceToSegment(point, triangle[i], triangle[(i + 1) % triangle.size()])
+            <= OutlineReach * OutlineReach)
+            return true;
+    }
+    return false;
+}
+
+// An image of the size in memory kept from the last call: a task may try several
+// triangles, and fresh memory for each cover costs about as much as painting it.
+QImage reusedImage(QSize size)
+{
+    static thread_local std::vector<uchar> memory;
+    constexpr int BytesPerPixel = 4;
+    memory.resize(std::size_t(size.width()) * std::size_t(size.height()) * BytesPerPixel);
+    return QImage(memory.data(), size.width(), size.height(), size.width() * BytesPerPixel, QImage::Format_RGB32);
 }
 
 bool isYellowAt(const QImage &image, int x, int y)
@@ -51,12 +86,15 @@ DotGridGeometry DotGridFor(int gridSize, QSize area)
     return geometry;
 }
 
-void PaintCover(QImage &image, const TCoverTriangle &triangle)
+void PaintCover(QImage &image, const TCoverTriangle &triangle, CoverOutline outline)
 {
     image.fill(DotBackground);
     QPainter painter(&image);
     beginPlainPainting(painter);
-    painter.setPen(CoverYellow);
+    if (outline == CoverOutline::Drawn)
+        painter.setPen(CoverYellow);
+    else
+        painter.setPen(Qt::NoPen);
     painter.setBrush(CoverYellow);
     painter.drawPolygon(triangle.data(), int(triangle.size()));
 }
@@ -86,8 +124,12 @@ QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize ar
     TCoverTriangle shifted = triangle;
     for (QPoint &corner : shifted)
         corner -= around.topLeft();
-    QImage cover(around.size(), QImage::Format_RGB32);
-    PaintCover(cover, shifted);
+    // Drawing the outline costs more than filling the whole triangle, and it only decides
+    // grid points that lie close to an edge.
+    const bool outlineDecides = std::any_of(points.begin(), points.end(),
+                                            [&triangle](QPoint p) { return nearAnEdge(triangle, p); });
+    QImage cover = reusedImage(around.size());
+    PaintCover(cover, shifted, outlineDecides ? CoverOutline::Drawn : CoverOutline::Omitted);
     for (QPoint point : points) {
         if (IsCovered(cover, point - around.topLeft()))
             covered.append(point);

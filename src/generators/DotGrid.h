@@ -35,8 +35,10 @@ struct DotGridGeometry
 
 DotGridGeometry DotGridFor(int gridSize, QSize area);
 
-// Silver background and the filled, outlined yellow triangle, without antialiasing.
-void PaintCover(QImage &image, const TCoverTriangle &triangle);
+// Silver background and the filled, outlined yellow triangle, without antialiasing. The
+// outline may be omitted where only pixels away from the edges are read.
+enum class CoverOutline { Drawn, Omitted };
+void PaintCover(QImage &image, const TCoverTriangle &triangle, CoverOutline outline = CoverOutline::Drawn);
 
 // A grid point is hidden when it or one of its four neighbour pixels is exactly the
 // cover's yellow in `image`.

@@ -10,6 +10,7 @@
 #include "run/Kinds.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
+#include "run/TaskFonts.h"
 #include "run/TImageView.h"
 #include "run/TKorrektur.h"
 #include "shell/TTitelbild.h"
@@ -37,8 +38,6 @@ namespace {
 
 int screenHeightOverride = 0;
 
-const QString WindowFontFamily = QStringLiteral("MS Sans Serif");
-constexpr int WindowFontSize = 8;
 constexpr int AnswerFieldHeight = 30;
 constexpr int PraiseWordSize = 20;
 constexpr int SummaryTitleSize = 18;
@@ -286,29 +285,7 @@ GenerationContext TForm2::generationContext()
     return GenerationContext{
         sharedRandom(), run.rightCount, run.wrongCount, m_layout.scale, GroupBox1->width(), GroupBox1->height(),
         PaintBox1->width(), PaintBox1->height(), ButtonHeight,
-        [this](const QString &text, const FontSpec &fontSpec) { return textWidth(text, fontSpec); }};
-}
-
-QFont TForm2::fontFor(const FontSpec &fontSpec) const
-{
-    QFont chosen(fontSpec.family.isEmpty() ? WindowFontFamily : fontSpec.family,
-                 fontSpec.pointSize > 0 ? fontSpec.pointSize : WindowFontSize);
-    chosen.setBold(fontSpec.bold);
-    return chosen;
-}
-
-int TForm2::textWidth(const QString &text, const FontSpec &fontSpec) const
-{
-    int widest = 0;
-    for (const QString &line : text.split(CarriageReturn)) {
-        if (fontSpec.family == QLatin1String("Symbol")) {
-            const SymbolText symbol = SymbolFontText(line, fontSpec.pointSize, fontSpec.bold);
-            widest = std::max(widest, QFontMetrics(symbol.font).horizontalAdvance(symbol.text));
-        } else {
-            widest = std::max(widest, QFontMetrics(fontFor(fontSpec)).horizontalAdvance(line));
-        }
-    }
-    return widest;
+        TaskTextWidth};
 }
 
 void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setup)
@@ -322,7 +299,7 @@ void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setu
         label->setFont(symbol.font);
         label->setText(WithLineFeeds(symbol.text));
     } else {
-        label->setFont(fontFor(state.font));
+        label->setFont(TaskFont(state.font));
         label->setText(WithLineFeeds(state.caption));
     }
     const int width = setup.width ? *setup.width : label->sizeHint().width();

@@ -84,8 +84,6 @@ private:
     GenerationContext generationContext();
     void applyTaskLayout(const TaskLayout &layout);
     void applyLabel(QLabel *label, LabelState &state, const LabelSetup &setup);
-    QFont fontFor(const FontSpec &fontSpec) const;
-    int textWidth(const QString &text, const FontSpec &fontSpec) const;
 
     // Draws the task's picture into the drawing area after a task is posed.
     void paintTaskPicture();

@@ -7,6 +7,7 @@
 #include "run/Kinds.h"
 #include "run/RunState.h"
 #include "run/TForm2.h"
+#include "run/TKorrektur.h"
 #include "run/TaskTypes.h"
 #include "shell/InfoTexts.h"
 #include "shell/TWindowFrame.h"
@@ -125,6 +126,15 @@ void TTitelbild::createMenu()
 
 void TTitelbild::StartIt(const QString &caption, qint32 kind)
 {
+    // The exercise window and its correction dialog are made for the first run, so the
+    // title comes up without waiting for windows the child may never open.
+    if (Form2 == nullptr) {
+        Form2 = new TForm2;
+        // Every run that ends with a summary goes to the result log when logging wants it.
+        connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    }
+    if (Korrektur == nullptr)
+        Korrektur = new TKorrektur;
     currentRun().currentTask.kind = kind;
     Form2->WindowInit();
     Form2->setWindowTitle(caption);
@@ -135,7 +145,7 @@ void TTitelbild::hideDuringRun()
 {
     // The dialog's own hiding would also end its modal display (background mode), so
     // only the window is hidden.
-    QWidget::setVisible(false);
+    QWidget::setVisible(false);   // NOLINT(bugprone-parent-virtual-call)
 }
 
 void TTitelbild::showInformation(const QString &text)
@@ -163,6 +173,8 @@ void TTitelbild::UebenClick()
 
 void TTitelbild::ProtokollClick()
 {
+    if (Logbuch == nullptr)
+        Logbuch = new TLogbuch;
     Logbuch->ShowLogFile(QStringLiteral("bm.log"));
     Logbuch->exec();
 }

@@ -1,5 +1,6 @@
 // Start-up: configuration and random seed first, then the single-instance guard, then the
-// five windows, created hidden, and the event loop until the main window closes.
+// title window (or the background behind it) and the event loop until the main window
+// closes. The other windows are made when they are first opened.
 
 #include "log/LogSettings.h"
 #include "log/TLogbuch.h"
@@ -17,6 +18,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <fontconfig/fontconfig.h>
+#include <thread>
+
 namespace {
 
 QStringList commandLine(int argc, char **argv)
@@ -31,6 +35,10 @@ QStringList commandLine(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Reading the system's font configuration takes milliseconds that the toolkit would
+    // otherwise spend only when the title window first measures its menus; done beside
+    // the toolkit's own start, it is ready by then.
+    const std::jthread fontConfiguration([] { FcInit(); });
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
@@ -55,11 +63,6 @@ int main(int argc, char **argv)
     if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-bkg"))
         BackGr = new TBackGr;
     Titelbild = new TTitelbild;
-    Form2 = new TForm2;
-    Korrektur = new TKorrektur;
-    Logbuch = new TLogbuch;
-    // Every run that ends with a summary goes to the result log when logging wants it.
-    QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
 
     // The background window ends the program itself when it closes.
     if (BackGr != nullptr) {

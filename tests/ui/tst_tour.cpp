@@ -17,7 +17,7 @@ namespace {
 
 QImage render(QWidget *widget, const QString &name)
 {
-    const QImage image = widget->grab().toImage();
+    QImage image = widget->grab().toImage();
     const QString folder = qEnvironmentVariable("BRIMBELO_TOUR_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
