@@ -7,7 +7,6 @@
 #include "run/Kinds.h"
 #include "run/RunState.h"
 #include "run/TForm2.h"
-#include "run/TKorrektur.h"
 #include "run/TaskTypes.h"
 #include "shell/InfoTexts.h"
 #include "shell/TWindowFrame.h"
@@ -126,15 +125,6 @@ void TTitelbild::createMenu()
 
 void TTitelbild::StartIt(const QString &caption, qint32 kind)
 {
-    // The exercise window and its correction dialog are made for the first run, so the
-    // title comes up without waiting for windows the child may never open.
-    if (Form2 == nullptr) {
-        Form2 = new TForm2;
-        // Every run that ends with a summary goes to the result log when logging wants it.
-        connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
-    }
-    if (Korrektur == nullptr)
-        Korrektur = new TKorrektur;
     currentRun().currentTask.kind = kind;
     Form2->WindowInit();
     Form2->setWindowTitle(caption);
@@ -173,8 +163,6 @@ void TTitelbild::UebenClick()
 
 void TTitelbild::ProtokollClick()
 {
-    if (Logbuch == nullptr)
-        Logbuch = new TLogbuch;
     Logbuch->ShowLogFile(QStringLiteral("bm.log"));
     Logbuch->exec();
 }

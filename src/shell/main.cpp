@@ -1,6 +1,5 @@
 // Start-up: configuration and random seed first, then the single-instance guard, then the
-// title window (or the background behind it) and the event loop until the main window
-// closes. The other windows are made when they are first opened.
+// five windows, created hidden, and the event loop until the main window closes.
 
 #include "log/LogSettings.h"
 #include "log/TLogbuch.h"
@@ -17,8 +16,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
+#if __has_include(<fontconfig/fontconfig.h>)
 #include <fontconfig/fontconfig.h>
+#define BRIMBELO_HAS_FONTCONFIG 1
+#endif
 #include <thread>
 
 namespace {
@@ -38,7 +41,9 @@ int main(int argc, char **argv)
     // Reading the system's font configuration takes milliseconds that the toolkit would
     // otherwise spend only when the title window first measures its menus; done beside
     // the toolkit's own start, it is ready by then.
+#ifdef BRIMBELO_HAS_FONTCONFIG
     const std::jthread fontConfiguration([] { FcInit(); });
+#endif
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
@@ -63,6 +68,15 @@ int main(int argc, char **argv)
     if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-bkg"))
         BackGr = new TBackGr;
     Titelbild = new TTitelbild;
+    // The other windows follow, hidden and in their order, as soon as the title window
+    // stands: the child cannot reach them before, and the title comes up without waiting.
+    QTimer::singleShot(1, [] {
+        Form2 = new TForm2;
+        Korrektur = new TKorrektur;
+        Logbuch = new TLogbuch;
+        // Every run that ends with a summary goes to the result log when logging wants it.
+        QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    });
 
     // The background window ends the program itself when it closes.
     if (BackGr != nullptr) {
