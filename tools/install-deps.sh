@@ -12,7 +12,7 @@ packages=(
   fonts-liberation fonts-comic-neue fonts-urw-base35 fontconfig
   # tests, screenshots and benchmarks
   xvfb xauth xdotool x11-utils libx11-dev time bc imagemagick libbenchmark-dev desktop-file-utils
-  clang libclang-rt-14-dev
+  clang clang-tidy libclang-rt-14-dev
 )
 
 missing=()
