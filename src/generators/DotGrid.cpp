@@ -51,7 +51,7 @@ QImage reusedImage(QSize size)
     static thread_local std::vector<uchar> memory;
     constexpr int BytesPerPixel = 4;
     memory.resize(std::size_t(size.width()) * std::size_t(size.height()) * BytesPerPixel);
-    return QImage(memory.data(), size.width(), size.height(), size.width() * BytesPerPixel, QImage::Format_RGB32);
+    return QImage(memory.data(), size.width(), size.height(), qsizetype(size.width()) * BytesPerPixel, QImage::Format_RGB32);
 }
 
 bool isYellowAt(const QImage &image, int x, int y)

@@ -133,7 +133,7 @@ std::span<const GradeBand> GradeBands()
 
 qint64 WallClockSeconds(const QDateTime &when)
 {
-    constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+    constexpr qint64 SecondsPerDay = qint64(24) * 60 * 60;
     return when.date().toJulianDay() * SecondsPerDay + when.time().msecsSinceStartOfDay() / 1000;
 }
 

@@ -386,7 +386,7 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
     const double seconds[] = {14.2, 12.8, 13.5, 11.0, 10.4, 11.9, 9.1, 9.6, 8.0, 8.4, 6.9, 7.3, 5.8, 5.1};
     for (int i = 0; i < 14; ++i) {
         RunResult result;
-        result.finishedAt = start.addDays(i * 3).addSecs(i * 1000);
+        result.finishedAt = start.addDays(qint64(i) * 3).addSecs(qint64(i) * 1000);
         result.rightCount = shares[i] / 2;
         result.wrongCount = 50 - result.rightCount;
         result.totalThinkTime = seconds[i] * result.rightCount;
