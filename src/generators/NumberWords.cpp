@@ -40,7 +40,7 @@ bool isNonZeroDigit(QChar c) { return c >= u'1' && c <= u'9'; }
 int digitOf(QChar c) { return c.isDigit() ? c.digitValue() : 0; }
 
 // One group of three positions (hundreds, tens, units). A lone unit 1 gets the suffix
-// that fits its place: "eine" Millionen, "eins" at the end, plain "ein" before tausend.
+// that fits its place: "eine" Million, "eins" at the end, plain "ein" before tausend.
 QString groupWords(QChar hundreds, QChar tens, QChar units, const QString &oneSuffix)
 {
     QString words;
@@ -79,7 +79,8 @@ QString NumberToWords(qint32 n)
     QString words;
     if (n >= 1'000'000) {
         words += groupWords(c[0], c[1], c[2], QStringLiteral("e"));
-        words += QStringLiteral(" Millionen");
+        // One million is singular: "eine Million", never "eine Millionen".
+        words += n / 1'000'000 == 1 ? QStringLiteral(" Million") : QStringLiteral(" Millionen");
         words += CarriageReturn;
     }
     if (hasNonZeroDigit(c.mid(3, 3)))

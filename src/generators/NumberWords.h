@@ -1,6 +1,7 @@
 #pragma once
 // German number words for the writing-numbers task: below one million one word, from one
-// million on the millions part, " Millionen", a carriage return and the rest as one word.
+// million on the millions part, " Million" (for exactly one) or " Millionen", a carriage
+// return and the rest as one word.
 // Pure; showing and measuring the words is left to the generator.
 
 #include <QString>

@@ -55,10 +55,10 @@ void NumberWordsTest::wordsOfNumber_data()
     QTest::newRow("ein before tausend, rest") << 201001 << "zweihunderteintausendeins";
     QTest::newRow("one word below a million") << 45678
                                               << "fünfundvierzigtausendsechshundertachtundsiebzig";
-    QTest::newRow("eine Millionen, eins")
-        << 1000001 << QStringLiteral("eine Millionen") + cr + "eins";
-    QTest::newRow("eine Millionen, rest")
-        << 1200300 << QStringLiteral("eine Millionen") + cr + "zweihunderttausenddreihundert";
+    QTest::newRow("eine Million is singular")
+        << 1000001 << QStringLiteral("eine Million") + cr + "eins";
+    QTest::newRow("eine Million, rest")
+        << 1200300 << QStringLiteral("eine Million") + cr + "zweihunderttausenddreihundert";
     QTest::newRow("elf Millionen elf") << 11000011 << QStringLiteral("elf Millionen") + cr + "elf";
     QTest::newRow("einundzwanzig Millionen has no e")
         << 21000000 << QStringLiteral("einundzwanzig Millionen") + cr;
