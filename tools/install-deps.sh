@@ -13,6 +13,8 @@ packages=(
   # tests, screenshots and benchmarks
   xvfb xauth xdotool x11-utils libx11-dev time bc imagemagick libbenchmark-dev desktop-file-utils
   clang clang-tidy libclang-rt-14-dev
+  # reading aloud: espeak-ng's German voice, played through Qt Multimedia
+  libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
 )
 
 missing=()

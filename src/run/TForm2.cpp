@@ -13,6 +13,7 @@
 #include "run/TaskFonts.h"
 #include "run/TImageView.h"
 #include "run/TKorrektur.h"
+#include "run/TVorleseKnopf.h"
 #include "shell/TTitelbild.h"
 #include "shell/TWindowFrame.h"
 
@@ -132,6 +133,7 @@ void TForm2::createControls()
     Label5->setFont(arial(11));
     Label5->move(8, 24);
     Label5->adjustSize();
+    Vorlesen = new TVorleseKnopf(this, GroupBox1);
 
     // Controls without a font of their own write in the window's font, not the box's.
     for (QWidget *control : std::initializer_list<QWidget *>{BOk, BEnde, BilanzOk})
@@ -265,6 +267,7 @@ void TForm2::NeueAufgabe()
         return;
     }
     applyTaskLayout(task->layout);
+    Vorlesen->taskPosed(run.currentTask.kind, *task);
     m_taskPicture = task->picture;
     paintTaskPicture();
     if (isVisible() && run.currentTask.kind != ShowNumberKind)
@@ -446,6 +449,7 @@ void TForm2::BOkClick()
             break;
         }
         Label2->setText(feedback.word);
+        Vorlesen->answerJudged(feedback.word);
         Label2->adjustSize();
         UpdateBalance();
         fitPraiseWord();
@@ -473,6 +477,7 @@ void TForm2::showCorrection()
     Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
     Korrektur->place(PlaceCorrection(pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
                                      Korrektur->buttonWidth(), m_layout.scale));
+    Vorlesen->correctionShown(currentRun().currentTask.kind, currentRun().currentTask.solutionText);
     Korrektur->exec();
 }
 

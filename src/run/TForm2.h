@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class TImageView;
+class TVorleseKnopf;
 
 class TForm2 : public QDialog
 {
@@ -45,6 +46,7 @@ public:
     QLabel *Label4;            // average thinking time
     QLabel *Label5;
     QTimer *Timer1;            // reward animation clock
+    TVorleseKnopf *Vorlesen;   // reads the task aloud
 
     const ExerciseLayout &layout() const { return m_layout; }
 

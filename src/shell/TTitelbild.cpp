@@ -9,6 +9,7 @@
 #include "run/TForm2.h"
 #include "run/TaskTypes.h"
 #include "shell/InfoTexts.h"
+#include "shell/TVorleseEintrag.h"
 #include "shell/TWindowFrame.h"
 
 #include <QApplication>
@@ -117,6 +118,7 @@ void TTitelbild::createMenu()
     addItem(info, "Animationen", QStringLiteral("&Animationen"), &TTitelbild::AnimationenClick);
     addItem(info, "Ueben", QStringLiteral("&Tipps zum Üben"), &TTitelbild::UebenClick);
     addItem(info, "Protokoll", QStringLiteral("&Protokoll zeigen"), &TTitelbild::ProtokollClick);
+    AddReadAloudEntry(info);
 
     QAction *end = m_menuBar->addAction(QStringLiteral("&Ende"));
     end->setObjectName(QStringLiteral("Ende1"));

@@ -1,0 +1,60 @@
+#pragma once
+// The real voice: reads with espeak-ng's German voice on a worker thread and plays the
+// samples through the default sound output as they arrive, so the window never waits.
+// Without a sound output it still reads (and drops the samples), which keeps it testable.
+
+#include "run/Speech.h"
+
+#include <QIODevice>
+#include <QObject>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+
+class QAudioSink;
+
+// Samples waiting to be played, handed to the sound output piece by piece.
+class PcmQueue : public QIODevice
+{
+public:
+    PcmQueue();
+    void append(const QByteArray &pcm);
+    void clear();
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_pcm;
+    qint64 m_played = 0;
+};
+
+class EspeakSpeech : public QObject, public Speech
+{
+    Q_OBJECT
+public:
+    explicit EspeakSpeech(QObject *parent = nullptr);
+    ~EspeakSpeech() override;
+
+    QString unavailableReason() override;
+    void say(const QString &text) override;
+    void stop() override;
+
+signals:
+    // The first samples of the text last given to say() are ready to be played.
+    void firstSamplesReady();
+
+private:
+    void takeSamples(quint64 utterance, const QByteArray &pcm);
+    void startPlaying();
+
+    QThreadPool m_worker;
+    // The text being read; a reading of an older one stops at its next piece.
+    std::shared_ptr<std::atomic<quint64>> m_utterance;
+    bool m_waitingForFirstSamples = false;
+    PcmQueue m_queue;
+    QAudioSink *m_sink = nullptr;
+};

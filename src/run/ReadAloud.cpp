@@ -1,0 +1,70 @@
+#include "run/ReadAloud.h"
+
+#include "run/Speech.h"
+#include "run/SpokenText.h"
+
+#include <QSettings>
+#include <utility>
+
+namespace {
+
+const QString ChoiceKey = QStringLiteral("Vorlesen/Aufgaben");
+
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo"));
+}
+
+} // namespace
+
+bool ReadTasksAloudChosen()
+{
+    return userSettings().value(ChoiceKey, false).toBool();
+}
+
+void ChooseReadTasksAloud(bool chosen)
+{
+    userSettings().setValue(ChoiceKey, chosen);
+}
+
+void ReadAloud::taskPosed(qint32 kind, const GeneratedTask &task)
+{
+    m_spokenTask = SpokenTask(kind, task);
+    const QString word = takeWord();
+    sayIfChosen(word.isEmpty() ? m_spokenTask : word + QLatin1Char(' ') + m_spokenTask);
+}
+
+void ReadAloud::answerJudged(const QString &word)
+{
+    m_pendingWord = word;
+}
+
+void ReadAloud::correctionShown(qint32 kind, const QString &solutionText)
+{
+    sayIfChosen(SpokenCorrection(kind, takeWord(), solutionText));
+}
+
+void ReadAloud::readTask()
+{
+    if (!m_spokenTask.isEmpty())
+        ProgramSpeech().say(m_spokenTask);
+}
+
+void ReadAloud::fallSilent()
+{
+    m_pendingWord.clear();
+    ProgramSpeech().stop();
+}
+
+void ReadAloud::sayIfChosen(const QString &text)
+{
+    if (ReadTasksAloudChosen())
+        ProgramSpeech().say(text);
+    else
+        ProgramSpeech().stop();
+}
+
+QString ReadAloud::takeWord()
+{
+    return std::exchange(m_pendingWord, QString());
+}

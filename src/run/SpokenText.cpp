@@ -1,0 +1,167 @@
+#include "run/SpokenText.h"
+
+#include "generators/NumberWords.h"
+#include "run/Kinds.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <array>
+
+namespace {
+
+// The words of 0 to 9 standing alone; the number words start at ten.
+const std::array<QString, 10> &digitWords()
+{
+    static const std::array<QString, 10> words = {
+        QStringLiteral("null"), QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei"),
+        QStringLiteral("vier"), QStringLiteral("fünf"), QStringLiteral("sechs"), QStringLiteral("sieben"),
+        QStringLiteral("acht"), QStringLiteral("neun")};
+    return words;
+}
+
+constexpr qint64 LargestWordNumber = 999'999'999;
+
+bool isRounding(qint32 kind) { return kind >= 301 && kind <= 305; }
+constexpr qint32 RomanKind = 401;
+constexpr qint32 SequenceKind = 402;
+
+// A line break inside a caption only wraps the sentence; between lines of a solution it
+// separates statements.
+QString joinedLines(const QString &text, const QString &separator)
+{
+    QStringList lines = text.split(CarriageReturn, Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines.join(separator);
+}
+
+// Signs a child reads as words.
+QString withSignsAsWords(QString text)
+{
+    text.replace(QChar(0x2248), QStringLiteral(" ungefähr "));   // ≈
+    text.replace(QChar(0x00BB), QStringLiteral(" ungefähr "));   // » stands for ≈ in the symbol font
+    text.replace(QLatin1Char('='), QStringLiteral(" gleich "));
+    return text.simplified();
+}
+
+QString spokenLines(const QString &text, const QString &separator)
+{
+    return SpokenNumbers(withSignsAsWords(joinedLines(text, separator)));
+}
+
+QString firstNumberIn(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+(?: \\d{3})*"));
+    return number.match(text).captured();
+}
+
+// The letters one by one, so the voice spells the numeral instead of reading a word.
+QString spelledNumeral(const QString &text)
+{
+    QStringList letters;
+    for (QChar c : text) {
+        if (c.isLetter())
+            letters << QString(c);
+    }
+    return letters.join(QStringLiteral(", "));
+}
+
+// The terms as numbers, the covered one as "Lücke".
+QString spokenSequence(const QString &terms, const std::optional<qint32> &covered)
+{
+    QStringList spoken;
+    for (const QString &term : terms.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool isGap = covered && term == QString::number(*covered);
+        spoken << (isGap ? QStringLiteral("Lücke") : SpokenNumbers(term));
+    }
+    return spoken.join(QStringLiteral(", "));
+}
+
+// "Runde auf Zehner" and 6 680: "Runde sechstausendsechshundertachtzig auf Zehner".
+QString spokenRounding(const QString &instruction, const QString &number)
+{
+    const qsizetype blank = instruction.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return instruction + QLatin1Char(' ') + SpokenNumbers(number);
+    return instruction.left(blank) + QLatin1Char(' ') + SpokenNumbers(number) + instruction.mid(blank);
+}
+
+QString caption(const LabelSetup &label)
+{
+    return joinedLines(label.caption.value_or(QString()), QStringLiteral(" "));
+}
+
+// The two captions in the order they stand on screen, top first.
+QString shownCaptions(const TaskLayout &layout)
+{
+    const bool label3First = layout.label3.top && layout.label1.top && *layout.label3.top < *layout.label1.top;
+    const QString first = caption(label3First ? layout.label3 : layout.label1);
+    const QString second = caption(label3First ? layout.label1 : layout.label3);
+    return SpokenNumbers(withSignsAsWords(first + QLatin1Char(' ') + second));
+}
+
+QString withColon(const QString &instruction)
+{
+    return instruction.endsWith(QLatin1Char(':')) ? instruction : instruction + QLatin1Char(':');
+}
+
+} // namespace
+
+QString SpokenNumber(qint64 n)
+{
+    if (n < 0)
+        return QStringLiteral("minus ") + SpokenNumber(-n);
+    if (n < 10)
+        return digitWords()[n];
+    if (n <= LargestWordNumber)
+        return joinedLines(NumberToWords(qint32(n)), QStringLiteral(" "));
+    // Beyond the number words no task goes; the digits one by one still keep them away
+    // from the voice.
+    QStringList digits;
+    for (QChar c : QString::number(n))
+        digits << digitWords()[c.digitValue()];
+    return digits.join(QLatin1Char(' '));
+}
+
+QString SpokenNumbers(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d{1,3}(?: \\d{3})+(?!\\d)|\\d+"));
+    QString spoken;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : number.globalMatch(text)) {
+        spoken += text.mid(done, match.capturedStart() - done);
+        QString digits = match.captured();
+        digits.remove(QLatin1Char(' '));
+        spoken += SpokenNumber(digits.toLongLong());
+        done = match.capturedEnd();
+    }
+    return spoken + text.mid(done);
+}
+
+QString SpokenTask(qint32 kind, const GeneratedTask &task)
+{
+    const QString instruction = caption(task.layout.label1);
+    if (isRounding(kind))
+        return spokenRounding(instruction, firstNumberIn(task.taskText));
+    if (kind == RomanKind)
+        return withColon(instruction) + QLatin1Char(' ') + spelledNumeral(task.taskText);
+    if (kind == SequenceKind)
+        return withColon(instruction) + QLatin1Char(' ') + spokenSequence(task.taskText, task.expectedAnswer);
+    return shownCaptions(task.layout);
+}
+
+QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText)
+{
+    QString solution;
+    if (kind == RomanKind) {
+        const QString numeral = solutionText.section(QLatin1Char('='), 0, 0);
+        solution = spelledNumeral(numeral) + QStringLiteral(" gleich ")
+                   + SpokenNumbers(solutionText.section(QLatin1Char('='), 1).trimmed());
+    } else if (kind == SequenceKind) {
+        solution = spokenSequence(solutionText, std::nullopt);
+    } else {
+        solution = spokenLines(solutionText, QStringLiteral(", "));
+    }
+    return (word + QStringLiteral(" So wird die Aufgabe richtig gelöst: ") + solution).simplified();
+}
