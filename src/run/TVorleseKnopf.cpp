@@ -24,14 +24,14 @@ QPixmap loudspeakerPicture()
     const QColor ink(40, 40, 40);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    painter.drawRect(QRectF(8, 24, 12, 16));
-    const QPointF cone[] = {{20, 24}, {34, 11}, {34, 53}, {20, 40}};
+    painter.drawRect(QRectF(4, 22, 14, 20));
+    const QPointF cone[] = {{18, 22}, {34, 8}, {34, 56}, {18, 42}};
     painter.drawPolygon(cone, 4);
-    QPen wave(ink, 4.5, Qt::SolidLine, Qt::RoundCap);
+    QPen wave(ink, 5, Qt::SolidLine, Qt::RoundCap);
     painter.setPen(wave);
     painter.setBrush(Qt::NoBrush);
-    for (const int radius : {10, 19}) {
-        const QRectF around(34 - radius, 32 - radius, 2 * radius, 2 * radius);
+    for (const int radius : {11, 22}) {
+        const QRectF around(36 - radius, 32 - radius, 2 * radius, 2 * radius);
         painter.drawArc(around, -45 * 16, 90 * 16);
     }
     return picture;
@@ -77,7 +77,7 @@ void TVorleseKnopf::correctionShown(qint32 kind, const QString &solutionText)
 void TVorleseKnopf::placeInCorner(double layoutScale)
 {
     const int size = ScaledRound(DesignSize * layoutScale);
-    setIconSize(QSize(size - 6, size - 6));
+    setIconSize(QSize(size - 4, size - 4));
     setGeometry(parentWidget()->width() - size - DesignRightMargin, ScaledRound(DesignTop * layoutScale), size, size);
 }
 
