@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <atomic>
 #include <mutex>
 
 namespace {
@@ -51,8 +52,14 @@ int openVoice()
 
 int GermanVoiceSampleRate()
 {
+    // Asked on the window's thread at every task: once the voice is loaded the answer
+    // must not wait for a reading that holds the lock.
+    static std::atomic<int> loaded(-1);
+    if (loaded >= 0)
+        return loaded;
     const std::lock_guard<std::mutex> held(voiceLock());
-    return openVoice();
+    loaded = openVoice();
+    return loaded;
 }
 
 bool SynthesiseGerman(const QString &text, const SamplesSink &sink)

@@ -107,7 +107,7 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic_data()
         << QStringList{"&Römische Zahlen|RmischeZahlen", "Zahlen&folgen|Zahlenfolgen1", "\"Z&ählen\"|Zaehlen"};
     QTest::newRow("info") << "&Info"
         << QStringList{"Pr&ogramm|Info", "&Animationen|Animationen", "&Tipps zum Üben|Ueben",
-                       "&Protokoll zeigen|Protokoll"};
+                       "&Protokoll zeigen|Protokoll", "Aufgaben &vorlesen|Vorlesen"};
 }
 
 void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic()
@@ -168,7 +168,8 @@ void TitleWindowTest::logEntryShowsOnlyWithLogging()
     int visibleItems = 0;
     for (QAction *item : info->actions())
         visibleItems += item->isVisible() ? 1 : 0;
-    QCOMPARE(visibleItems, logging ? 4 : 3);
+    // Three information entries and "Aufgaben vorlesen", and the log viewer's when logging.
+    QCOMPARE(visibleItems, logging ? 5 : 4);
     QCOMPARE(title.findChild<QAction *>(QStringLiteral("Protokoll"))->isVisible(), logging);
 }
 
