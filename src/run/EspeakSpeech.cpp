@@ -63,6 +63,8 @@ EspeakSpeech::EspeakSpeech(QObject *parent)
 {
     // One reading at a time, in the order they were asked for.
     m_worker.setMaxThreadCount(1);
+    // The voice is loaded there too, so the window never waits for it.
+    m_worker.start([] { GermanVoiceSampleRate(); });
 }
 
 EspeakSpeech::~EspeakSpeech()
@@ -73,7 +75,8 @@ EspeakSpeech::~EspeakSpeech()
 
 QString EspeakSpeech::unavailableReason()
 {
-    if (GermanVoiceSampleRate() == 0)
+    // While the voice is still loading it counts as there: libespeak-ng comes with it.
+    if (GermanVoiceMissing())
         return QStringLiteral("Keine deutsche Stimme gefunden");
     if (QMediaDevices::defaultAudioOutput().isNull())
         return QStringLiteral("Keine Tonausgabe gefunden");

@@ -48,18 +48,24 @@ int openVoice()
     return sampleRate;
 }
 
+// The sample rate once loading was tried, -1 before. Kept apart from the lock, so that
+// asking does not wait for a reading that holds it.
+std::atomic<int> loadedRate(-1);
+
 } // namespace
 
 int GermanVoiceSampleRate()
 {
-    // Asked on the window's thread at every task: once the voice is loaded the answer
-    // must not wait for a reading that holds the lock.
-    static std::atomic<int> loaded(-1);
-    if (loaded >= 0)
-        return loaded;
+    if (loadedRate >= 0)
+        return loadedRate;
     const std::lock_guard<std::mutex> held(voiceLock());
-    loaded = openVoice();
-    return loaded;
+    loadedRate = openVoice();
+    return loadedRate;
+}
+
+bool GermanVoiceMissing()
+{
+    return loadedRate == 0;
 }
 
 bool SynthesiseGerman(const QString &text, const SamplesSink &sink)

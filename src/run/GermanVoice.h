@@ -7,7 +7,10 @@
 #include <functional>
 
 // Samples per second of the voice, or 0 when the library or its German voice is missing.
+// The first call loads the voice, which takes some tens of milliseconds.
 int GermanVoiceSampleRate();
+// Whether loading the voice failed; false while it has not been tried. Never waits.
+bool GermanVoiceMissing();
 
 // Gets every piece of samples; returns false to stop the reading there.
 using SamplesSink = std::function<bool(const qint16 *samples, int count)>;
