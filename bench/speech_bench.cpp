@@ -5,8 +5,8 @@
 
 #include "KindBenchmarks.h"
 #include "TestSupport.h"
-#include "run/EspeakSpeech.h"
-#include "run/GermanVoice.h"
+#include "voice/EspeakSpeech.h"
+#include "voice/GermanVoice.h"
 #include "run/SpokenText.h"
 
 #include <QCoreApplication>

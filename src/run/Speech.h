@@ -18,8 +18,9 @@ public:
     virtual void stop() = 0;
 };
 
-// The voice the exercise window and the title menu use. Created on first use, so a
-// program that never reads aloud never opens the sound output.
+// The voice the exercise window and the title menu use. Loaded and created on first use,
+// so a program that never reads aloud neither loads the voice nor opens the sound output.
+// Without the voice's library it is a stand-in that says why it cannot speak.
 Speech &ProgramSpeech();
 // Tests hand in their own voice; nullptr goes back to the real one.
 void OverrideProgramSpeech(Speech *speech);

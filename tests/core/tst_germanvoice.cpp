@@ -2,8 +2,8 @@
 // each of a plausible length and not silent, written as WAV files for a person to hear;
 // a reading stops when asked, and a new text replaces the old one.
 
-#include "run/EspeakSpeech.h"
-#include "run/GermanVoice.h"
+#include "voice/EspeakSpeech.h"
+#include "voice/GermanVoice.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,8 +19,11 @@ desktop-file-validate "$desktop" || fail "desktop entry invalid"
 grep -qx 'Exec=bm' "$desktop" || fail "desktop entry does not start bm"
 grep -qx 'Icon=brimbelo' "$desktop" || fail "desktop entry names another icon"
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/brimbelo.svg" ] || fail "icon missing"
+# The voice, loaded by bm from ../lib/brimbelo when it first reads aloud.
+[ -s "$root/usr/lib/brimbelo/libbrimbelo_voice.so" ] || fail "voice library missing"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35; do
+for package in libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 \
+               libespeak-ng1 espeak-ng-data libqt6multimedia6; do
   grep -q "$package" <<<"$depends" || fail "package does not depend on $package"
 done
 echo "1 passed, 0 failed"

@@ -51,6 +51,7 @@ private slots:
     void newTaskStopsWhatTheButtonStarted();
     void checkedEntryReadsTasksWordsAndSolutionAndFallsSilentAtTheEnd();
     void withoutSoundButtonIsDisabledAndEntrySaysWhy();
+    void programFindsTheVoiceLibrary();
     void buttonCoversNoControlOfAnyKind_data();
     void buttonCoversNoControlOfAnyKind();
 
@@ -165,6 +166,13 @@ void VorlesenTest::withoutSoundButtonIsDisabledAndEntrySaysWhy()
     OverrideProgramSpeech(&m_voice);
     emit infoMenu()->aboutToShow();
     QVERIFY(readAloudEntry()->isEnabled());
+}
+
+void VorlesenTest::programFindsTheVoiceLibrary()
+{
+    // The voice is loaded, not linked; a stand-in would say that it has no voice.
+    OverrideProgramSpeech(nullptr);
+    QVERIFY(ProgramSpeech().unavailableReason() != QStringLiteral("Keine deutsche Stimme gefunden"));
 }
 
 void VorlesenTest::buttonCoversNoControlOfAnyKind_data()

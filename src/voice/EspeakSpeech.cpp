@@ -1,31 +1,15 @@
-#include "run/EspeakSpeech.h"
+#include "voice/EspeakSpeech.h"
 
-#include "run/GermanVoice.h"
+#include "voice/GermanVoice.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QCoreApplication>
 #include <QMediaDevices>
 
-namespace {
-
-Speech *speechOverride = nullptr;
-
-} // namespace
-
-Speech &ProgramSpeech()
+Speech *CreateGermanSpeech(QObject *parent)
 {
-    if (speechOverride != nullptr)
-        return *speechOverride;
-    // Lives as long as the application; its worker is joined before the toolkit goes.
-    static auto *const real = new EspeakSpeech(QCoreApplication::instance());
-    return *real;
-}
-
-void OverrideProgramSpeech(Speech *speech)
-{
-    speechOverride = speech;
+    return new EspeakSpeech(parent);
 }
 
 PcmQueue::PcmQueue()

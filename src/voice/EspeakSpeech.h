@@ -2,6 +2,7 @@
 // The real voice: reads with espeak-ng's German voice on a worker thread and plays the
 // samples through the default sound output as they arrive, so the window never waits.
 // Without a sound output it still reads (and drops the samples), which keeps it testable.
+// Lives in the library brimbelo_voice, which the program loads when it first needs it.
 
 #include "run/Speech.h"
 
@@ -58,3 +59,6 @@ private:
     PcmQueue m_queue;
     QAudioSink *m_sink = nullptr;
 };
+
+// What the program looks up in the loaded library: the voice, owned by `parent`.
+extern "C" Speech *CreateGermanSpeech(QObject *parent);

@@ -1,4 +1,4 @@
-#include "run/GermanVoice.h"
+#include "voice/GermanVoice.h"
 
 #include <espeak-ng/speak_lib.h>
 
