@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QThreadPool>
+#include <optional>
 
 namespace {
 
@@ -20,19 +22,67 @@ QStringList voiceLibraryPlaces()
             QStringLiteral(BRIMBELO_VOICE_BUILD_FILE)};
 }
 
-Speech *loadVoice()
+CreateSpeech findVoice()
 {
     for (const QString &place : voiceLibraryPlaces()) {
-        QLibrary library(place);
-        const auto create = reinterpret_cast<CreateSpeech>(library.resolve("CreateGermanSpeech"));
-        // The voice lives as long as the application; its worker is joined before the
-        // toolkit goes.
-        if (create != nullptr)
-            return create(QCoreApplication::instance());
+        if (auto create = reinterpret_cast<CreateSpeech>(QLibrary(place).resolve("CreateGermanSpeech")))
+            return create;
     }
-    static RecordingSpeech missing(QStringLiteral("Keine deutsche Stimme gefunden"));
-    return &missing;
+    return nullptr;
 }
+
+// Stands for the voice while its library (and the sound libraries behind it, some tens of
+// milliseconds) loads on a worker thread, then passes everything on to it. Meanwhile it
+// counts as able to speak and keeps the last text it was given, unless told to stop.
+class LoadingVoice : public Speech
+{
+public:
+    LoadingVoice()
+    {
+        QThreadPool::globalInstance()->start([this] {
+            const CreateSpeech create = findVoice();
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [this, create] { loaded(create); },
+                                      Qt::QueuedConnection);
+        });
+    }
+
+    QString unavailableReason() override
+    {
+        if (m_voice != nullptr)
+            return m_voice->unavailableReason();
+        return m_missing ? QStringLiteral("Keine deutsche Stimme gefunden") : QString();
+    }
+    void say(const QString &text) override
+    {
+        if (m_voice != nullptr)
+            m_voice->say(text);
+        else
+            m_waiting = text;
+    }
+    void stop() override
+    {
+        if (m_voice != nullptr)
+            m_voice->stop();
+        m_waiting.reset();
+    }
+
+private:
+    void loaded(CreateSpeech create)
+    {
+        m_missing = create == nullptr;
+        if (m_missing)
+            return;
+        // Lives as long as the application; its worker is joined before the toolkit goes.
+        m_voice = create(QCoreApplication::instance());
+        if (m_waiting)
+            m_voice->say(*m_waiting);
+        m_waiting.reset();
+    }
+
+    Speech *m_voice = nullptr;
+    bool m_missing = false;
+    std::optional<QString> m_waiting;
+};
 
 } // namespace
 
@@ -40,8 +90,8 @@ Speech &ProgramSpeech()
 {
     if (speechOverride != nullptr)
         return *speechOverride;
-    static Speech *const voice = loadVoice();
-    return *voice;
+    static LoadingVoice voice;
+    return voice;
 }
 
 void OverrideProgramSpeech(Speech *speech)

@@ -18,9 +18,10 @@ public:
     virtual void stop() = 0;
 };
 
-// The voice the exercise window and the title menu use. Loaded and created on first use,
-// so a program that never reads aloud neither loads the voice nor opens the sound output.
-// Without the voice's library it is a stand-in that says why it cannot speak.
+// The voice the exercise window and the title menu use. Its library is loaded in the
+// background on first use, so a program that never reads aloud neither loads the voice nor
+// opens the sound output, and the window never waits for it. Without the library it says
+// why it cannot speak.
 Speech &ProgramSpeech();
 // Tests hand in their own voice; nullptr goes back to the real one.
 void OverrideProgramSpeech(Speech *speech);

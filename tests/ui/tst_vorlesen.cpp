@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -170,8 +171,13 @@ void VorlesenTest::withoutSoundButtonIsDisabledAndEntrySaysWhy()
 
 void VorlesenTest::programFindsTheVoiceLibrary()
 {
-    // The voice is loaded, not linked; a stand-in would say that it has no voice.
+    // The voice is loaded, not linked, in the background; once there it belongs to the
+    // application. Without its library the program would say it has no voice.
     OverrideProgramSpeech(nullptr);
+    ProgramSpeech().stop();
+    QTRY_VERIFY(std::any_of(qApp->children().cbegin(), qApp->children().cend(), [](QObject *child) {
+        return QLatin1String(child->metaObject()->className()) == QLatin1String("EspeakSpeech");
+    }));
     QVERIFY(ProgramSpeech().unavailableReason() != QStringLiteral("Keine deutsche Stimme gefunden"));
 }
 
