@@ -1,7 +1,6 @@
 #include "run/SpokenText.h"
 
 #include "generators/NumberWords.h"
-#include "run/Kinds.h"
 
 #include <QRegularExpression>
 #include <QStringList>
