@@ -330,7 +330,7 @@ void AnswerCheckTest::summaryListsDateCountsAndAverage()
     const QChar cr(13);
     QCOMPARE(SummaryText(result, German),
              QString("So hast du am 09.03.26 gerechnet:") + cr + cr + "3 richtig gelöste Aufgaben" + cr
-                 + "1 falsch gelöste Aufgaben" + cr + "3,33 sec durchschnittliche Bedenkzeit");
+                 + "1 falsch gelöste Aufgabe" + cr + "3,33 sec durchschnittliche Bedenkzeit");
     QCOMPARE(SummaryTitle("Runde auf Zehner"), QStringLiteral("\"Runde auf Zehner\""));
     QCOMPARE(CorrectionHint("a"), QString("So wird die Aufgabe richtig gelöst :") + cr + cr + "a");
 }

@@ -228,7 +228,7 @@ void ExerciseWindowTest::escapeEndsTheRunWithOneSummary()
     QCOMPARE(Form2->BilanzTitel->text(), QStringLiteral("\"Runde auf Zehner\""));
     QCOMPARE(Form2->BilanzTitel->pos(), QPoint(8, 34));
     QCOMPARE(Form2->BilanzText->pos(), QPoint(16, 100));
-    QVERIFY(Form2->BilanzText->text().contains(QStringLiteral("\n1 richtig gelöste Aufgaben\n0 falsch gelöste Aufgaben\n")));
+    QVERIFY(Form2->BilanzText->text().contains(QStringLiteral("\n1 richtig gelöste Aufgabe\n0 falsch gelöste Aufgaben\n")));
     const RunResult result = ended.first().first().value<RunResult>();
     QCOMPARE(result.rightCount, 1);
     QCOMPARE(result.wrongCount, 0);
