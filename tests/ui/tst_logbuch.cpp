@@ -1,6 +1,7 @@
 // The log viewer window: what it shows, how it is laid out, and that the child can only
 // look at the log and close the window.
 
+#include "log/LogViewerLayout.h"
 #include "log/TLogbuch.h"
 #include "log/TVerlaufBild.h"
 
@@ -140,6 +141,8 @@ private slots:
     void enterRightAfterOpeningLeavesWindowOpen();
     void resizeBreaksLayout_data();
     void resizeBreaksLayout();
+    void buttonsSitAtTheBottomWhateverTheFrame_data();
+    void buttonsSitAtTheBottomWhateverTheFrame();
     void failedLogWriteNotReported();
     void progressViewNotReachableOrNotLeft();
     void exerciseListNotFollowed();
@@ -253,25 +256,52 @@ void TestLogbuch::enterRightAfterOpeningLeavesWindowOpen()
 void TestLogbuch::resizeBreaksLayout_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("memo");
-    QTest::addColumn<QPoint>("button");
-    QTest::newRow("as designed") << QSize(595, 334) << QRect(7, 7, 581, 257) << QPoint(265, 274);
-    QTest::newRow("larger") << QSize(800, 500) << QRect(7, 7, 786, 423) << QPoint(367, 440);
-    QTest::newRow("narrow") << QSize(300, 200) << QRect(7, 7, 286, 123) << QPoint(117, 140);
+    QTest::newRow("as designed") << QSize(595, 334);
+    QTest::newRow("larger") << QSize(800, 500);
+    QTest::newRow("narrow") << QSize(300, 200);
 }
 
+// The memo fills the window but for its margins, the button stays centred below it and
+// inside the window.
 void TestLogbuch::resizeBreaksLayout()
 {
     QFETCH(QSize, size);
-    QFETCH(QRect, memo);
-    QFETCH(QPoint, button);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->resize(size);
     QTRY_COMPARE(window->size(), size);
-    QCOMPARE(window->Memo1->geometry(), memo);
-    QCOMPARE(window->Button1->pos(), button);
-    QVERIFY(window->Button1->geometry().top() > window->Memo1->geometry().bottom());
+    const QRect memo = window->Memo1->geometry();
+    const QRect button = window->Button1->geometry();
+    QCOMPARE(memo.topLeft(), QPoint(7, 7));
+    QCOMPARE(memo.width(), size.width() - 14);
+    QVERIFY(qAbs(button.center().x() - size.width() / 2) <= 1);
+    QVERIFY(button.top() > memo.bottom());
+    QVERIFY(button.bottom() < size.height());
+}
+
+void TestLogbuch::buttonsSitAtTheBottomWhateverTheFrame_data()
+{
+    QTest::addColumn<QSize>("inside");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("memo");
+    QTest::addColumn<QPoint>("button");
+    QTest::newRow("no frame") << QSize(595, 334) << QSize(0, 0) << QRect(7, 7, 581, 257) << QPoint(265, 274);
+    QTest::newRow("designed outer size with a title bar")
+        << QSize(587, 304) << QSize(8, 30) << QRect(7, 7, 573, 257) << QPoint(261, 274);
+    QTest::newRow("tall title bar") << QSize(587, 284) << QSize(8, 50) << QRect(7, 7, 573, 240) << QPoint(261, 257);
+}
+
+// Laid out from the inside size alone, a framed window showed an empty band of the frame's
+// height below its buttons.
+void TestLogbuch::buttonsSitAtTheBottomWhateverTheFrame()
+{
+    QFETCH(QSize, inside);
+    QFETCH(QSize, frame);
+    QFETCH(QRect, memo);
+    QFETCH(QPoint, button);
+    const LogViewerLayout layout = LayOutLogViewer(inside, frame, QSize(65, 20));
+    QCOMPARE(layout.memo, memo);
+    QCOMPARE(layout.closeButton, button);
 }
 
 void TestLogbuch::failedLogWriteNotReported()
