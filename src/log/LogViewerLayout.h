@@ -1,8 +1,7 @@
 #pragma once
-// Where the log viewer's memo and its "Schließen" button stand for a window size. The
-// window's designed size is its outer size, title bar and frame included, and the heights
-// count from its outer bottom edge, so the buttons sit just above the bottom however tall
-// the frame is; a frame too tall for that moves them up until they fit. Placing the
+// Where the log viewer's memo and its "Schließen" button stand for the window's inside
+// size. The margins count from the inside edges: the buttons sit just above the bottom
+// edge whether the window has a frame or not, with no empty band below them. Placing the
 // widgets is left to the viewer.
 
 #include <QRect>
@@ -13,5 +12,4 @@ struct LogViewerLayout
     QPoint closeButton;
 };
 
-// inside: the window's inside size; frame: what title bar and frame add to it.
-LogViewerLayout LayOutLogViewer(QSize inside, QSize frame, QSize closeButtonSize);
+LogViewerLayout LayOutLogViewer(QSize inside, QSize closeButtonSize);

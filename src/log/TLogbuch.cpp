@@ -195,7 +195,7 @@ void TLogbuch::FormActivate()
 // The memo fills the window but for its margins; the button stays centred below it.
 void TLogbuch::FormResize()
 {
-    const LogViewerLayout layout = LayOutLogViewer(size(), frameGeometry().size() - size(), Button1->size());
+    const LogViewerLayout layout = LayOutLogViewer(size(), Button1->size());
     Memo1->setGeometry(layout.memo);
     Button1->move(layout.closeButton);
     ProgressPage->setGeometry(Memo1->geometry());
