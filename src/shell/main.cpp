@@ -54,6 +54,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     UseGermanWhenNoLocaleIsSet();
+    InstallGermanToolkitTexts();
     if (guard.outcome() == SingleInstanceGuard::Outcome::AlreadyRunning) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Brimbelo"),
                             QStringLiteral("Das Programm läuft bereits!"), QMessageBox::Ok);
