@@ -218,8 +218,8 @@ void TestExports::libraryExportsOtherThanTheFour()
 {
     const QString program = qEnvironmentVariable("BM_EXECUTABLE");
     const QString library = qEnvironmentVariable("BRIMBELO_LERNPROG_LIBRARY");
-    if (!QFile::exists(program) || !QFile::exists(library))
-        QSKIP("bm or its library is not built");
+    QVERIFY2(QFile::exists(program), "bm is not built");
+    QVERIFY2(QFile::exists(library), "the library libbrimbelo-lernprog is not built");
     const QString librarySymbols = toolOutput("nm", {"-D", "--defined-only", "--with-symbol-versions", library});
     if (librarySymbols.isEmpty())
         QSKIP("nm is not available");

@@ -497,14 +497,14 @@ void TestLogbuch::toolkitTextsInEnglish()
     const std::unique_ptr<QMenu> menu(window->Memo1->createStandardContextMenu());
     QStringList entries;
     for (const QAction *action : menu->actions())
-        entries << action->text().section(QLatin1Char('\t'), 0, 0);
-    QVERIFY2(entries.contains(QStringLiteral("&Kopieren")), qPrintable(entries.join(", ")));
+        entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QVERIFY2(entries.contains(QStringLiteral("Kopieren")), qPrintable(entries.join(", ")));
     QVERIFY2(entries.contains(QStringLiteral("Alles auswählen")), qPrintable(entries.join(", ")));
 
     FileDialogCatcher catcher(directory->filePath(QStringLiteral("auswahl.csv")));
     QTest::mouseClick(window->ExportButton, Qt::LeftButton);
     QCOMPARE(catcher.shown, 1);
-    QCOMPARE(catcher.acceptText, QStringLiteral("&Speichern"));
+    QCOMPARE(catcher.acceptText.remove(QLatin1Char('&')), QStringLiteral("Speichern"));
 }
 
 QTEST_MAIN(TestLogbuch)
