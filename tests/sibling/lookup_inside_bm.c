@@ -1,7 +1,6 @@
 /* Loaded into bm before its start (LD_PRELOAD): looks the four functions up by name as a
    plug-in inside the running program would, and ends the program at once with 0 when it
    finds all four. */
-#define _GNU_SOURCE
 #include <dlfcn.h>
 #include <stdio.h>
 #include <unistd.h>

@@ -3,7 +3,6 @@
    run time, looks the four functions up by name and version and calls them. The reward
    pictures go into Qt images, which only C++ can make: the small module named by
    BRIMBELO_PICTURE_CALLER makes them and reports the frames' sizes. */
-#define _GNU_SOURCE
 #include <dlfcn.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -86,7 +85,7 @@ static void checkStopwatch(StartFunction start, StopFunction stop)
 {
     const uint32_t atOnce = stop(start());
     CHECK(atOnce < 50, "stop(start()) gives %u ms", (unsigned)atOnce);
-    const struct timespec pause = {0, 150 * 1000 * 1000};
+    const struct timespec pause = {0, 150000000L};
     const uint32_t begun = start();
     nanosleep(&pause, NULL);
     const uint32_t elapsed = stop(begun);
