@@ -34,8 +34,9 @@ grep -q '<launchable type="desktop-id">brimbelo.desktop</launchable>' "$metainfo
 
 # The school-wide example: a conffile, so an administrator's edits survive updates.
 [ -s "$root/etc/brimbelo/wolf.cfg" ] || fail "/etc/brimbelo/wolf.cfg missing"
-dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/brimbelo/wolf.cfg \
-  || fail "/etc/brimbelo/wolf.cfg is no conffile"
+# (Output is kept before grep -q reads it: grep's early exit would break the pipe.)
+conffiles=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles)
+grep -qx /etc/brimbelo/wolf.cfg <<<"$conffiles" || fail "/etc/brimbelo/wolf.cfg is no conffile"
 
 # A sibling program in C builds against the unpacked package with pkg-config alone,
 # and runs with the library from the package.
@@ -59,5 +60,6 @@ cc -o "$root/sibling" "$root/sibling.c" $flags || fail "a sibling program does n
 libdir=$(dirname "$(find "$root" -name 'libbrimbelo-lernprog.so.1' | head -1)")
 [ -L "$libdir/libbrimbelo-lernprog.so" ] || fail "no link for building against the library"
 [ "$(LD_LIBRARY_PATH=$libdir "$root/sibling")" = "900 1" ] || fail "the sibling program does not run"
-ldd "$root/usr/bin/bm" | grep -q 'libbrimbelo-lernprog.so.1' || fail "bm does not use the library"
+libraries=$(ldd "$root/usr/bin/bm")
+grep -q "libbrimbelo-lernprog.so.1 => $root/" <<<"$libraries" || fail "bm does not use the library of the package"
 echo "1 passed, 0 failed"
