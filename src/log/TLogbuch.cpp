@@ -1,5 +1,6 @@
 #include "log/TLogbuch.h"
 
+#include "log/ErrorCause.h"
 #include "log/LogExport.h"
 #include "log/LogViewerLayout.h"
 #include "log/TVerlaufBild.h"
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+
+#include <cerrno>
 
 TLogbuch *Logbuch = nullptr;
 
@@ -175,10 +178,12 @@ bool TLogbuch::ExportTo(const QString &path)
     // Written aside and renamed at the end, so a failed export leaves no half-written file.
     QSaveFile file(path);
     const QByteArray table = LogRecordsAsCsv(records);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
         return true;
+    // The toolkit's own description would be the system's English words.
     QMessageBox::critical(this, title, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                           .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
     return false;
 }
 

@@ -4,15 +4,18 @@
 #include "log/LogViewerLayout.h"
 #include "log/TLogbuch.h"
 #include "log/TVerlaufBild.h"
+#include "shell/ProgramLocale.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QFontInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +56,7 @@ class FileDialogCatcher : public QObject
 {
 public:
     QString suggested;
+    QString acceptText;   // the caption of the button that saves
     int shown = 0;
 
     explicit FileDialogCatcher(const QString &answer) : answer(answer) { poll(); }
@@ -62,6 +68,8 @@ private:
     {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             suggested = dialog->selectedFiles().value(0);
+            if (auto *buttons = dialog->findChild<QDialogButtonBox *>(); buttons && buttons->button(QDialogButtonBox::Save))
+                acceptText = buttons->button(QDialogButtonBox::Save)->text();
             ++shown;
             dialog->selectFile(answer);
             QMetaObject::invokeMethod(dialog, "accept");
@@ -155,6 +163,7 @@ private slots:
     void exportOntoTheLogNotRefused();
     void failedExportNotReported();
     void exportButtonNotAskingForAFile();
+    void toolkitTextsInEnglish();
 };
 
 void TestLogbuch::logNotShownArranged()
@@ -311,7 +320,7 @@ void TestLogbuch::failedLogWriteNotReported()
     MessageBoxCatcher catcher;
     LogFinishedRun(result);
     QCOMPARE(catcher.shown, 1);
-    QCOMPARE(catcher.text, QStringLiteral("Fehler beim Schreiben der Logdatei!"));
+    QCOMPARE(catcher.text, QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: Ordner nicht gefunden"));
 
     SetLogSettings({QString(), directory->path() + QLatin1Char('/'), true, 0});
     MessageBoxCatcher quiet;
@@ -506,6 +515,23 @@ void TestLogbuch::exportButtonNotAskingForAFile()
     QCOMPARE(catcher.shown, 1);
     QCOMPARE(QFileInfo(catcher.suggested).fileName(), QStringLiteral("bm-export.csv"));
     QVERIFY(fileBytes(tablePath).contains("Datum;Uhrzeit;Richtig;Falsch;Prozent;Note;Bedenkzeit;"));
+}
+
+void TestLogbuch::toolkitTextsInEnglish()
+{
+    QVERIFY2(InstallGermanToolkitTexts(), "the toolkit's German translation is not installed");
+    showWithLog();
+    const std::unique_ptr<QMenu> menu(window->Memo1->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QVERIFY2(entries.contains(QStringLiteral("Kopieren")), qPrintable(entries.join(", ")));
+    QVERIFY2(entries.contains(QStringLiteral("Alles auswählen")), qPrintable(entries.join(", ")));
+
+    FileDialogCatcher catcher(directory->filePath(QStringLiteral("auswahl.csv")));
+    QTest::mouseClick(window->ExportButton, Qt::LeftButton);
+    QCOMPARE(catcher.shown, 1);
+    QCOMPARE(catcher.acceptText.remove(QLatin1Char('&')), QStringLiteral("Speichern"));
 }
 
 QTEST_MAIN(TestLogbuch)
