@@ -9,6 +9,7 @@
 #include "run/TForm2.h"
 #include "run/TaskTypes.h"
 #include "shell/InfoTexts.h"
+#include "shell/TInfoBox.h"
 #include "shell/TVorleseEintrag.h"
 #include "shell/TWindowFrame.h"
 
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -142,9 +142,7 @@ void TTitelbild::hideDuringRun()
 
 void TTitelbild::showInformation(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), WithLineFeeds(text), QMessageBox::Ok,
-                    this);
-    box.move(InformationCorner);
+    TInfoBox box(WithLineFeeds(text), InformationCorner, this);
     box.exec();
 }
 
