@@ -346,22 +346,7 @@ LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
 {
     if (logSettings().logDirectory.isEmpty())
         return {LogStatus::Missing, QString()};
-    const QByteArray path = QFile::encodeName(logPath(fileName));
-    Descriptor log;
-    struct stat status;
-    switch (lockLog(path, LOCK_SH, log, status)) {
-    case LockResult::NoLog:
-        return {LogStatus::Missing, QString()};
-    case LockResult::Failed:
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    case LockResult::Locked:
-        break;
-    }
-    const std::optional<QByteArray> bytes = readAll(log.get(), qsizetype(status.st_size));
-    if (!bytes)
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    lines.append(storedRecords(*bytes));
-    return {};
+    return ReadLogFileAt(logPath(fileName), lines);
 }
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings)
@@ -374,4 +359,23 @@ LogOutcome LogRun(const RunResult &result)
     if (!RunIsLogged(result, logSettings()))
         return {LogStatus::NotLogged, QString()};
     return AppendLogLine(QString::fromLatin1(LogFileName), LogRecordFor(result));
+}
+
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
+{
+    Descriptor log;
+    struct stat status;
+    switch (lockLog(QFile::encodeName(path), LOCK_SH, log, status)) {
+    case LockResult::NoLog:
+        return {LogStatus::Missing, QString()};
+    case LockResult::Failed:
+        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+    case LockResult::Locked:
+        break;
+    }
+    const std::optional<QByteArray> bytes = readAll(log.get(), qsizetype(status.st_size));
+    if (!bytes)
+        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+    lines.append(storedRecords(*bytes));
+    return {};
 }

@@ -1,6 +1,7 @@
 #include "log/TLogbuch.h"
 
 #include "log/LogExport.h"
+#include "log/TKlassenUebersicht.h"
 #include "log/TVerlaufBild.h"
 
 #include <QApplication>
@@ -82,6 +83,11 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     setTabOrder(ViewButton, ExportButton);
     connect(ViewButton, &QPushButton::clicked, this, &TLogbuch::ViewButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &TLogbuch::ExportButtonClick);
+    ClassButton = new QPushButton(QStringLiteral("Klasse…"), this);
+    ClassButton->resize(SideButtonSize);
+    ClassButton->setAutoDefault(false);
+    setTabOrder(ExportButton, ClassButton);
+    connect(ClassButton, &QPushButton::clicked, this, &TLogbuch::ClassButtonClick);
 
     move(DesignedPosition);
     resize(DesignedSize);
@@ -106,10 +112,30 @@ void TLogbuch::FormCreate()
 
 void TLogbuch::ShowLogFile(const QString &fileName)
 {
-    setWindowTitle(fileName);
-    shownLogFile = fileName;
     records.clear();
-    ReportLogOutcome(ReadLogFile(fileName, records), QApplication::activeWindow());
+    const LogOutcome outcome = ReadLogFile(fileName, records);
+    ShowReadLog(fileName, outcome);
+}
+
+// A child's log is looked at from the class overview, which stands right behind.
+void TLogbuch::ShowChildLog(const QString &path, const QString &exercise)
+{
+    records.clear();
+    const LogOutcome outcome = ReadLogFileAt(path, records);
+    ShowReadLog(path, outcome);
+    ClassButton->hide();
+    if (exercise.isEmpty())
+        return;
+    ShowProgress(true);
+    ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
+}
+
+// Shows the records just read from the log called name.
+void TLogbuch::ShowReadLog(const QString &name, const LogOutcome &outcome)
+{
+    setWindowTitle(name);
+    shownLogFile = name;
+    ReportLogOutcome(outcome, QApplication::activeWindow());
     Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
 
     progressPrepared = false;
@@ -165,6 +191,18 @@ void TLogbuch::ExportButtonClick()
         ExportTo(path);
 }
 
+void TLogbuch::ClassButtonClick()
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Klassenordner wählen"), RememberedClassFolder());
+    if (folder.isEmpty())
+        return;
+    RememberClassFolder(folder);
+    TKlassenUebersicht overview(this);
+    overview.ShowClass(folder);
+    overview.exec();
+}
+
 bool TLogbuch::ExportTo(const QString &path)
 {
     const QString title = QStringLiteral("Exportieren");
@@ -173,14 +211,7 @@ bool TLogbuch::ExportTo(const QString &path)
                                                          "Bitte einen anderen Dateinamen wählen."));
         return false;
     }
-    // Written aside and renamed at the end, so a failed export leaves no half-written file.
-    QSaveFile file(path);
-    const QByteArray table = LogRecordsAsCsv(records);
-    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
-        return true;
-    QMessageBox::critical(this, title, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                                           .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    return WriteExportedTable(path, LogRecordsAsCsv(records), this);
 }
 
 void TLogbuch::Button1Click()
@@ -201,6 +232,7 @@ void TLogbuch::FormResize()
     ProgressPage->setGeometry(Memo1->geometry());
     ViewButton->move(Button1->x() - ButtonGap - ViewButton->width(), Button1->y());
     ExportButton->move(Button1->x() + Button1->width() + ButtonGap, Button1->y());
+    ClassButton->move(ExportButton->x() + ExportButton->width() + ButtonGap, Button1->y());
 }
 
 bool TLogbuch::Memo1KeyDown(QKeyEvent *event)
@@ -253,6 +285,18 @@ void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent)
         QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), message);
     else
         showPlainMessage(message, parent);
+}
+
+bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent)
+{
+    // Written aside and renamed at the end, so a failed export leaves no half-written file.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+        return true;
+    QMessageBox::critical(parent, QStringLiteral("Exportieren"),
+                          QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
+                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
 }
 
 void LogFinishedRun(const RunResult &result)

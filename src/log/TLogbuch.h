@@ -30,9 +30,13 @@ public:
     TVerlaufBild *ProgressPicture;
     QPushButton *ViewButton;
     QPushButton *ExportButton;
+    QPushButton *ClassButton;
 
     // Fills the viewer with the arranged log fileName; shown modally by the caller.
     void ShowLogFile(const QString &fileName);
+    // Fills the viewer with a child's log from a class folder, on the progress of exercise
+    // (the arranged log when exercise is empty).
+    void ShowChildLog(const QString &path, const QString &exercise);
     // Switches between the arranged log and the progress picture.
     void ShowProgress(bool progress);
     bool ShowsProgress() const;
@@ -53,8 +57,10 @@ private:
     bool Memo1KeyPress(QKeyEvent *event);
     void ViewButtonClick();
     void ExportButtonClick();
+    void ClassButtonClick();
     void ExerciseListChange();
     void PrepareProgress();
+    void ShowReadLog(const QString &name, const LogOutcome &outcome);
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
@@ -66,6 +72,9 @@ extern TLogbuch *Logbuch;
 
 // Tells the user what went wrong with the log; nothing when all went well.
 void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent);
+
+// Writes an exported table to path, telling the user if that fails.
+bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent);
 
 // Appends a finished run to the result log when the configuration asks for it, and tells
 // the user if that fails. The exercise window's end-of-run signal is connected here.
