@@ -16,6 +16,7 @@
 namespace {
 
 const QString SettingsKey = QStringLiteral("Klassenuebersicht/Klassenordner");
+const QString NoLog = QStringLiteral("Keine Protokolldatei vorhanden");
 
 // The locale's order without regard to case, and code order between names it takes as equal.
 class NameOrder
@@ -37,9 +38,9 @@ private:
 std::optional<QString> unreadableBecause(const QFileInfo &log)
 {
     if (log.isSymLink())
-        return QStringLiteral("Keine Protokolldatei vorhanden (bm.log ist nur eine Verknüpfung).");
+        return NoLog + QStringLiteral(" (bm.log ist nur eine Verknüpfung).");
     if (!log.exists())
-        return QStringLiteral("Keine Protokolldatei vorhanden.");
+        return NoLog + QLatin1Char('.');
     if (log.isDir())
         return QStringLiteral("bm.log ist ein Ordner, keine Protokolldatei.");
     if (!log.isFile())
@@ -53,7 +54,7 @@ std::optional<QString> readProblem(const LogOutcome &outcome)
     case LogStatus::Done:
         return std::nullopt;
     case LogStatus::Missing:
-        return QStringLiteral("Keine Protokolldatei vorhanden.");
+        return NoLog + QLatin1Char('.');
     default:
         return QStringLiteral("bm.log kann nicht gelesen werden.");
     }
@@ -62,7 +63,6 @@ std::optional<QString> readProblem(const LogOutcome &outcome)
 struct Tally
 {
     int runs = 0;
-    qint64 newestSeconds = 0;
     LogEntry newest;
 };
 
@@ -77,16 +77,14 @@ QHash<QString, Tally> tallyByExercise(const QStringList &records)
         seen.insert(record);
         if (seen.size() == before)
             continue;
-        std::optional<LogEntry> entry = ParseLogRecord(record);
-        if (!entry)
+        // The moments are only compared: as written is enough.
+        std::optional<LogEntry> run = ParseLogRecord(record, Qt::UTC);
+        if (!run)
             continue;
-        Tally &tally = tallies[entry->title];
-        const qint64 seconds = WallClockSeconds(entry->when);
+        Tally &tally = tallies[run->title];
         // The newest run is the latest moment, not the last line; of equal moments the later line.
-        if (tally.runs++ == 0 || seconds >= tally.newestSeconds) {
-            tally.newestSeconds = seconds;
-            tally.newest = std::move(*entry);
-        }
+        if (tally.runs++ == 0 || run->when >= tally.newest.when)
+            tally.newest = std::move(*run);
     }
     return tallies;
 }
@@ -104,6 +102,26 @@ QList<ChildExerciseSummary> summariesOf(const QString &child, const QHash<QStrin
     return summaries;
 }
 
+// A child's runs per exercise, or why there are none to show.
+struct ChildLog
+{
+    QHash<QString, Tally> tallies;
+    QString problem;
+};
+
+ChildLog readChildLog(const QString &path)
+{
+    if (std::optional<QString> problem = unreadableBecause(QFileInfo(path)))
+        return {{}, *problem};
+    QStringList records;
+    if (std::optional<QString> problem = readProblem(ReadLogFileAt(path, records)))
+        return {{}, *problem};
+    ChildLog log{tallyByExercise(records), QString()};
+    if (log.tallies.isEmpty())
+        log.problem = QStringLiteral("Das Protokoll enthält keine Läufe.");
+    return log;
+}
+
 } // namespace
 
 ClassOverview ReadClassOverview(const QString &folder)
@@ -118,18 +136,11 @@ ClassOverview ReadClassOverview(const QString &folder)
     QStringList children = classFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     SortByName(children);
     for (const QString &child : children) {
-        const QString path = ChildLogPath(folder, child);
-        QStringList records;
-        std::optional<QString> problem = unreadableBecause(QFileInfo(path));
-        if (!problem)
-            problem = readProblem(ReadLogFileAt(path, records));
-        const QHash<QString, Tally> tallies = problem ? QHash<QString, Tally>() : tallyByExercise(records);
-        if (!problem && tallies.isEmpty())
-            problem = QStringLiteral("Das Protokoll enthält keine Läufe.");
-        if (problem)
-            overview.problems.append(child + QStringLiteral(": ") + *problem);
+        const ChildLog log = readChildLog(ChildLogPath(folder, child));
+        if (log.problem.isEmpty())
+            overview.rows.append(summariesOf(child, log.tallies));
         else
-            overview.rows.append(summariesOf(child, tallies));
+            overview.problems.append(child + QStringLiteral(": ") + log.problem);
     }
     return overview;
 }

@@ -95,6 +95,8 @@ void TKlassenUebersicht::ShowClass(const QString &classFolder)
         for (int column = 0; column < table.columns.size(); ++column)
             Table->setItem(row, column, itemFor(table.cells.at(row).at(column)));
     }
+    // No cell looks picked before the teacher picks one.
+    Table->setCurrentCell(-1, -1);
 
     ProblemList->clear();
     ProblemList->addItems(overview.problems);

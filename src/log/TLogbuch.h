@@ -1,7 +1,8 @@
 #pragma once
 // The log viewer: the result log grouped by exercise, with a school grade per run; a
 // second view with the progress picture of one exercise; the export of the log as a
-// table; and the message boxes that tell the user when the log cannot be written or read.
+// table; the class overview it opens; and the message boxes that tell the user when the
+// log cannot be written or read.
 
 #include "log/LogFile.h"
 #include "log/Progress.h"

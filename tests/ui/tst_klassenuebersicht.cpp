@@ -1,6 +1,7 @@
 // The window "Klassenübersicht" over a small class: what it shows at both screen sizes,
 // where a double-click leads, how the log viewer's "Klasse…" opens it, and its export.
 
+#include "TourPictures.h"
 #include "log/TKlassenUebersicht.h"
 #include "log/TLogbuch.h"
 
@@ -77,16 +78,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Saves a picture for looking at: into the tour folder when one is named.
-void saveForTheTour(const QImage &image, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("BRIMBELO_TOUR_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
-
 QStringList listing(const QString &folder)
 {
     QStringList names;
@@ -102,14 +93,15 @@ class TestKlassenUebersicht : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir classFolder;
+    QTemporaryDir temporary;
+    QString classFolder;
     QTemporaryDir settingsFolder;
     QTemporaryDir elsewhere;
     TKlassenUebersicht *window = nullptr;
 
     void showClass(QSize screen = QSize(1024, 768))
     {
-        window->ShowClass(classFolder.path());
+        window->ShowClass(classFolder);
         window->resize(ClassWindowSize(screen));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -120,7 +112,9 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-        const QDir root(classFolder.path());
+        classFolder = temporary.filePath(QStringLiteral("klasse-3b"));
+        QVERIFY(QDir().mkpath(classFolder));
+        const QDir root(classFolder);
         const QStringList children{"Özlem", "ben", "Anna", "Jürgen", "Zoe", "Mia"};
         for (int i = 0; i < children.size(); ++i) {
             QVERIFY(root.mkdir(children.at(i)));
@@ -155,7 +149,7 @@ void TestKlassenUebersicht::overviewNotShownAsLaidOut()
 {
     QFETCH(QSize, screen);
     showClass(screen);
-    const ClassTable table = LayOutClassTable(ReadClassOverview(classFolder.path()));
+    const ClassTable table = LayOutClassTable(ReadClassOverview(classFolder));
     QCOMPARE(window->windowTitle(), QStringLiteral("Klassenübersicht"));
     QCOMPARE(window->Table->rowCount(), 6);
     QCOMPARE(window->Table->columnCount(), Exercises.size() + 1);
@@ -170,7 +164,7 @@ void TestKlassenUebersicht::overviewNotShownAsLaidOut()
                                    "David: bm.log ist ein Ordner, keine Protokolldatei."}));
     QVERIFY(window->ProblemList->isVisible());
 
-    saveForTheTour(window->grab().toImage(),
+    SaveForTheTour(window->grab().toImage(),
                    QStringLiteral("klassenuebersicht-%1x%2").arg(screen.width()).arg(screen.height()));
     // Every cell stands in its colour, with its grade and tooltip.
     const QImage cells = window->Table->viewport()->grab().toImage();
@@ -211,7 +205,7 @@ void TestKlassenUebersicht::doubleClickNotOpeningTheChildsLog()
     QFETCH(QString, column);
     QFETCH(bool, opens);
     showClass();
-    const ClassTable table = LayOutClassTable(ReadClassOverview(classFolder.path()));
+    const ClassTable table = LayOutClassTable(ReadClassOverview(classFolder));
     QTableWidgetItem *item = window->Table->item(int(table.children.indexOf(child)), int(table.columns.indexOf(column)));
     QVERIFY(item != nullptr);
     QCOMPARE(item->text().isEmpty(), !opens);
@@ -224,7 +218,8 @@ void TestKlassenUebersicht::doubleClickNotOpeningTheChildsLog()
         progress = logbuch->ShowsProgress();
         shownExercise = logbuch->ExerciseList->currentText();
         classButton = logbuch->ClassButton->isVisible();
-        saveForTheTour(logbuch->grab().toImage(), QStringLiteral("klassenuebersicht-doppelklick"));
+        if (progress)
+            SaveForTheTour(logbuch->grab().toImage(), QStringLiteral("klassenuebersicht-verlauf"));
         logbuch->close();
     });
     const QPoint centre = window->Table->visualItemRect(item).center();
@@ -237,7 +232,7 @@ void TestKlassenUebersicht::doubleClickNotOpeningTheChildsLog()
         return;
     }
     QTRY_COMPARE(viewer.shown, 1);
-    QCOMPARE(title, ChildLogPath(classFolder.path(), child));
+    QCOMPARE(title, ChildLogPath(classFolder, child));
     QCOMPARE(progress, !exercise.isEmpty());
     if (progress)
         QCOMPARE(shownExercise, exercise);
@@ -253,7 +248,7 @@ void TestKlassenUebersicht::classButtonNotAskingForTheFolderOrForgettingIt()
     QVERIFY(logbuch.rect().contains(logbuch.ClassButton->geometry()));
 
     NextModal<QFileDialog> folderDialog([&](QFileDialog *dialog) {
-        dialog->selectFile(classFolder.path());
+        dialog->selectFile(classFolder);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     QString shownFolder;
@@ -266,7 +261,7 @@ void TestKlassenUebersicht::classButtonNotAskingForTheFolderOrForgettingIt()
     QTest::mouseClick(logbuch.ClassButton, Qt::LeftButton);
     QCOMPARE(folderDialog.shown, 1);
     QCOMPARE(overview.shown, 1);
-    QCOMPARE(QDir(shownFolder), QDir(classFolder.path()));
+    QCOMPARE(QDir(shownFolder), QDir(classFolder));
     QCOMPARE(rows, 6);
 
     // The next time the dialog starts in the folder chosen last, and cancelling opens nothing.
@@ -278,7 +273,7 @@ void TestKlassenUebersicht::classButtonNotAskingForTheFolderOrForgettingIt()
     NextModal<TKlassenUebersicht> none([](TKlassenUebersicht *shown) { shown->close(); });
     QTest::mouseClick(logbuch.ClassButton, Qt::LeftButton);
     QCOMPARE(again.shown, 1);
-    QCOMPARE(QDir(offered), QDir(classFolder.path()));
+    QCOMPARE(QDir(offered), QDir(classFolder));
     QTest::qWait(50);
     QCOMPARE(none.shown, 0);
 }
@@ -288,13 +283,13 @@ void TestKlassenUebersicht::exportNotWrittenOrWrittenIntoTheClassFolder()
     showClass();
     const QString table = elsewhere.filePath(QStringLiteral("klasse.csv"));
     QVERIFY(window->ExportTo(table));
-    QCOMPARE(fileBytes(table), ClassTableAsCsv(LayOutClassTable(ReadClassOverview(classFolder.path()))));
+    QCOMPARE(fileBytes(table), ClassTableAsCsv(LayOutClassTable(ReadClassOverview(classFolder))));
 
-    const QStringList before = listing(classFolder.path());
+    const QStringList before = listing(classFolder);
     NextModal<QMessageBox> refusal([](QMessageBox *box) { box->done(0); });
-    QVERIFY(!window->ExportTo(QDir(classFolder.path()).filePath(QStringLiteral("klasse.csv"))));
+    QVERIFY(!window->ExportTo(QDir(classFolder).filePath(QStringLiteral("klasse.csv"))));
     QCOMPARE(refusal.shown, 1);
-    QCOMPARE(listing(classFolder.path()), before);
+    QCOMPARE(listing(classFolder), before);
 }
 
 QTEST_MAIN(TestKlassenUebersicht)

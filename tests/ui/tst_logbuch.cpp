@@ -1,6 +1,7 @@
 // The log viewer window: what it shows, how it is laid out, and that the child can only
 // look at the log and close the window.
 
+#include "TourPictures.h"
 #include "log/TLogbuch.h"
 #include "log/TVerlaufBild.h"
 
@@ -74,16 +75,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Saves a picture for looking at: into the tour folder when one is named.
-void saveForTheTour(const QImage &image, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("BRIMBELO_TOUR_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
 }
 
 const QString Dec07 = QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  Zahlenstrahl bis 200");
@@ -374,7 +365,7 @@ void TestLogbuch::brokenRecordsBreakProgressView()
     QCOMPARE(window->ProgressPicture->chart().points.size(), 1);
     const QImage shot = window->grab().toImage();
     QVERIFY(!shot.isNull());
-    saveForTheTour(shot, QStringLiteral("logbuch-verlauf-ein-lauf"));
+    SaveForTheTour(shot, QStringLiteral("logbuch-verlauf-ein-lauf"));
 }
 
 // A few weeks of practice as parents would look at them; the picture is saved for the
@@ -402,7 +393,7 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
     QCOMPARE(window->ProgressPicture->chart().points.size(), 14);
 
     const QImage shot = window->grab().toImage();
-    saveForTheTour(shot, QStringLiteral("logbuch-verlauf"));
+    SaveForTheTour(shot, QStringLiteral("logbuch-verlauf"));
     const QImage picture = window->ProgressPicture->grab().toImage();
     const ProgressChart &chart = window->ProgressPicture->chart();
     const QPoint newest = chart.points.at(chart.newestIndex).share.toPoint();
@@ -430,7 +421,7 @@ void TestLogbuch::longSeriesNotThinnedForThePicture()
     const ProgressChart &chart = picture.chart();
     QVERIFY(chart.points.size() < series.size() / 20);
     const QImage image = picture.grab().toImage();
-    saveForTheTour(image, QStringLiteral("verlauf-lang"));
+    SaveForTheTour(image, QStringLiteral("verlauf-lang"));
     const QColor newest = image.pixelColor(chart.points.at(chart.newestIndex).share.toPoint());
     QVERIFY2(newest.blue() > newest.red() + 60, qPrintable(newest.name()));
 }
