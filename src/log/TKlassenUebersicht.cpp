@@ -44,7 +44,6 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     Table = new QTableWidget(this);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
-    Table->setWordWrap(true);
     Table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table->horizontalHeader()->setFixedHeight(HeaderLines * fontMetrics().height() + 8);

@@ -60,7 +60,7 @@ bool writeChildLog(const QString &folder, int child)
             continue;
         for (int run = 0; run <= (child * e) % 4; ++run) {
             RunResult result;
-            result.finishedAt = start.addDays(qint64(child) * 2 + e * 3 + run).addSecs(qint64(run) * 600);
+            result.finishedAt = start.addDays(qint64(child) * 2 + qint64(e) * 3 + run).addSecs(qint64(run) * 600);
             result.rightCount = 50 - ((child * 7 + e * 11 + run * 5) % 40);
             result.wrongCount = (child * 5 + e * 3) % 25;
             result.totalThinkTime = 8.0 * result.rightCount;
