@@ -134,6 +134,11 @@ ClassOverview ReadClassOverview(const QString &folder)
         return overview;
     }
     QStringList children = classFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Most likely a child's own folder was picked, or the school's above the class.
+    if (children.isEmpty()) {
+        overview.problems.append(QStringLiteral("Der Klassenordner %1 enthält keine Ordner von Kindern.")
+                                     .arg(QDir::toNativeSeparators(folder)));
+    }
     SortByName(children);
     for (const QString &child : children) {
         const ChildLog log = readChildLog(ChildLogPath(folder, child));

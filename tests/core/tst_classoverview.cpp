@@ -170,11 +170,18 @@ private slots:
         QCOMPARE(snapshot(root.path()), before);
     }
 
-    void missingClassFolderNotReported()
+    void classFolderWithoutChildrenNotReported()
     {
-        const ClassOverview overview = ReadClassOverview(QStringLiteral("/nirgends/klasse-3b"));
+        ClassOverview overview = ReadClassOverview(QStringLiteral("/nirgends/klasse-3b"));
         QVERIFY(overview.rows.isEmpty());
         QCOMPARE(overview.problems, QStringList{"Der Klassenordner /nirgends/klasse-3b kann nicht gelesen werden."});
+
+        QTemporaryDir root;
+        QVERIFY(writeLog(root.filePath(QStringLiteral("bm.log")), {record("05.12.26 10:00:00", 80, "Zählen")}));
+        overview = ReadClassOverview(root.path());
+        QVERIFY(overview.rows.isEmpty());
+        QCOMPARE(overview.problems,
+                 QStringList{QStringLiteral("Der Klassenordner %1 enthält keine Ordner von Kindern.").arg(root.path())});
     }
 
     void tableNotLaidOutAsTheTeacherReadsIt()
