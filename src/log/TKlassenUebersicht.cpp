@@ -76,9 +76,9 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     resize(ClassWindowSize(screen()->availableGeometry().size()));
 }
 
-void TKlassenUebersicht::ShowClass(const QString &classFolder)
+void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
 {
-    folder = classFolder;
+    folder = chosenFolder;
     const ClassOverview overview = ReadClassOverview(folder);
     table = LayOutClassTable(overview);
 

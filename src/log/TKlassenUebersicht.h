@@ -26,7 +26,7 @@ public:
     QPushButton *CloseButton;
 
     // Reads the class folder and shows its table; shown modally by the caller.
-    void ShowClass(const QString &folder);
+    void ShowClass(const QString &chosenFolder);
     // Writes the table to path, telling the user if that fails or path lies in the class
     // folder.
     bool ExportTo(const QString &path);
