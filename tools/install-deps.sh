@@ -13,6 +13,8 @@ packages=(
   # tests, screenshots and benchmarks
   xvfb xauth xdotool x11-utils libx11-dev time bc imagemagick libbenchmark-dev desktop-file-utils
   clang clang-tidy libclang-rt-14-dev
+  # the toolkit's dialogs in German; the software-centre entry checked like the desktop entry
+  qt6-translations-l10n appstream
 )
 
 missing=()

@@ -27,6 +27,8 @@ const FontSpec InstructionFont{QStringLiteral("Comic Sans MS"), 14, false};
 const FontSpec NumberFont{QStringLiteral("Symbol"), 16, false};
 // The three characters after the number; in the "Symbol" font the middle one is "≈".
 const QString ApproxSign = QStringLiteral(" \u00BB ");
+// The correction is written in an ordinary font, where that byte would show as "»".
+const QString CorrectionApproxSign = QStringLiteral(" \u2248 ");
 
 constexpr int InstructionTop = 55;
 constexpr int NumberTop = 90;
@@ -49,7 +51,8 @@ GeneratedTask RoundingTask(qint32 n, int level, const GenerationContext &context
     task.taskText = FormatGrouped(n) + ApproxSign;
     task.expectedAnswer = RoundHalfUp(n, place.value);
     const QString instruction = QStringLiteral("Runde auf ") + QLatin1String(place.word);
-    task.solutionText = instruction + CarriageReturn + task.taskText + FormatGrouped(task.expectedAnswer);
+    task.solutionText = instruction + CarriageReturn + FormatGrouped(n) + CorrectionApproxSign
+                      + FormatGrouped(task.expectedAnswer);
 
     const int left = ScaledRound(context.layoutScale * 10);
     task.layout.label1 = PlacedLabel(instruction, InstructionFont, left, InstructionTop,

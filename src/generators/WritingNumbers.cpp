@@ -20,13 +20,6 @@ qint32 drawWithZeros(Random &random, qint32 from, qint32 to, int zeros)
     return n;
 }
 
-// Only the line below the millions counts: the millions line is always short.
-QString measuredLine(const QString &words)
-{
-    const qsizetype cr = words.indexOf(CarriageReturn);
-    return cr < 0 ? words : words.mid(cr + 1);
-}
-
 } // namespace
 
 bool HasZeroDigits(qint32 n, int k)
@@ -62,7 +55,9 @@ GeneratedTask Schreiben(GenerationContext &context, int level)
     for (int pass = 0; pass < MaxLayoutRedraws; ++pass) {
         n = DrawWritingNumber(context.random, level);
         task.taskText = NumberToWords(n);
-        wordsWidth = context.textWidth(measuredLine(task.taskText), wordsFont) + 20;
+        // Every line must fit, the millions line too: "zweiundvierzig Millionen" can be
+        // wider than a short rest, and whole millions have no rest at all.
+        wordsWidth = context.textWidth(task.taskText, wordsFont) + 20;
         if (wordsWidth < context.taskBoxWidth - 20)
             break;
     }

@@ -1,6 +1,7 @@
 #include "log/LogFile.h"
 
 #include "log/Cp1252.h"
+#include "log/ErrorCause.h"
 
 #include <QFile>
 #include <QLocale>
@@ -54,7 +55,7 @@ private:
 
 QString lastSystemError()
 {
-    return qt_error_string(errno);
+    return FileErrorCause(errno);
 }
 
 LogOutcome ioError(const QString &what)
@@ -62,11 +63,14 @@ LogOutcome ioError(const QString &what)
     return {LogStatus::IoError, what + QStringLiteral(": ") + lastSystemError()};
 }
 
+// Never through a symbolic link: in a folder that several accounts can write, a link
+// named like the log could point at another user's file, which would then be appended
+// to and made read-only.
 int openFile(const QByteArray &path, int flags, mode_t mode = 0)
 {
     int fd;
     do {
-        fd = ::open(path.constData(), flags | O_CLOEXEC, mode);
+        fd = ::open(path.constData(), flags | O_CLOEXEC | O_NOFOLLOW, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -79,23 +83,29 @@ void waitForLock(int fd, int kind)
     }
 }
 
-enum class LockResult { Locked, NoLog, Failed };
+// NotAPlainFile: under the log's name stands a folder, a link or a pipe, or the log
+// folder is a file; the program treats that as no log at all. Failed: the log is there
+// but cannot be opened (errno tells why).
+enum class LockResult { Locked, NoLog, NotAPlainFile, Failed };
 
 // Opens and locks the log at path. The other copy of the program may move the log aside
 // while this one waits for the lock, so the lock counts only if path still names the
-// file that was locked. Something else than a plain file under the log's name (a pipe
-// would block the open) counts as a failure.
+// file that was locked. A pipe under the log's name would block a plain open.
 LockResult lockLog(const QByteArray &path, int kind, Descriptor &log, struct stat &status)
 {
     for (;;) {
         log.reset(openFile(path, O_RDONLY | O_NONBLOCK));
-        if (!log.isOpen())
-            return errno == ENOENT ? LockResult::NoLog : LockResult::Failed;
+        if (!log.isOpen()) {
+            if (errno == ENOENT)
+                return LockResult::NoLog;
+            return errno == ELOOP || errno == ENOTDIR ? LockResult::NotAPlainFile : LockResult::Failed;
+        }
         if (::fstat(log.get(), &status) != 0)
             return LockResult::Failed;
         if (!S_ISREG(status.st_mode)) {
-            errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-            return LockResult::Failed;
+            // ENODEV stands for "no plain file" in the causes the user is shown.
+            errno = S_ISDIR(status.st_mode) ? EISDIR : ENODEV;
+            return LockResult::NotAPlainFile;
         }
         waitForLock(log.get(), kind);
         if (::fstat(log.get(), &status) != 0)
@@ -165,6 +175,23 @@ QByteArray storedLine(const QString &line)
     return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
 }
 
+// Whether the stored log ends inside a line (power cut, hand edit, truncated copy): the
+// next record then needs a line end of its own first, or it would be glued to the torn
+// line and lost to the viewer.
+std::optional<bool> endsInsideLine(int fd, off_t size)
+{
+    if (size == 0)
+        return false;
+    char last;
+    ssize_t got;
+    do {
+        got = ::pread(fd, &last, 1, size - 1);
+    } while (got < 0 && errno == EINTR);
+    if (got != 1)
+        return std::nullopt;
+    return last != '\r' && last != '\n';
+}
+
 // Appends the record while the log is locked; a failed write is cut off again, so the
 // log never keeps a torn record.
 LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mode_t attributes)
@@ -175,7 +202,11 @@ LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mo
     struct stat before;
     if (::fstat(out.get(), &before) != 0)
         return ioError(QStringLiteral("Die Logdatei kann nicht geprüft werden"));
-    if (!writeAll(out.get(), storedLine(line)) || ::fsync(out.get()) != 0) {
+    const std::optional<bool> torn = endsInsideLine(log, before.st_size);
+    if (!torn)
+        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+    const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + storedLine(line);
+    if (!writeAll(out.get(), stored) || ::fsync(out.get()) != 0) {
         LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
         // Cutting back may fail as well; the write failure is what the user has to hear.
         [[maybe_unused]] const int cut = ::ftruncate(out.get(), before.st_size);
@@ -273,7 +304,9 @@ QString LogOutcomeMessage(const LogOutcome &outcome)
     case LogStatus::NotLogged:
         return QString();
     case LogStatus::CannotOpen:
-        return QStringLiteral("Fehler beim Schreiben der Logdatei!");
+        if (outcome.detail.isEmpty())
+            return QStringLiteral("Fehler beim Schreiben der Logdatei!");
+        return QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: ") + outcome.detail;
     case LogStatus::Missing:
         return QStringLiteral("Keine Protokolldatei vorhanden!");
     case LogStatus::IoError:
@@ -311,8 +344,9 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
         Descriptor log;
         struct stat status;
         switch (lockLog(path, LOCK_EX, log, status)) {
+        case LockResult::NotAPlainFile:
         case LockResult::Failed:
-            return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+            return {LogStatus::CannotOpen, lastSystemError()};
         case LockResult::NoLog: {
             // Created empty and then appended to like any log, so that the other copy
             // of the program may just as well be the one that creates it.
@@ -335,6 +369,9 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
         if (!*older)
             return appendLocked(path, log.get(), line, attributes);
         if (!renameWithoutReplacing(path, oldPath)) {
+            struct stat old;
+            if (errno == EEXIST && ::lstat(oldPath.constData(), &old) == 0 && S_ISLNK(old.st_mode))
+                return {LogStatus::CannotOpen, FileErrorCause(ELOOP)};
             return ioError(QStringLiteral("Die alte Logdatei kann nicht nach ")
                            + QFile::decodeName(oldPath) + QStringLiteral(" verschoben werden"));
         }
@@ -367,6 +404,7 @@ LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
     struct stat status;
     switch (lockLog(QFile::encodeName(path), LOCK_SH, log, status)) {
     case LockResult::NoLog:
+    case LockResult::NotAPlainFile:
         return {LogStatus::Missing, QString()};
     case LockResult::Failed:
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));

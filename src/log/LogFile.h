@@ -29,7 +29,7 @@ enum class LogStatus {
 struct LogOutcome
 {
     LogStatus status = LogStatus::Done;
-    QString detail;   // what failed, for an input/output error
+    QString detail;   // what failed, in German words: the cause of CannotOpen, or an IoError
 };
 
 // The text the user is shown for an outcome; empty when there is nothing to tell.
@@ -40,11 +40,13 @@ QString LogRecordFor(const RunResult &result);
 
 // Appends one record to fileName in the configured log directory, moving a log of the
 // older unmasked form aside to "Old" + fileName first. Safe against another copy of the
-// program appending to the same log at the same moment.
+// program appending to the same log at the same moment. A log that is a symbolic link
+// is never written through.
 LogOutcome AppendLogLine(const QString &fileName, const QString &line);
 
 // Fills lines with the unmasked records of fileName in the log directory, in file order;
-// lines stays as it is when the log is missing or cannot be read.
+// lines stays as it is when the log is missing or cannot be read. A symbolic link, a
+// folder or a pipe under the log's name counts as missing.
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings);

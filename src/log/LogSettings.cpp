@@ -98,7 +98,7 @@ QString GetEnvironmentValue(const QString &name)
 }
 
 LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
-                            const EnvironmentLookup &environment)
+                            const QString &systemConfigFile, const EnvironmentLookup &environment)
 {
     LogSettings settings;
     settings.configFilePath = withTrailingSlash(executableDir) + QStringLiteral("wolf.cfg");
@@ -108,6 +108,9 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         if (argument.left(4).compare(QLatin1String("cfg="), Qt::CaseInsensitive) == 0)
             settings.configFilePath = argument.mid(4);
     }
+    // Installed in /usr/bin, the program has no folder of its own to keep a wolf.cfg in.
+    if (!QFileInfo(settings.configFilePath).isFile() && QFileInfo(systemConfigFile).isFile())
+        settings.configFilePath = systemConfigFile;
 
     QString directory = ReadConfigValue(settings.configFilePath, QStringLiteral("LogFilePath"));
     if (directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%')))
@@ -127,7 +130,8 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
 
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)
 {
-    settingsStorage() = ReadLogSettings(arguments, executableDir, GetEnvironmentValue);
+    settingsStorage() = ReadLogSettings(arguments, executableDir, QString::fromLatin1(SystemConfigFile),
+                                        GetEnvironmentValue);
 }
 
 const LogSettings &logSettings()

@@ -17,10 +17,14 @@ struct LogSettings
 
 using EnvironmentLookup = std::function<QString(const QString &name)>;
 
+// Where an administrator sets up every account of a machine (a school's computers) at
+// once; read when neither a "cfg=" argument nor the folder of the program names a file.
+inline constexpr auto SystemConfigFile = "/etc/brimbelo/wolf.cfg";
+
 // The settings for these command-line arguments (argument 0 is the program's own path),
-// with "wolf.cfg" looked for in executableDir.
+// with "wolf.cfg" looked for in executableDir, else systemConfigFile.
 LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
-                            const EnvironmentLookup &environment);
+                            const QString &systemConfigFile, const EnvironmentLookup &environment);
 
 // Fills the program's settings; called once at start-up, before any window exists.
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir);

@@ -1,6 +1,8 @@
 #include "log/TLogbuch.h"
 
+#include "log/ErrorCause.h"
 #include "log/LogExport.h"
+#include "log/LogViewerLayout.h"
 #include "log/TKlassenUebersicht.h"
 #include "log/TVerlaufBild.h"
 
@@ -16,6 +18,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include <cerrno>
+
 TLogbuch *Logbuch = nullptr;
 
 namespace {
@@ -25,8 +29,6 @@ constexpr QPoint DesignedPosition(192, 116);
 constexpr QSize DesignedSize(595, 334);
 constexpr QRect DesignedMemo(7, 7, 462, 208);
 constexpr QSize ButtonSize(65, 20);
-constexpr int MemoBottomMargin = 77;
-constexpr int ButtonBottomMargin = 60;
 constexpr QSize SideButtonSize(80, 20);
 constexpr int ButtonGap = 8;
 
@@ -227,8 +229,9 @@ void TLogbuch::FormActivate()
 // The memo fills the window but for its margins; the button stays centred below it.
 void TLogbuch::FormResize()
 {
-    Memo1->resize(width() - 2 * Memo1->x(), height() - MemoBottomMargin);
-    Button1->move((width() - Button1->width()) / 2, height() - ButtonBottomMargin);
+    const LogViewerLayout layout = LayOutLogViewer(size(), Button1->size());
+    Memo1->setGeometry(layout.memo);
+    Button1->move(layout.closeButton);
     ProgressPage->setGeometry(Memo1->geometry());
     ViewButton->move(Button1->x() - ButtonGap - ViewButton->width(), Button1->y());
     ExportButton->move(Button1->x() + Button1->width() + ButtonGap, Button1->y());
@@ -257,6 +260,11 @@ bool TLogbuch::Memo1KeyPress(QKeyEvent *event)
 void TLogbuch::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // The designed size is the outer size; the frame is known only once the window stands.
+    if (!sizedWithFrame) {
+        sizedWithFrame = true;
+        resize(DesignedSize - (frameGeometry().size() - size()));
+    }
     FormActivate();
 }
 
@@ -291,11 +299,13 @@ bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *p
 {
     // Written aside and renamed at the end, so a failed export leaves no half-written file.
     QSaveFile file(path);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
         return true;
+    // The toolkit's own description would be the system's English words.
     QMessageBox::critical(parent, QStringLiteral("Exportieren"),
                           QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+                              .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
     return false;
 }
 

@@ -67,6 +67,7 @@ private:
     QStringList records;          // unmasked, in log order
     QList<LogEntry> entries;      // the well-formed ones, taken apart
     bool progressPrepared = false;
+    bool sizedWithFrame = false;
 };
 
 extern TLogbuch *Logbuch;

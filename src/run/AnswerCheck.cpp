@@ -5,6 +5,8 @@
 #include "run/Generation.h"
 #include "run/TaskTypes.h"
 
+#include <algorithm>
+
 const QStringList &PraiseWords()
 {
     static const QStringList words = {
@@ -83,19 +85,25 @@ QString CorrectionHint(const QString &solutionText)
          + solutionText;
 }
 
-CorrectionPlacement PlaceCorrection(QPoint windowTopLeft, QPoint taskBoxTopLeft, const QRect &answerField,
-                                    int hintHeight, int buttonWidth, double scale)
+CorrectionPlacement PlaceCorrection(const CorrectionRequest &request)
 {
+    // The solution's lines keep this distance to the dialog's right edge, as the picture
+    // keeps it to the left one.
+    constexpr int HintMargin = 20;
+    const QPoint field = request.windowTopLeft + request.taskBoxTopLeft + request.answerField.topLeft();
+    const int designed = ScaledRound(400 * request.scale);
+    const int width = std::min(std::max(designed, request.hintRight + HintMargin), request.screen.width());
+    // Moved left only as far as the screen's right edge asks.
+    const int left = std::max(request.screen.left(),
+                              std::min(field.x() + 10, request.screen.left() + request.screen.width() - width));
     CorrectionPlacement placement;
-    const QPoint field = windowTopLeft + taskBoxTopLeft + answerField.topLeft();
-    const int width = ScaledRound(400 * scale);
-    placement.dialog = QRect(field.x() + 10, field.y() + answerField.height() + 30, width, hintHeight + 100);
-    placement.buttonLeft = width / 2 - buttonWidth / 2;
+    placement.dialog = QRect(left, field.y() + request.answerField.height() + 30, width, request.hintHeight + 100);
+    placement.buttonLeft = width / 2 - request.buttonWidth / 2;
     return placement;
 }
 
 AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elapsedMs, Random &random,
-                           const QStringList &fontFamilies, const QLocale &locale)
+                           const FontsForWord &fontsFor, const QLocale &locale)
 {
     AnswerFeedback feedback;
     if (typed.isEmpty())
@@ -119,8 +127,9 @@ AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elaps
     feedback.outcome = AnswerFeedback::Outcome::Right;
     feedback.word = failedBefore ? NowItIsRightText()
                                  : PraiseWords().at(random.below(qint32(PraiseWords().size())));
-    if (!fontFamilies.isEmpty())
-        feedback.fontFamily = fontFamilies.at(random.below(qint32(fontFamilies.size())));
+    const QStringList faces = fontsFor(feedback.word);
+    if (!faces.isEmpty())
+        feedback.fontFamily = faces.at(random.below(qint32(faces.size())));
     // The whole task counts, wrong attempts included; the average divides by right answers.
     run.totalThinkTime += elapsedMs / 1000.0;
     feedback.averageCaption = AverageTimeCaption(run.averageThinkTime(), locale);

@@ -40,16 +40,25 @@ int FitFontSize(int size, const std::function<bool(int pointSize)> &fits);
 // The text of the correction dialog.
 QString CorrectionHint(const QString &solutionText);
 
-// Where the correction dialog stands: just below the answer field, in screen coordinates.
+// Where the correction dialog stands: just below the answer field, in screen coordinates,
+// at its designed width, or wider where the worked solution needs it.
+struct CorrectionRequest
+{
+    QPoint windowTopLeft;    // the exercise window's corner on screen
+    QPoint taskBoxTopLeft;   // the task box in the window
+    QRect answerField;       // the answer field in the task box
+    int hintHeight = 0;
+    int hintRight = 0;       // right end of the solution's longest line, in the dialog
+    int buttonWidth = 0;
+    double scale = 1.0;
+    QRect screen;            // the screen's available area
+};
 struct CorrectionPlacement
 {
     QRect dialog;
     int buttonLeft = 0;    // the OK button, centred
 };
-// windowTopLeft: the exercise window's corner on screen; taskBoxTopLeft: the task box in
-// the window; answerField: the answer field in the task box.
-CorrectionPlacement PlaceCorrection(QPoint windowTopLeft, QPoint taskBoxTopLeft, const QRect &answerField,
-                                    int hintHeight, int buttonWidth, double scale);
+CorrectionPlacement PlaceCorrection(const CorrectionRequest &request);
 
 // What the window shows after an answer was checked.
 struct AnswerFeedback
@@ -62,7 +71,10 @@ struct AnswerFeedback
     QString averageCaption;   // Right: the average thinking time
 };
 
+// The font families a word can be written in.
+using FontsForWord = std::function<QStringList(const QString &word)>;
+
 // Checks the typed text against the current task of the run and counts it. elapsedMs is
-// the time since the task was posed; fontFamilies are the faces a praise word may get.
+// the time since the task was posed; the praise word's face is drawn from fontsFor(word).
 AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elapsedMs, Random &random,
-                           const QStringList &fontFamilies, const QLocale &locale);
+                           const FontsForWord &fontsFor, const QLocale &locale);

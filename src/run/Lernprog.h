@@ -1,8 +1,9 @@
 #pragma once
 // The catalogue of reward animations shown after a right answer, the millisecond
 // stopwatch for thinking times, and the credits of the animations. Loading the pictures
-// is left to the caller (they are resources of the executable).
+// is left to the caller (they are resources of the library libbrimbelo-lernprog).
 
+#include "run/LernprogApi.h"
 #include "run/Random.h"
 
 #include <QSize>
@@ -21,16 +22,16 @@ struct RewardAnimation
 };
 
 // All 29 animations: the 25 rows of the draw, with the five hares of row 20 in place.
-std::span<const RewardAnimation> RewardAnimations();
+LERNPROG_API std::span<const RewardAnimation> RewardAnimations();
 
 // One draw of a right answer: 25 rows with equal chance, and among the hares a second
 // draw; so each hare is five times rarer than any other animation.
-const RewardAnimation &PickRewardAnimation(Random &random);
+LERNPROG_API const RewardAnimation &PickRewardAnimation(Random &random);
 
 // The millisecond tick counter: monotonic, wrapping at 32 bits.
-quint32 TickCount();
+LERNPROG_API quint32 TickCount();
 // Milliseconds from tick `since` to tick `now`, in wrap-around arithmetic.
 inline quint32 TicksBetween(quint32 since, quint32 now) { return now - since; }
 
 // The credits, Windows-1252, 23 lines separated by a carriage return alone.
-const char *AnimationCredits();
+LERNPROG_API const char *AnimationCredits();

@@ -1,4 +1,3 @@
-#define BM_BUILDING_EXPORTS
 #include "bm_exports.h"
 
 #include "run/Lernprog.h"

@@ -3,10 +3,12 @@
 // generators and the reward animations. Seeding points are decided by the callers; tests
 // make their own generator with a fixed seed.
 
+#include "run/LernprogApi.h"
+
 #include <QtGlobal>
 #include <random>
 
-class Random
+class LERNPROG_API Random
 {
 public:
     explicit Random(quint32 seed = 0) : m_engine(seed) {}
@@ -27,5 +29,5 @@ private:
     std::mt19937 m_engine;
 };
 
-// The generator shared by the whole program.
-Random &sharedRandom();
+// The generator shared by the whole program (and by the reward draw of the library).
+LERNPROG_API Random &sharedRandom();

@@ -5,6 +5,17 @@
 
 #include <QStringList>
 
+namespace {
+
+// "1 richtig gelöste Aufgabe", but "0" or "2 richtig gelöste Aufgaben".
+QString TaskCount(qint32 count, const QString &how)
+{
+    return QString::number(count) + u' ' + how + QStringLiteral(" gelöste Aufgabe")
+         + (count == 1 ? QString() : QStringLiteral("n"));
+}
+
+} // namespace
+
 QString SummaryTitle(const QString &caption)
 {
     return QLatin1Char('"') + caption + QLatin1Char('"');
@@ -16,8 +27,8 @@ QString SummaryText(const RunResult &result, const QLocale &locale)
         QStringLiteral("So hast du am ") + locale.toString(result.finishedAt.date(), QLocale::ShortFormat)
             + QStringLiteral(" gerechnet:"),
         QString(),
-        QString::number(result.rightCount) + QStringLiteral(" richtig gelöste Aufgaben"),
-        QString::number(result.wrongCount) + QStringLiteral(" falsch gelöste Aufgaben"),
+        TaskCount(result.rightCount, QStringLiteral("richtig")),
+        TaskCount(result.wrongCount, QStringLiteral("falsch")),
         FormatSeconds(result.averageThinkTime(), locale) + QStringLiteral(" sec durchschnittliche Bedenkzeit"),
     };
     return lines.join(CarriageReturn);

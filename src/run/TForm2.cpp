@@ -8,6 +8,7 @@
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
 #include "run/Kinds.h"
+#include "run/PraiseFonts.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
 #include "run/TaskFonts.h"
@@ -17,7 +18,6 @@
 #include "shell/TWindowFrame.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,6 +55,12 @@ QPushButton *makeButton(const QString &caption, QWidget *parent)
     auto *button = new QPushButton(caption, parent);
     button->setAutoDefault(false);
     return button;
+}
+
+// The screen the window stands on, or will open on.
+const QScreen *screenOf(const QWidget *window)
+{
+    return window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
 }
 
 void placeWithNaturalHeight(QLabel *label, int left, int top, int width)
@@ -148,7 +154,7 @@ void TForm2::createControls()
 
 void TForm2::WindowInit()
 {
-    QScreen *shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QScreen *shown = screenOf(this);
     const QSize screenSize(shown->geometry().width(),
                            screenHeightOverride > 0 ? screenHeightOverride : shown->geometry().height());
     m_layout = ExerciseLayoutFor(screenSize.height());
@@ -374,16 +380,20 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         if (Edit1KeyDown(key->key()))
             return true;
-        // Control characters (Enter, backspace, the paste shortcut) take their usual way;
-        // of the printable ones only digits and the blank reach the field.
+        // Keys that type no printable character (Enter, Backspace, Delete, the arrows,
+        // Home, End, the paste shortcut) take their usual way; of the printable characters
+        // only digits and the blank reach the field.
         const QString text = key->text();
-        if (!text.isEmpty() && text.at(0) >= QLatin1Char(' ') && !Edit1KeyPress(text.at(0)))
+        if (!text.isEmpty() && text.at(0).isPrint() && !Edit1KeyPress(text.at(0)))
             return true;
     }
     if (watched == GroupBox1 && event->type() == QEvent::MouseButtonPress) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint at = mouse->position().toPoint();
-        PaintBox1MouseDown(mouse->button(), at.x(), at.y());
+        // Presses on the question, the number to find or a button reach the box too; only
+        // its free area answers.
+        if (GroupBox1->childAt(at) == nullptr)
+            PaintBox1MouseDown(mouse->button(), at.x(), at.y());
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -423,7 +433,7 @@ void TForm2::BOkClick()
         word.setPointSize(PraiseWordSize);
         Label2->setFont(word);
         const AnswerFeedback feedback =
-            CheckAnswer(run, typed, stop(run.taskStartTick), sharedRandom(), QFontDatabase::families(), QLocale());
+            CheckAnswer(run, typed, stop(run.taskStartTick), sharedRandom(), FamiliesThatCanWrite, QLocale());
         switch (feedback.outcome) {
         case AnswerFeedback::Outcome::Empty:
         case AnswerFeedback::Outcome::Ignored:
@@ -471,8 +481,9 @@ void TForm2::showCorrection()
 {
     paintCorrectionPicture();
     Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
-    Korrektur->place(PlaceCorrection(pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
-                                     Korrektur->buttonWidth(), m_layout.scale));
+    Korrektur->place(PlaceCorrection({pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
+                                      Korrektur->hintRight(), Korrektur->buttonWidth(), m_layout.scale,
+                                      screenOf(this)->availableGeometry()}));
     Korrektur->exec();
 }
 

@@ -66,6 +66,11 @@ int TKorrektur::hintHeight() const
     return Hinweis->height();
 }
 
+int TKorrektur::hintRight() const
+{
+    return Hinweis->geometry().right() + 1;
+}
+
 int TKorrektur::buttonWidth() const
 {
     return OKButton->width();

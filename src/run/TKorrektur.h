@@ -20,6 +20,7 @@ public:
 
     void showHint(const QString &text);
     int hintHeight() const;
+    int hintRight() const;   // right end of the solution's longest line
     int buttonWidth() const;
     void place(const CorrectionPlacement &placement);
     void OKButtonClick();

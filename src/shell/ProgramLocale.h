@@ -4,3 +4,8 @@
 // German texts, so the program speaks German there.
 
 void UseGermanWhenNoLocaleIsSet();
+
+// The toolkit's own texts (file dialog, context menus, standard buttons) in German like
+// the rest of the program, whatever the user's locale. Needs the application object;
+// false when the system has no German translation of the toolkit installed.
+bool InstallGermanToolkitTexts();

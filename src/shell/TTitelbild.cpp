@@ -9,13 +9,13 @@
 #include "run/TForm2.h"
 #include "run/TaskTypes.h"
 #include "shell/InfoTexts.h"
+#include "shell/TInfoBox.h"
 #include "shell/TWindowFrame.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -140,9 +140,7 @@ void TTitelbild::hideDuringRun()
 
 void TTitelbild::showInformation(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), WithLineFeeds(text), QMessageBox::Ok,
-                    this);
-    box.move(InformationCorner);
+    TInfoBox box(WithLineFeeds(text), InformationCorner, this);
     box.exec();
 }
 

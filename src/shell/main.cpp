@@ -71,6 +71,9 @@ int main(int argc, char **argv)
     // The other windows follow, hidden and in their order, as soon as the title window
     // stands: the child cannot reach them before, and the title comes up without waiting.
     QTimer::singleShot(1, [] {
+        // The title window shows none of the toolkit's own texts, so their German
+        // translation (a millisecond to load) can wait until it stands as well.
+        InstallGermanToolkitTexts();
         Form2 = new TForm2;
         Korrektur = new TKorrektur;
         Logbuch = new TLogbuch;

@@ -13,6 +13,7 @@ namespace {
 
 const QLocale German(QLocale::German, QLocale::Germany);
 const QStringList Faces = {QStringLiteral("Arial"), QStringLiteral("Comic Sans MS")};
+QStringList facesFor(const QString &) { return Faces; }
 
 // A run of the tens kind with its first task posed.
 struct RunFixture
@@ -32,7 +33,7 @@ struct RunFixture
     QString wrong() const { return QString::number(run.currentTask.expectedAnswer + 1); }
     AnswerFeedback answer(const QString &typed, quint32 ms = 1000)
     {
-        return CheckAnswer(run, typed, ms, random, Faces, German);
+        return CheckAnswer(run, typed, ms, random, facesFor, German);
     }
 };
 
@@ -330,7 +331,7 @@ void AnswerCheckTest::summaryListsDateCountsAndAverage()
     const QChar cr(13);
     QCOMPARE(SummaryText(result, German),
              QString("So hast du am 09.03.26 gerechnet:") + cr + cr + "3 richtig gelöste Aufgaben" + cr
-                 + "1 falsch gelöste Aufgaben" + cr + "3,33 sec durchschnittliche Bedenkzeit");
+                 + "1 falsch gelöste Aufgabe" + cr + "3,33 sec durchschnittliche Bedenkzeit");
     QCOMPARE(SummaryTitle("Runde auf Zehner"), QStringLiteral("\"Runde auf Zehner\""));
     QCOMPARE(CorrectionHint("a"), QString("So wird die Aufgabe richtig gelöst :") + cr + cr + "a");
 }
@@ -338,20 +339,30 @@ void AnswerCheckTest::summaryListsDateCountsAndAverage()
 void AnswerCheckTest::correctionStandsBelowTheAnswerField_data()
 {
     QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("hintRight");
+    QTest::addColumn<QRect>("screen");
     QTest::addColumn<QRect>("dialog");
     QTest::addColumn<int>("buttonLeft");
     // Window at (100, 50), task box at (5, 4), field at (150, 90) of height 30, hint 60 high.
-    QTest::newRow("small") << 1.0 << QRect(265, 204, 400, 160) << 155;
-    QTest::newRow("large") << 1.28 << QRect(265, 204, 512, 160) << 211;
+    const QRect large(0, 0, 1024, 740);
+    QTest::newRow("small, solution fits") << 1.0 << 300 << large << QRect(265, 204, 400, 160) << 155;
+    QTest::newRow("large, solution fits") << 1.28 << 300 << large << QRect(265, 204, 512, 160) << 211;
+    QTest::newRow("long solution widens it") << 1.0 << 560 << large << QRect(265, 204, 580, 160) << 245;
+    QTest::newRow("moves left to stay on screen") << 1.0 << 800 << large << QRect(204, 204, 820, 160) << 365;
+    QTest::newRow("never wider than the screen")
+        << 1.0 << 2000 << QRect(0, 0, 800, 570) << QRect(0, 204, 800, 160) << 355;
+    QTest::newRow("second screen") << 1.0 << 2000 << QRect(1024, 0, 800, 570) << QRect(1024, 204, 800, 160) << 355;
 }
 
 void AnswerCheckTest::correctionStandsBelowTheAnswerField()
 {
     QFETCH(double, scale);
+    QFETCH(int, hintRight);
+    QFETCH(QRect, screen);
     QFETCH(QRect, dialog);
     QFETCH(int, buttonLeft);
     const CorrectionPlacement placement =
-        PlaceCorrection(QPoint(100, 50), QPoint(5, 4), QRect(150, 90, 80, 30), 60, 90, scale);
+        PlaceCorrection({QPoint(100, 50), QPoint(5, 4), QRect(150, 90, 80, 30), 60, hintRight, 90, scale, screen});
     QCOMPARE(placement.dialog, dialog);
     QCOMPARE(placement.buttonLeft, buttonLeft);
 }

@@ -38,7 +38,7 @@ private:
     LogSettings settingsFor(const QByteArray &wolfCfg)
     {
         writeFile(m_dir.filePath(QStringLiteral("wolf.cfg")), wolfCfg);
-        return ReadLogSettings({m_dir.filePath(QStringLiteral("bm"))}, m_dir.path(), fakeEnvironment);
+        return ReadLogSettings({m_dir.filePath(QStringLiteral("bm"))}, m_dir.path(), QString(), fakeEnvironment);
     }
 
 private slots:
@@ -84,7 +84,8 @@ private slots:
     void missingFileSwitchesLoggingOff()
     {
         QTemporaryDir empty;
-        const LogSettings settings = ReadLogSettings({empty.filePath(QStringLiteral("bm"))}, empty.path(), fakeEnvironment);
+        const LogSettings settings = ReadLogSettings({empty.filePath(QStringLiteral("bm"))}, empty.path(),
+                                                     empty.filePath(QStringLiteral("etc/wolf.cfg")), fakeEnvironment);
         QCOMPARE(settings.configFilePath, empty.filePath(QStringLiteral("wolf.cfg")));
         QVERIFY(!settings.logEnabled);
         QCOMPARE(settings.minimumLog, 0);
@@ -102,7 +103,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, configFile);
-        const LogSettings settings = ReadLogSettings(arguments, QStringLiteral("/opt/bm"), fakeEnvironment);
+        const LogSettings settings = ReadLogSettings(arguments, QStringLiteral("/opt/bm"), QString(), fakeEnvironment);
         QCOMPARE(settings.configFilePath, configFile.isEmpty() ? QStringLiteral("/opt/bm/wolf.cfg") : configFile);
     }
 
@@ -110,8 +111,59 @@ private slots:
     {
         const QString path = m_dir.filePath(QStringLiteral("Other Name.CFG"));
         writeFile(path, "LogFilePath=/x\n");
-        const LogSettings settings = ReadLogSettings({"bm", "cfg=" + path}, QStringLiteral("/nowhere"), fakeEnvironment);
+        const LogSettings settings = ReadLogSettings({"bm", "cfg=" + path}, QStringLiteral("/nowhere"), QString(), fakeEnvironment);
         QCOMPARE(settings.logDirectory, QStringLiteral("/x/"));
+    }
+
+    // The school-wide file counts only where neither an argument nor the program's own
+    // folder names an existing one.
+    void systemFileReadInWrongOrder_data()
+    {
+        QTest::addColumn<bool>("argumentFile");
+        QTest::addColumn<bool>("argumentGiven");
+        QTest::addColumn<bool>("besideFile");
+        QTest::addColumn<bool>("systemFile");
+        QTest::addColumn<QString>("logDirectory");
+        QTest::newRow("only the system file") << false << false << false << true << "/system/";
+        QTest::newRow("beside the program before the system file") << false << false << true << true << "/beside/";
+        QTest::newRow("argument before both") << true << true << true << true << "/argument/";
+        QTest::newRow("argument names no file") << false << true << true << true << "/system/";
+        QTest::newRow("no file at all") << false << false << false << false << "";
+    }
+    void systemFileReadInWrongOrder()
+    {
+        QFETCH(bool, argumentFile);
+        QFETCH(bool, argumentGiven);
+        QFETCH(bool, besideFile);
+        QFETCH(bool, systemFile);
+        QFETCH(QString, logDirectory);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("program")));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("etc/brimbelo")));
+        const QString argumentPath = root.filePath(QStringLiteral("chosen.cfg"));
+        const QString systemPath = root.filePath(QStringLiteral("etc/brimbelo/wolf.cfg"));
+        if (argumentFile)
+            writeFile(argumentPath, "LogFilePath=/argument\n");
+        if (besideFile)
+            writeFile(root.filePath(QStringLiteral("program/wolf.cfg")), "LogFilePath=/beside\n");
+        if (systemFile)
+            writeFile(systemPath, "LogFilePath=/system\n");
+        QStringList arguments{root.filePath(QStringLiteral("program/bm"))};
+        if (argumentGiven)
+            arguments << QStringLiteral("cfg=") + argumentPath;
+        const LogSettings settings =
+            ReadLogSettings(arguments, root.filePath(QStringLiteral("program")), systemPath, fakeEnvironment);
+        QCOMPARE(settings.logDirectory, logDirectory);
+    }
+
+    void shippedExampleLogs()
+    {
+        const QString example = QFINDTESTDATA("../../resources/wolf.cfg");
+        QVERIFY(!example.isEmpty());
+        QTemporaryDir empty;
+        const LogSettings settings = ReadLogSettings({QStringLiteral("/usr/bin/bm")}, empty.path(), example, fakeEnvironment);
+        QCOMPARE(settings.configFilePath, example);
+        QVERIFY(!settings.logEnabled);
     }
 
     void hugeFileIsReadWithoutHanging()

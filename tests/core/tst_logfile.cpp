@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +48,18 @@ mode_t modeOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return mode_t(-1);
     return status.st_mode & 07777;
+}
+
+// A read-only file system at path holding a log, if this machine lets us mount one: root
+// may write anywhere else, whatever the modes say.
+bool mountReadOnlyWithLog(const QString &path, const QByteArray &log)
+{
+    const QByteArray target = QFile::encodeName(path);
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k") != 0)
+        return false;
+    if (!log.isNull())
+        writeFile(path + QStringLiteral("/bm.log"), log, 0444);
+    return ::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
 }
 
 RunResult run(qint32 right, qint32 wrong)
@@ -105,8 +119,13 @@ private slots:
     void existingOldLogOverwritten();
     void missingDirectoryNotReported();
     void missingLogNotReported();
-    void logNotPlainFileHangsOrPasses_data();
-    void logNotPlainFileHangsOrPasses();
+    void unwritableLogGivesWrongBox_data();
+    void unwritableLogGivesWrongBox();
+    void logNotPlainFileFollowedOrReported_data();
+    void logNotPlainFileFollowedOrReported();
+    void linkedOldLogFollowed();
+    void tornLastLineSwallowsRecord_data();
+    void tornLastLineSwallowsRecord();
     void lineEndsMisread();
     void umlautNotOneByte();
     void controlCharactersTearRecord();
@@ -154,7 +173,7 @@ void TestLogFile::olderFormNotMovedAside_data()
     QTest::newRow("plain date, read-only") << OlderFormLog << 0444 << true << 0644 << 0444;
     QTest::newRow("plain date, group write") << OlderFormLog << 0460 << true << 0660 << 0440;
     QTest::newRow("full stop after a short first line") << QByteArray("a\r.bc\r\n") << 0444 << false << 0 << 0444;
-    QTest::newRow("two characters only") << QByteArray("ab") << 0444 << false << 0 << 0444;
+    QTest::newRow("two characters only") << QByteArray("ab\r\n") << 0444 << false << 0 << 0444;
     QTest::newRow("empty log") << QByteArray() << 0644 << false << 0 << 0444;
 }
 
@@ -199,7 +218,7 @@ void TestLogFile::missingDirectoryNotReported()
     SetLogSettings({QString(), directory->filePath(QStringLiteral("nowhere/")), true, 0});
     const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
     QCOMPARE(outcome.status, LogStatus::CannotOpen);
-    QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Fehler beim Schreiben der Logdatei!"));
+    QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: Ordner nicht gefunden"));
     QVERIFY(!QFileInfo::exists(directory->filePath(QStringLiteral("nowhere"))));
 }
 
@@ -227,25 +246,129 @@ void TestLogFile::missingLogNotReported()
     QVERIFY(LogOutcomeMessage(LogOutcome{}).isEmpty());
 }
 
-void TestLogFile::logNotPlainFileHangsOrPasses_data()
+void TestLogFile::unwritableLogGivesWrongBox_data()
 {
-    QTest::addColumn<bool>("pipe");
-    QTest::newRow("directory") << false;
-    QTest::newRow("named pipe") << true;
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QByteArray>("log");
+    const QByteArray none;
+    const QByteArray existing = masked(Other.toLatin1()) + "\r\n";
+    QTest::newRow("folder without rights") << "locked" << "keine Berechtigung" << none;
+    QTest::newRow("folder without rights, log inside") << "locked" << "keine Berechtigung" << existing;
+    QTest::newRow("log folder is a file") << "file" << "ein Teil des Pfades ist kein Ordner" << none;
+    QTest::newRow("read-only file system") << "mount" << "Datenträger ist schreibgeschützt" << none;
+    QTest::newRow("read-only file system, log inside") << "mount" << "Datenträger ist schreibgeschützt" << existing;
 }
 
-void TestLogFile::logNotPlainFileHangsOrPasses()
+void TestLogFile::unwritableLogGivesWrongBox()
 {
-    QFETCH(bool, pipe);
+    QFETCH(QString, place);
+    QFETCH(QString, cause);
+    QFETCH(QByteArray, log);
+    const QString folder = directory->filePath(place);
+    if (place == QLatin1String("file")) {
+        writeFile(folder, "a file, not a folder", 0644);
+    } else if (place == QLatin1String("locked")) {
+        if (::geteuid() == 0)
+            QSKIP("root is not held back by modes; the other rows cover root");
+        QVERIFY(QDir().mkdir(folder));
+        if (!log.isNull())
+            writeFile(folder + QStringLiteral("/bm.log"), log, 0444);
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0), 0);
+    } else {
+        QVERIFY(QDir().mkdir(folder));
+        if (!mountReadOnlyWithLog(folder, log))
+            QSKIP("this machine does not let the test mount a file system");
+    }
+    SetLogSettings({QString(), folder + QLatin1Char('/'), true, 0});
+
+    const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
+
+    const QByteArray folderPath = QFile::encodeName(folder);
+    if (place == QLatin1String("mount"))
+        ::umount2(folderPath.constData(), MNT_DETACH);
+    else if (place == QLatin1String("locked"))
+        ::chmod(folderPath.constData(), 0700);
+    QCOMPARE(outcome.status, LogStatus::CannotOpen);
+    QCOMPARE(LogOutcomeMessage(outcome), QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: ") + cause);
+    if (place == QLatin1String("locked") && !log.isNull())
+        QCOMPARE(contents(folder + QStringLiteral("/bm.log")), log);
+}
+
+void TestLogFile::logNotPlainFileFollowedOrReported_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder") << "folder" << "an dieser Stelle steht ein Ordner";
+    QTest::newRow("named pipe") << "pipe" << "das ist keine gewöhnliche Datei";
+    QTest::newRow("link to another user's file") << "link" << "an dieser Stelle steht eine Verknüpfung";
+    QTest::newRow("link to nothing") << "dangling link" << "an dieser Stelle steht eine Verknüpfung";
+}
+
+void TestLogFile::logNotPlainFileFollowedOrReported()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, cause);
     const QByteArray path = QFile::encodeName(logPath());
-    QCOMPARE(pipe ? ::mkfifo(path.constData(), 0644) : ::mkdir(path.constData(), 0755), 0);
+    const QString victim = directory->filePath(QStringLiteral("someone-elses.log"));
+    const QByteArray victimLog = masked(Other.toLatin1()) + "\r\n";
+    writeFile(victim, victimLog, 0644);
+    if (kind == QLatin1String("folder"))
+        QCOMPARE(::mkdir(path.constData(), 0755), 0);
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    else
+        QCOMPARE(::symlink(kind == QLatin1String("link") ? "someone-elses.log" : "nothing-here.log", path.constData()), 0);
 
     const LogOutcome written = AppendLogLine(QStringLiteral("bm.log"), Record);
-    QCOMPARE(written.status, LogStatus::IoError);
-    QVERIFY(LogOutcomeMessage(written).startsWith(QStringLiteral("Ein-/Ausgabefehler")));
+    QCOMPARE(written.status, LogStatus::CannotOpen);
+    QCOMPARE(LogOutcomeMessage(written), QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: ") + cause);
     QStringList lines;
-    QCOMPARE(ReadLogFile(QStringLiteral("bm.log"), lines).status, LogStatus::IoError);
+    const LogOutcome read = ReadLogFile(QStringLiteral("bm.log"), lines);
+    QCOMPARE(LogOutcomeMessage(read), QStringLiteral("Keine Protokolldatei vorhanden!"));
     QVERIFY(lines.isEmpty());
+    QCOMPARE(contents(victim), victimLog);
+    QCOMPARE(modeOf(victim), mode_t(0644));
+    QVERIFY(!QFile::exists(directory->filePath(QStringLiteral("nothing-here.log"))));
+}
+
+void TestLogFile::linkedOldLogFollowed()
+{
+    const QString victim = directory->filePath(QStringLiteral("someone-elses.log"));
+    writeFile(victim, "kept\r\n", 0644);
+    writeFile(logPath(), OlderFormLog, 0444);
+    QCOMPARE(::symlink("someone-elses.log", QFile::encodeName(oldPath()).constData()), 0);
+
+    const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
+
+    QCOMPARE(LogOutcomeMessage(outcome),
+             QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: an dieser Stelle steht eine Verknüpfung"));
+    QCOMPARE(contents(victim), QByteArray("kept\r\n"));
+    QCOMPARE(modeOf(victim), mode_t(0644));
+    QCOMPARE(contents(logPath()), OlderFormLog);
+}
+
+void TestLogFile::tornLastLineSwallowsRecord_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("records");
+    const QByteArray record = masked(Record.toLatin1());
+    QTest::newRow("whole record without line end") << record << QStringList{Record, Other};
+    QTest::newRow("record cut off") << record.left(20) << QStringList{Record.left(20), Other};
+    QTest::newRow("ends with CR alone") << record + "\r" << QStringList{Record, Other};
+    QTest::newRow("ends with LF alone") << record + "\n" << QStringList{Record, Other};
+}
+
+void TestLogFile::tornLastLineSwallowsRecord()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, records);
+    writeFile(logPath(), stored, 0444);
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Other).status, LogStatus::Done);
+    QCOMPARE(readBack(), records);
+    QVERIFY(contents(logPath()).endsWith(masked(Other.toLatin1()) + "\r\n"));
+    // The new run is a record of its own for the viewer: graded, not shown raw.
+    QVERIFY(LogViewLines(readBack()).contains(QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  Runde auf Zehner")));
 }
 
 void TestLogFile::lineEndsMisread()

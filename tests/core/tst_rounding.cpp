@@ -68,15 +68,15 @@ void RoundingTest::writesTaskAndSolutionTexts_data()
     QTest::addColumn<int>("expected");
     const QChar cr(13);
     QTest::newRow("tens") << 12345 << 1 << numberLine("12 345")
-                          << QString("Runde auf Zehner") + cr + numberLine("12 345") + "12 350" << 12350;
+                          << QString("Runde auf Zehner") + cr + "12 345 ≈ 12 350" << 12350;
     QTest::newRow("small number has no blank") << 345 << 2 << numberLine("345")
-                          << QString("Runde auf Hunderter") + cr + numberLine("345") + "300" << 300;
+                          << QString("Runde auf Hunderter") + cr + "345 ≈ 300" << 300;
     QTest::newRow("answer zero") << 3 << 1 << numberLine("3")
-                          << QString("Runde auf Zehner") + cr + numberLine("3") + "0" << 0;
+                          << QString("Runde auf Zehner") + cr + "3 ≈ 0" << 0;
     QTest::newRow("thousands") << 555555 << 3 << numberLine("555 555")
-                          << QString("Runde auf Tausender") + cr + numberLine("555 555") + "556 000" << 556000;
+                          << QString("Runde auf Tausender") + cr + "555 555 ≈ 556 000" << 556000;
     QTest::newRow("one digit more") << 999999 << 4 << numberLine("999 999")
-                          << QString("Runde auf Zehntausender") + cr + numberLine("999 999") + "1 000 000"
+                          << QString("Runde auf Zehntausender") + cr + "999 999 ≈ 1 000 000"
                           << 1000000;
 }
 

@@ -3,11 +3,21 @@
 # imagemagick (import).
 
 e2e_start_display() {
-  E2E_DISPLAY=":$(( 100 + RANDOM % 400 ))"
-  Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and names it once it is ready, so two displays
+  # started on one machine (another test, a tour) never meet.
+  local named
+  named=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   E2E_XVFB=$!
-  export DISPLAY=$E2E_DISPLAY
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+  for _ in $(seq 100); do
+    if [ -s "$named" ]; then
+      export DISPLAY=":$(head -1 "$named")"
+      rm -f "$named"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    sleep 0.05
+  done
+  rm -f "$named"
   echo "Xvfb did not start" >&2
   return 1
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    const LogSettings settings = ReadLogSettings({QStringLiteral("bm")}, dir.path(),
+    const LogSettings settings = ReadLogSettings({QStringLiteral("bm")}, dir.path(), QString(),
                                                  [](const QString &name) { return name.left(3); });
     if (settings.logEnabled != !settings.logDirectory.isEmpty())
         std::abort();

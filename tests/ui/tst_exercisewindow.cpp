@@ -5,9 +5,12 @@
 #include "WindowTestSupport.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
+#include "run/PraiseFonts.h"
 #include "run/TImageView.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QScreen>
 #include <QSignalSpy>
 
 class ExerciseWindowTest : public QObject
@@ -33,6 +36,11 @@ private slots:
     void kindWithoutTasksClosesTheWindowAgain();
     void clickOnTheNumberLineAnswersInsideTheBandOnly_data();
     void clickOnTheNumberLineAnswersInsideTheBandOnly();
+    void pressOnTheTaskTextsAnswersNothing_data();
+    void pressOnTheTaskTextsAnswersNothing();
+    void correctionShowsTheWholeSolution_data();
+    void correctionShowsTheWholeSolution();
+    void praiseWordIsNeverInSymbolFaces();
     void toolkitRepaintKeepsAnimationAndBars();
     void closingBringsTheTitleBackWhereTheWindowStood();
     void menuEntryOpensTheRunModally();
@@ -150,6 +158,15 @@ void ExerciseWindowTest::answerFieldTakesOnlyDigitsAndBlanks()
     QCOMPARE(Form2->Edit1->text(), QStringLiteral("12 345"));
     QTest::keyClick(Form2->Edit1, Qt::Key_Backspace);
     QCOMPARE(Form2->Edit1->text(), QStringLiteral("12 34"));
+    // Keys that type no digit still edit, as in any text field.
+    QTest::keyClick(Form2->Edit1, Qt::Key_Home);
+    // Delete as the X server sends it, with the text U+007F.
+    QTest::sendKeyEvent(QTest::Click, Form2->Edit1, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+    QCOMPARE(Form2->Edit1->text(), QStringLiteral("2 34"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_End);
+    QTest::keyClick(Form2->Edit1, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(Form2->Edit1, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(Form2->Edit1->selectedText(), QStringLiteral("34"));
 }
 
 void ExerciseWindowTest::unconvertibleAnswerIsRefusedWithoutCounting_data()
@@ -228,7 +245,7 @@ void ExerciseWindowTest::escapeEndsTheRunWithOneSummary()
     QCOMPARE(Form2->BilanzTitel->text(), QStringLiteral("\"Runde auf Zehner\""));
     QCOMPARE(Form2->BilanzTitel->pos(), QPoint(8, 34));
     QCOMPARE(Form2->BilanzText->pos(), QPoint(16, 100));
-    QVERIFY(Form2->BilanzText->text().contains(QStringLiteral("\n1 richtig gelöste Aufgaben\n0 falsch gelöste Aufgaben\n")));
+    QVERIFY(Form2->BilanzText->text().contains(QStringLiteral("\n1 richtig gelöste Aufgabe\n0 falsch gelöste Aufgaben\n")));
     const RunResult result = ended.first().first().value<RunResult>();
     QCOMPARE(result.rightCount, 1);
     QCOMPARE(result.wrongCount, 0);
@@ -358,6 +375,84 @@ void ExerciseWindowTest::clickOnTheNumberLineAnswersInsideTheBandOnly()
     run.newTaskDue = false;
     QTest::mouseClick(Form2->PaintBox1, Qt::LeftButton, Qt::NoModifier, click);
     QCOMPARE(run.answeredTasks(), 0);
+}
+
+void ExerciseWindowTest::pressOnTheTaskTextsAnswersNothing_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<int>("answered");
+    QTest::newRow("the question") << "Label1" << 0;
+    QTest::newRow("the number to find") << "Label3" << 0;
+    QTest::newRow("free area of the box, in the band") << "GroupBox1" << 1;
+}
+
+void ExerciseWindowTest::pressOnTheTaskTextsAnswersNothing()
+{
+    QFETCH(QString, pressed);
+    QFETCH(int, answered);
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen zeigen")));
+    ModalWatcher watcher;
+    // The number to find stands inside the band of the line, the question above it; the
+    // box's free area left of the drawing area is in the band too.
+    QWidget *control = pressed == QLatin1String("Label1") ? static_cast<QWidget *>(Form2->Label1)
+                     : pressed == QLatin1String("Label3") ? static_cast<QWidget *>(Form2->Label3)
+                                                          : static_cast<QWidget *>(Form2->GroupBox1);
+    const QPoint at = control == Form2->GroupBox1 ? QPoint(3, 70) : control->rect().center();
+    if (control == Form2->Label3)
+        QVERIFY(ClickAnswerText(0, control->mapToParent(at).y()) != QString());
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(currentRun().answeredTasks(), answered);
+    QCOMPARE(watcher.corrections.size(), answered);
+}
+
+void ExerciseWindowTest::correctionShowsTheWholeSolution_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::addColumn<int>("screenHeight");
+    for (const qint32 kind : {202, 203}) {
+        for (const int height : {600, 768})
+            QTest::addRow("%d at %d", kind, height) << kind << height;
+    }
+}
+
+void ExerciseWindowTest::correctionShowsTheWholeSolution()
+{
+    QFETCH(qint32, kind);
+    QFETCH(int, screenHeight);
+    QVERIFY(StartRun(kind, QStringLiteral("Zahlen schreiben"), screenHeight));
+    ModalWatcher watcher;
+    QStringList cut;
+    watcher.whileCorrectionShown = [&] {
+        const QRect available = Korrektur->screen()->availableGeometry();
+        if (Korrektur->Hinweis->geometry().right() >= Korrektur->width()
+            || !available.contains(Korrektur->frameGeometry()))
+            cut << Korrektur->Hinweis->text();
+    };
+    for (int i = 0; i < 20; ++i) {
+        TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
+        TypeAndEnter(ExpectedAnswerText());
+    }
+    QCOMPARE(watcher.corrections.size(), 20);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n---\n"))));
+}
+
+// The symbol and dingbat faces installed with the program's fonts claim Latin letters but
+// draw Greek ones or pictures; a face without "ß" would borrow it from another face.
+void ExerciseWindowTest::praiseWordIsNeverInSymbolFaces()
+{
+    QStringList symbolFaces;
+    for (const QString &family : QFontDatabase::families()) {
+        if (family.startsWith(QLatin1String("Standard Symbols PS")) || family.startsWith(QLatin1String("D050000L")))
+            symbolFaces << family;
+    }
+    QVERIFY(!symbolFaces.isEmpty());
+    for (const QString &word : PraiseWords() + QStringList{NowItIsRightText()}) {
+        const QStringList faces = FamiliesThatCanWrite(word);
+        QVERIFY2(faces.contains(QStringLiteral("Liberation Sans")), qPrintable(word));
+        for (const QString &symbol : symbolFaces)
+            QVERIFY2(!faces.contains(symbol), qPrintable(word + QLatin1String(" in ") + symbol));
+    }
+    QVERIFY(!FamiliesThatCanWrite(QStringLiteral("\u2248")).contains(QStringLiteral("Comic Neue")));
 }
 
 void ExerciseWindowTest::toolkitRepaintKeepsAnimationAndBars()

@@ -1,5 +1,5 @@
-// The four functions other programs call by name, looked up as they would look them up,
-// and the 58 reward pictures they hand out.
+// The four functions other programs call by name, looked up as they would look them up
+// inside a process linked like bm, and the 58 reward pictures they hand out.
 
 #include "bm_exports.h"
 #include "run/Lernprog.h"
@@ -73,7 +73,7 @@ private slots:
     void pictureResourceMissingOrMalformed_data();
     void pictureResourceMissingOrMalformed();
     void strayPictureResources();
-    void programExportsMoreThanTheFour();
+    void libraryExportsOtherThanTheFour();
 };
 
 void TestExports::exportedNameMissing_data()
@@ -198,21 +198,45 @@ void TestExports::strayPictureResources()
     QCOMPARE(QDir(":/animations").entryList(QDir::Files).size(), 58);
 }
 
-void TestExports::programExportsMoreThanTheFour()
+namespace {
+
+// The output of a binary tool; skips the test where the tool is missing.
+QString toolOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+} // namespace
+
+// The library carries the four under its public version and nothing else public; bm
+// loads it and keeps no copy of its own, so a lookup inside bm finds the library's.
+void TestExports::libraryExportsOtherThanTheFour()
 {
     const QString program = qEnvironmentVariable("BM_EXECUTABLE");
-    if (program.isEmpty() || !QFile::exists(program))
-        QSKIP("the program bm is not built");
-    QProcess nm;
-    nm.start("nm", {"-D", "--defined-only", program});
-    if (!nm.waitForFinished(30000) || nm.exitStatus() != QProcess::NormalExit)
+    const QString library = qEnvironmentVariable("BRIMBELO_LERNPROG_LIBRARY");
+    QVERIFY2(QFile::exists(program), "bm is not built");
+    QVERIFY2(QFile::exists(library), "the library libbrimbelo-lernprog is not built");
+    const QString librarySymbols = toolOutput("nm", {"-D", "--defined-only", "--with-symbol-versions", library});
+    if (librarySymbols.isEmpty())
         QSKIP("nm is not available");
-    QCOMPARE(nm.exitCode(), 0);
-    QStringList names;
-    for (const QString &line : QString::fromLocal8Bit(nm.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
-        names << line.split(' ').last();
-    names.sort();
-    QCOMPARE(names, QStringList({"GetAnimInfo", "GetThePicture", "start", "stop"}));
+    QStringList publicNames;
+    for (const QString &line : librarySymbols.split('\n', Qt::SkipEmptyParts)) {
+        const QString symbol = line.split(' ').last();
+        if (symbol.contains(QLatin1String("@@BRIMBELO_LERNPROG_1")))
+            publicNames << symbol.section('@', 0, 0);
+    }
+    publicNames.sort();
+    QCOMPARE(publicNames, QStringList({"GetAnimInfo", "GetThePicture", "start", "stop"}));
+
+    const QString programSymbols = toolOutput("nm", {"-D", "--defined-only", program});
+    for (const QString &line : programSymbols.split('\n', Qt::SkipEmptyParts))
+        QVERIFY2(!publicNames.contains(line.split(' ').last()), qPrintable(line));
+    const QString programHeaders = toolOutput("objdump", {"-p", program});
+    QVERIFY(programHeaders.contains(QRegularExpression(QStringLiteral("NEEDED +libbrimbelo-lernprog\\.so\\.1\\n"))));
 }
 
 QTEST_MAIN(TestExports)

@@ -2,17 +2,21 @@
 // look at the log and close the window.
 
 #include "TourPictures.h"
+#include "log/LogViewerLayout.h"
 #include "log/TLogbuch.h"
 #include "log/TVerlaufBild.h"
+#include "shell/ProgramLocale.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QFontInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +57,7 @@ class FileDialogCatcher : public QObject
 {
 public:
     QString suggested;
+    QString acceptText;   // the caption of the button that saves
     int shown = 0;
 
     explicit FileDialogCatcher(const QString &answer) : answer(answer) { poll(); }
@@ -62,6 +69,8 @@ private:
     {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             suggested = dialog->selectedFiles().value(0);
+            if (auto *buttons = dialog->findChild<QDialogButtonBox *>(); buttons && buttons->button(QDialogButtonBox::Save))
+                acceptText = buttons->button(QDialogButtonBox::Save)->text();
             ++shown;
             dialog->selectFile(answer);
             QMetaObject::invokeMethod(dialog, "accept");
@@ -131,6 +140,8 @@ private slots:
     void enterRightAfterOpeningLeavesWindowOpen();
     void resizeBreaksLayout_data();
     void resizeBreaksLayout();
+    void buttonsSitAtTheBottomWhateverTheFrame_data();
+    void buttonsSitAtTheBottomWhateverTheFrame();
     void failedLogWriteNotReported();
     void progressViewNotReachableOrNotLeft();
     void exerciseListNotFollowed();
@@ -143,6 +154,7 @@ private slots:
     void exportOntoTheLogNotRefused();
     void failedExportNotReported();
     void exportButtonNotAskingForAFile();
+    void toolkitTextsInEnglish();
 };
 
 void TestLogbuch::logNotShownArranged()
@@ -156,8 +168,7 @@ void TestLogbuch::logNotShownArranged()
         QStringLiteral("07.12.26  12 ok   3 falsch   80% Note: 3+ 12,61 sec  Zahlenstrahl bis 200"),
     };
     QCOMPARE(window->Memo1->toPlainText().split(QLatin1Char('\n')), expected);
-    if (qEnvironmentVariableIsSet("BM_SHOTS"))
-        window->grab().save(qEnvironmentVariable("BM_SHOTS") + QStringLiteral("/logbuch.png"));
+    SaveForTheTour(window->grab().toImage(), QStringLiteral("logbuch"));
 }
 
 void TestLogbuch::missingLogNotReported()
@@ -244,25 +255,50 @@ void TestLogbuch::enterRightAfterOpeningLeavesWindowOpen()
 void TestLogbuch::resizeBreaksLayout_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("memo");
-    QTest::addColumn<QPoint>("button");
-    QTest::newRow("as designed") << QSize(595, 334) << QRect(7, 7, 581, 257) << QPoint(265, 274);
-    QTest::newRow("larger") << QSize(800, 500) << QRect(7, 7, 786, 423) << QPoint(367, 440);
-    QTest::newRow("narrow") << QSize(300, 200) << QRect(7, 7, 286, 123) << QPoint(117, 140);
+    QTest::newRow("as designed") << QSize(595, 334);
+    QTest::newRow("larger") << QSize(800, 500);
+    QTest::newRow("narrow") << QSize(300, 200);
 }
 
+// The memo fills the window but for its margins, the button stays centred below it and
+// inside the window.
 void TestLogbuch::resizeBreaksLayout()
 {
     QFETCH(QSize, size);
-    QFETCH(QRect, memo);
-    QFETCH(QPoint, button);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->resize(size);
     QTRY_COMPARE(window->size(), size);
-    QCOMPARE(window->Memo1->geometry(), memo);
-    QCOMPARE(window->Button1->pos(), button);
-    QVERIFY(window->Button1->geometry().top() > window->Memo1->geometry().bottom());
+    const QRect memo = window->Memo1->geometry();
+    const QRect button = window->Button1->geometry();
+    QCOMPARE(memo.topLeft(), QPoint(7, 7));
+    QCOMPARE(memo.width(), size.width() - 14);
+    QVERIFY(qAbs(button.center().x() - size.width() / 2) <= 1);
+    QVERIFY(button.top() > memo.bottom());
+    QVERIFY(button.bottom() < size.height());
+}
+
+void TestLogbuch::buttonsSitAtTheBottomWhateverTheFrame_data()
+{
+    QTest::addColumn<QSize>("inside");
+    QTest::addColumn<QRect>("memo");
+    QTest::addColumn<QPoint>("button");
+    QTest::newRow("designed size without a frame") << QSize(595, 334) << QRect(7, 7, 581, 287) << QPoint(265, 304);
+    QTest::newRow("designed outer size with a title bar")
+        << QSize(587, 304) << QRect(7, 7, 573, 257) << QPoint(261, 274);
+    QTest::newRow("small") << QSize(300, 120) << QRect(7, 7, 286, 73) << QPoint(117, 90);
+}
+
+// Margins counted from the outer edge left an empty band of some 40 pixels below the
+// buttons of a window without a frame.
+void TestLogbuch::buttonsSitAtTheBottomWhateverTheFrame()
+{
+    QFETCH(QSize, inside);
+    QFETCH(QRect, memo);
+    QFETCH(QPoint, button);
+    const LogViewerLayout layout = LayOutLogViewer(inside, QSize(65, 20));
+    QCOMPARE(layout.memo, memo);
+    QCOMPARE(layout.closeButton, button);
 }
 
 void TestLogbuch::failedLogWriteNotReported()
@@ -275,7 +311,7 @@ void TestLogbuch::failedLogWriteNotReported()
     MessageBoxCatcher catcher;
     LogFinishedRun(result);
     QCOMPARE(catcher.shown, 1);
-    QCOMPARE(catcher.text, QStringLiteral("Fehler beim Schreiben der Logdatei!"));
+    QCOMPARE(catcher.text, QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: Ordner nicht gefunden"));
 
     SetLogSettings({QString(), directory->path() + QLatin1Char('/'), true, 0});
     MessageBoxCatcher quiet;
@@ -470,6 +506,23 @@ void TestLogbuch::exportButtonNotAskingForAFile()
     QCOMPARE(catcher.shown, 1);
     QCOMPARE(QFileInfo(catcher.suggested).fileName(), QStringLiteral("bm-export.csv"));
     QVERIFY(fileBytes(tablePath).contains("Datum;Uhrzeit;Richtig;Falsch;Prozent;Note;Bedenkzeit;"));
+}
+
+void TestLogbuch::toolkitTextsInEnglish()
+{
+    QVERIFY2(InstallGermanToolkitTexts(), "the toolkit's German translation is not installed");
+    showWithLog();
+    const std::unique_ptr<QMenu> menu(window->Memo1->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QVERIFY2(entries.contains(QStringLiteral("Kopieren")), qPrintable(entries.join(", ")));
+    QVERIFY2(entries.contains(QStringLiteral("Alles auswählen")), qPrintable(entries.join(", ")));
+
+    FileDialogCatcher catcher(directory->filePath(QStringLiteral("auswahl.csv")));
+    QTest::mouseClick(window->ExportButton, Qt::LeftButton);
+    QCOMPARE(catcher.shown, 1);
+    QCOMPARE(catcher.acceptText.remove(QLatin1Char('&')), QStringLiteral("Speichern"));
 }
 
 QTEST_MAIN(TestLogbuch)

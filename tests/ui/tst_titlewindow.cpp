@@ -7,6 +7,7 @@
 #include "log/Cp1252.h"
 #include "log/LogSettings.h"
 #include "run/Kinds.h"
+#include "shell/TInfoBox.h"
 
 #include <QFileInfo>
 #include <QMenu>
@@ -33,22 +34,26 @@ QMenu *menuTitled(TTitelbild *window, const QString &title)
     return nullptr;
 }
 
-// Shows the information box the action opens and returns its caption, text and corner.
+// Shows the information box the action opens and returns its caption, text and corner,
+// and whether every line stands whole on one line.
 struct ShownBox
 {
     QString caption;
     QString text;
     QPoint corner;
+    bool wholeLines = false;
 };
 
 ShownBox boxOf(QAction *action)
 {
     ShownBox shown;
     QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr);
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        shown = {box->windowTitle(), box->text(), box->pos()};
-        box->done(QMessageBox::Ok);
+        QTRY_VERIFY(qobject_cast<TInfoBox *>(QApplication::activeModalWidget()) != nullptr);
+        auto *box = qobject_cast<TInfoBox *>(QApplication::activeModalWidget());
+        shown = {box->windowTitle(), box->Text->text(), box->pos(), !box->Text->wordWrap()};
+        for (const QString &line : box->Text->text().split(QLatin1Char('\n')))
+            shown.wholeLines = shown.wholeLines && box->Text->fontMetrics().horizontalAdvance(line) <= box->Text->width();
+        box->OKButton->click();
     });
     action->trigger();
     return shown;
@@ -200,6 +205,7 @@ void TitleWindowTest::informationBoxesShowTheirLines()
     QCOMPARE(shownLines.size(), lines);
     QCOMPARE(shownLines.at(checkedLine), lineText);
     QVERIFY(!shown.text.contains(QChar(13)));
+    QVERIFY(shown.wholeLines);
 }
 
 void TitleWindowTest::escapeDoesNotCloseTheTitle()

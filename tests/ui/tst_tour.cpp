@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 #include "run/BalanceStrip.h"
 #include "run/Kinds.h"
+#include "shell/TInfoBox.h"
 
 #include <QDir>
 #include <QMenu>
@@ -46,6 +47,8 @@ class TourTest : public QObject
 private slots:
     void initTestCase();
     void titleWindowShowsPictureAndMenus();
+    void informationBoxes_data();
+    void informationBoxes();
     void exerciseWindowInBothLayouts_data();
     void exerciseWindowInBothLayouts();
     void everyKindPosesItsTaskAndCorrectsIt_data();
@@ -78,6 +81,28 @@ void TourTest::titleWindowShowsPictureAndMenus()
         menus[i]->hide();
     }
     Titelbild->hide();
+}
+
+void TourTest::informationBoxes_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("info-program") << "Info";
+    QTest::newRow("info-animations") << "Animationen";
+    QTest::newRow("info-tips") << "Ueben";
+}
+
+void TourTest::informationBoxes()
+{
+    QFETCH(QString, item);
+    QSize shown;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<TInfoBox *>(QApplication::activeModalWidget()) != nullptr);
+        auto *box = qobject_cast<TInfoBox *>(QApplication::activeModalWidget());
+        shown = render(box, QString::fromLatin1(QTest::currentDataTag())).size();
+        box->OKButton->click();
+    });
+    Titelbild->findChild<QAction *>(item)->trigger();
+    QVERIFY(!shown.isEmpty());
 }
 
 void TourTest::exerciseWindowInBothLayouts_data()
@@ -142,6 +167,7 @@ void TourTest::everyKindPosesItsTaskAndCorrectsIt()
     QVERIFY(hasContent(render(Form2, name), Form2->GroupBox1->geometry()));
 
     ModalWatcher watcher;
+    watcher.whileCorrectionShown = [&] { render(Korrektur, name + QStringLiteral("-correction")); };
     if (kind == ShowNumberKind) {
         const int expected = currentRun().currentTask.expectedAnswer;
         const int wrongColumn = expected > 60 ? expected - 40 : expected + 40;
