@@ -30,6 +30,7 @@ constexpr QSize DesignedSize(595, 334);
 constexpr QRect DesignedMemo(7, 7, 462, 208);
 constexpr QSize ButtonSize(65, 20);
 constexpr QSize SideButtonSize(80, 20);
+constexpr int EdgeMargin = 7;
 constexpr int ButtonGap = 8;
 
 const QString ProgressCaption = QStringLiteral("Verlauf");
@@ -90,6 +91,8 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     ClassButton->setAutoDefault(false);
     setTabOrder(ExportButton, ClassButton);
     connect(ClassButton, &QPushButton::clicked, this, &TLogbuch::ClassButtonClick);
+    // Narrower, the buttons right of the centred "Schließen" would run past the edge.
+    setMinimumWidth(2 * (ButtonSize.width() / 2 + 2 * (ButtonGap + SideButtonSize.width()) + EdgeMargin));
 
     move(DesignedPosition);
     resize(DesignedSize);
