@@ -1,8 +1,6 @@
 // Opening the log viewer: reading a log of many records and arranging it for display.
 
-#include "log/LogFile.h"
-#include "run/Kinds.h"
-#include "run/Random.h"
+#include "PracticeLog.h"
 
 #include <QFile>
 #include <QLocale>
@@ -12,24 +10,10 @@
 
 namespace {
 
-const QList<qint32> MenuKinds{102, 103, 104, 105, 109, 110, 201, 202, 203,
-                              301, 302, 303, 304, 305, 401, 402, 403};
-
-// A log as years of practice leave it: every exercise, runs on many days, several a day.
 void writeLog(const QString &path, int records)
 {
     Random random(4711);
-    const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
-    QByteArray bytes;
-    for (int i = 0; i < records; ++i) {
-        RunResult result;
-        result.finishedAt = first.addSecs(qint64(i) * 900 + random.below(600));
-        result.rightCount = random.between(0, 50);
-        result.wrongCount = random.between(result.rightCount == 0 ? 1 : 0, 25);
-        result.totalThinkTime = random.fraction() * 400.0;
-        result.title = FindKind(MenuKinds.at(random.below(qint32(MenuKinds.size()))))->caption;
-        bytes += MaskLogText(LogRecordFor(result).toLatin1()) + "\r\n";
-    }
+    const QByteArray bytes = PracticeLog(random, records, 900);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write the benchmark log");

@@ -3,14 +3,15 @@
 #include "log/LogFile.h"
 #include "log/Progress.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const QString Header = QStringLiteral("Datum;Uhrzeit;Richtig;Falsch;Prozent;Note;Bedenkzeit;Übung");
-const QString LineEnd = QStringLiteral("\r\n");
+const QStringList Header =
+    QStringLiteral("Datum;Uhrzeit;Richtig;Falsch;Prozent;Note;Bedenkzeit;Übung").split(QLatin1Char(';'));
 
-QString csvLine(const LogEntry &entry)
+QStringList csvFields(const LogEntry &entry)
 {
     return QStringList{
         entry.when.toString(QStringLiteral("dd.MM.yyyy")),
@@ -20,8 +21,8 @@ QString csvLine(const LogEntry &entry)
         QString::number(entry.percent),
         GradeForShare(entry.percent),
         GermanDecimal(entry.averageSeconds, 2),
-        CsvField(entry.title),
-    }.join(QLatin1Char(';'));
+        entry.title,
+    };
 }
 
 } // namespace
@@ -39,9 +40,22 @@ QString CsvField(const QString &text)
 
 QByteArray LogRecordsAsCsv(const QStringList &records)
 {
-    QString text = Header + LineEnd;
+    QList<QStringList> rows{Header};
     for (const LogEntry &entry : ParseLogRecords(records))
-        text += csvLine(entry) + LineEnd;
+        rows.append(csvFields(entry));
+    return CsvTable(rows);
+}
+
+QByteArray CsvTable(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        QStringList fields;
+        fields.reserve(row.size());
+        for (const QString &field : row)
+            fields.append(CsvField(field));
+        text += fields.join(QLatin1Char(';')) + QLatin1String("\r\n");
+    }
     // The byte-order mark tells spreadsheet programs that the text is UTF-8.
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
@@ -49,7 +63,8 @@ QByteArray LogRecordsAsCsv(const QStringList &records)
 bool IsLogFilePath(const QString &path, const QString &fileName)
 {
     const QFileInfo chosen(path);
-    const QFileInfo log(logSettings().logDirectory + fileName);
+    // A log shown from elsewhere (a child's log of a class) is named by its whole path.
+    const QFileInfo log(QDir(logSettings().logDirectory).filePath(fileName));
     if (chosen.exists() && log.exists())
         return chosen.canonicalFilePath() == log.canonicalFilePath();
     return chosen.absoluteFilePath() == log.absoluteFilePath();

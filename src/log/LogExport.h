@@ -4,6 +4,7 @@
 // writing it is left to the log viewer.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +14,14 @@ inline constexpr auto ExportDefaultFileName = "bm-export.csv";
 // ends, under a header line. Records that do not follow the log's layout are left out.
 QByteArray LogRecordsAsCsv(const QStringList &records);
 
+// Rows of fields as such a table: fields quoted where needed and separated by ";", every
+// row ended by CR LF, UTF-8 behind a byte-order mark.
+QByteArray CsvTable(const QList<QStringList> &rows);
+
 // One field of such a table: quoted, with its quotes doubled, when it holds a semicolon,
 // a quote or a line break.
 QString CsvField(const QString &text);
 
-// Whether exporting to path would overwrite the log fileName itself, which the viewer
-// never changes.
+// Whether exporting to path would overwrite the log fileName itself (in the log directory,
+// or a whole path), which the viewer never changes.
 bool IsLogFilePath(const QString &path, const QString &fileName);

@@ -383,10 +383,26 @@ LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
 {
     if (logSettings().logDirectory.isEmpty())
         return {LogStatus::Missing, QString()};
-    const QByteArray path = QFile::encodeName(logPath(fileName));
+    return ReadLogFileAt(logPath(fileName), lines);
+}
+
+bool RunIsLogged(const RunResult &result, const LogSettings &settings)
+{
+    return settings.logEnabled && result.answeredTasks() > 0 && result.answeredTasks() >= settings.minimumLog;
+}
+
+LogOutcome LogRun(const RunResult &result)
+{
+    if (!RunIsLogged(result, logSettings()))
+        return {LogStatus::NotLogged, QString()};
+    return AppendLogLine(QString::fromLatin1(LogFileName), LogRecordFor(result));
+}
+
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
+{
     Descriptor log;
     struct stat status;
-    switch (lockLog(path, LOCK_SH, log, status)) {
+    switch (lockLog(QFile::encodeName(path), LOCK_SH, log, status)) {
     case LockResult::NoLog:
     case LockResult::NotAPlainFile:
         return {LogStatus::Missing, QString()};
@@ -400,16 +416,4 @@ LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
     lines.append(storedRecords(*bytes));
     return {};
-}
-
-bool RunIsLogged(const RunResult &result, const LogSettings &settings)
-{
-    return settings.logEnabled && result.answeredTasks() > 0 && result.answeredTasks() >= settings.minimumLog;
-}
-
-LogOutcome LogRun(const RunResult &result)
-{
-    if (!RunIsLogged(result, logSettings()))
-        return {LogStatus::NotLogged, QString()};
-    return AppendLogLine(QString::fromLatin1(LogFileName), LogRecordFor(result));
 }

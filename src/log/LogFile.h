@@ -52,3 +52,6 @@ LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
 bool RunIsLogged(const RunResult &result, const LogSettings &settings);
 // Appends the record of a finished run to "bm.log" when the configuration asks for it.
 LogOutcome LogRun(const RunResult &result);
+
+// As ReadLogFile, for the log at path wherever it lies (a child's log in a class folder).
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines);

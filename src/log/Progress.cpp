@@ -29,7 +29,7 @@ int field(const QRegularExpressionMatch &match, int group)
 
 } // namespace
 
-std::optional<LogEntry> ParseLogRecord(const QString &record)
+std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone)
 {
     const QRegularExpressionMatch match = recordPattern().match(record);
     if (!match.hasMatch())
@@ -40,7 +40,7 @@ std::optional<LogEntry> ParseLogRecord(const QString &record)
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
     LogEntry entry;
-    entry.when = QDateTime(date, time);
+    entry.when = QDateTime(date, time, zone);
     entry.rightCount = field(match, 7);
     entry.wrongCount = field(match, 8);
     entry.percent = field(match, 9);

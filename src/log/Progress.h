@@ -21,8 +21,10 @@ struct LogEntry
     QString title;
 };
 
-// The fields of one unmasked record, or nothing when it does not follow the layout.
-std::optional<LogEntry> ParseLogRecord(const QString &record);
+// The fields of one unmasked record, or nothing when it does not follow the layout. The
+// moment is local time; Qt::UTC keeps it as written, many times cheaper where runs are only
+// counted and compared, as placing a moment in the local time zone asks the system each time.
+std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime);
 QList<LogEntry> ParseLogRecords(const QStringList &records);
 
 // The exercise titles in the log, each once, sorted without regard to case.

@@ -3,6 +3,7 @@
 #include "log/ErrorCause.h"
 #include "log/LogExport.h"
 #include "log/LogViewerLayout.h"
+#include "log/TKlassenUebersicht.h"
 #include "log/TVerlaufBild.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ constexpr QSize DesignedSize(595, 334);
 constexpr QRect DesignedMemo(7, 7, 462, 208);
 constexpr QSize ButtonSize(65, 20);
 constexpr QSize SideButtonSize(80, 20);
+constexpr int EdgeMargin = 7;
 constexpr int ButtonGap = 8;
 
 const QString ProgressCaption = QStringLiteral("Verlauf");
@@ -84,6 +86,13 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     setTabOrder(ViewButton, ExportButton);
     connect(ViewButton, &QPushButton::clicked, this, &TLogbuch::ViewButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &TLogbuch::ExportButtonClick);
+    ClassButton = new QPushButton(QStringLiteral("Klasse…"), this);
+    ClassButton->resize(SideButtonSize);
+    ClassButton->setAutoDefault(false);
+    setTabOrder(ExportButton, ClassButton);
+    connect(ClassButton, &QPushButton::clicked, this, &TLogbuch::ClassButtonClick);
+    // Narrower, the buttons right of the centred "Schließen" would run past the edge.
+    setMinimumWidth(2 * (ButtonSize.width() / 2 + 2 * (ButtonGap + SideButtonSize.width()) + EdgeMargin));
 
     move(DesignedPosition);
     resize(DesignedSize);
@@ -108,10 +117,30 @@ void TLogbuch::FormCreate()
 
 void TLogbuch::ShowLogFile(const QString &fileName)
 {
-    setWindowTitle(fileName);
-    shownLogFile = fileName;
     records.clear();
-    ReportLogOutcome(ReadLogFile(fileName, records), QApplication::activeWindow());
+    const LogOutcome outcome = ReadLogFile(fileName, records);
+    ShowReadLog(fileName, outcome);
+}
+
+// A child's log is looked at from the class overview, which stands right behind.
+void TLogbuch::ShowChildLog(const QString &path, const QString &exercise)
+{
+    records.clear();
+    const LogOutcome outcome = ReadLogFileAt(path, records);
+    ShowReadLog(path, outcome);
+    ClassButton->hide();
+    if (exercise.isEmpty())
+        return;
+    ShowProgress(true);
+    ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
+}
+
+// Shows the records just read from the log called name.
+void TLogbuch::ShowReadLog(const QString &name, const LogOutcome &outcome)
+{
+    setWindowTitle(name);
+    shownLogFile = name;
+    ReportLogOutcome(outcome, QApplication::activeWindow());
     Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
 
     progressPrepared = false;
@@ -167,6 +196,18 @@ void TLogbuch::ExportButtonClick()
         ExportTo(path);
 }
 
+void TLogbuch::ClassButtonClick()
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Klassenordner wählen"), RememberedClassFolder());
+    if (folder.isEmpty())
+        return;
+    RememberClassFolder(folder);
+    TKlassenUebersicht overview(this);
+    overview.ShowClass(folder);
+    overview.exec();
+}
+
 bool TLogbuch::ExportTo(const QString &path)
 {
     const QString title = QStringLiteral("Exportieren");
@@ -175,16 +216,7 @@ bool TLogbuch::ExportTo(const QString &path)
                                                          "Bitte einen anderen Dateinamen wählen."));
         return false;
     }
-    // Written aside and renamed at the end, so a failed export leaves no half-written file.
-    QSaveFile file(path);
-    const QByteArray table = LogRecordsAsCsv(records);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
-        return true;
-    // The toolkit's own description would be the system's English words.
-    QMessageBox::critical(this, title, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                                           .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
-    return false;
+    return WriteExportedTable(path, LogRecordsAsCsv(records), this);
 }
 
 void TLogbuch::Button1Click()
@@ -206,6 +238,7 @@ void TLogbuch::FormResize()
     ProgressPage->setGeometry(Memo1->geometry());
     ViewButton->move(Button1->x() - ButtonGap - ViewButton->width(), Button1->y());
     ExportButton->move(Button1->x() + Button1->width() + ButtonGap, Button1->y());
+    ClassButton->move(ExportButton->x() + ExportButton->width() + ButtonGap, Button1->y());
 }
 
 bool TLogbuch::Memo1KeyDown(QKeyEvent *event)
@@ -263,6 +296,20 @@ void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent)
         QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), message);
     else
         showPlainMessage(message, parent);
+}
+
+bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent)
+{
+    // Written aside and renamed at the end, so a failed export leaves no half-written file.
+    QSaveFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+        return true;
+    // The toolkit's own description would be the system's English words.
+    QMessageBox::critical(parent, QStringLiteral("Exportieren"),
+                          QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
+                              .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
+    return false;
 }
 
 void LogFinishedRun(const RunResult &result)

@@ -1,7 +1,8 @@
 #pragma once
 // The log viewer: the result log grouped by exercise, with a school grade per run; a
 // second view with the progress picture of one exercise; the export of the log as a
-// table; and the message boxes that tell the user when the log cannot be written or read.
+// table; the class overview it opens; and the message boxes that tell the user when the
+// log cannot be written or read.
 
 #include "log/LogFile.h"
 #include "log/Progress.h"
@@ -30,9 +31,13 @@ public:
     TVerlaufBild *ProgressPicture;
     QPushButton *ViewButton;
     QPushButton *ExportButton;
+    QPushButton *ClassButton;
 
     // Fills the viewer with the arranged log fileName; shown modally by the caller.
     void ShowLogFile(const QString &fileName);
+    // Fills the viewer with a child's log from a class folder, on the progress of exercise
+    // (the arranged log when exercise is empty).
+    void ShowChildLog(const QString &path, const QString &exercise);
     // Switches between the arranged log and the progress picture.
     void ShowProgress(bool progress);
     bool ShowsProgress() const;
@@ -53,8 +58,10 @@ private:
     bool Memo1KeyPress(QKeyEvent *event);
     void ViewButtonClick();
     void ExportButtonClick();
+    void ClassButtonClick();
     void ExerciseListChange();
     void PrepareProgress();
+    void ShowReadLog(const QString &name, const LogOutcome &outcome);
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
@@ -67,6 +74,9 @@ extern TLogbuch *Logbuch;
 
 // Tells the user what went wrong with the log; nothing when all went well.
 void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent);
+
+// Writes an exported table to path, telling the user if that fails.
+bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent);
 
 // Appends a finished run to the result log when the configuration asks for it, and tells
 // the user if that fails. The exercise window's end-of-run signal is connected here.

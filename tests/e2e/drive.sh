@@ -12,6 +12,8 @@ e2e_start_display() {
   for _ in $(seq 100); do
     if [ -s "$named" ]; then
       export DISPLAY=":$(head -1 "$named")"
+      # The program must come up on this display, not on an offscreen one a caller chose.
+      unset QT_QPA_PLATFORM
       rm -f "$named"
       xdpyinfo >/dev/null 2>&1 && return 0
     fi
@@ -40,7 +42,8 @@ e2e_start_bm() {
 # e2e_wait_window REGEX: the id of the visible window whose title matches, once it is there.
 e2e_wait_window() {
   local id
-  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+  # A search that times out must still reach the message below.
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
   if [ -z "$id" ]; then
     echo "window '$1' did not appear" >&2
     return 1

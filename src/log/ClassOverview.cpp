@@ -1,0 +1,186 @@
+#include "log/ClassOverview.h"
+
+#include "log/LogFile.h"
+#include "log/Progress.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSettings>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("Klassenuebersicht/Klassenordner");
+const QString NoLog = QStringLiteral("Keine Protokolldatei vorhanden");
+
+// The locale's order without regard to case, and code order between names it takes as equal.
+class NameOrder
+{
+public:
+    NameOrder() { collator.setCaseSensitivity(Qt::CaseInsensitive); }
+    bool operator()(const QString &a, const QString &b) const
+    {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    }
+
+private:
+    QCollator collator;
+};
+
+// Why the log cannot be read as it stands, if so. A link is not followed: it could lead
+// the overview to any file of the computer.
+std::optional<QString> unreadableBecause(const QFileInfo &log)
+{
+    if (log.isSymLink())
+        return NoLog + QStringLiteral(" (bm.log ist nur eine Verknüpfung).");
+    if (!log.exists())
+        return NoLog + QLatin1Char('.');
+    if (log.isDir())
+        return QStringLiteral("bm.log ist ein Ordner, keine Protokolldatei.");
+    if (!log.isFile())
+        return QStringLiteral("bm.log ist keine gewöhnliche Datei.");
+    return std::nullopt;
+}
+
+std::optional<QString> readProblem(const LogOutcome &outcome)
+{
+    switch (outcome.status) {
+    case LogStatus::Done:
+        return std::nullopt;
+    case LogStatus::Missing:
+        return NoLog + QLatin1Char('.');
+    default:
+        return QStringLiteral("bm.log kann nicht gelesen werden.");
+    }
+}
+
+struct Tally
+{
+    int runs = 0;
+    LogEntry newest;
+};
+
+// The well-formed records of one log per exercise; a record the log holds twice counts once.
+QHash<QString, Tally> tallyByExercise(const QStringList &records)
+{
+    QHash<QString, Tally> tallies;
+    QSet<QString> seen;
+    seen.reserve(records.size());
+    for (const QString &record : records) {
+        const qsizetype before = seen.size();
+        seen.insert(record);
+        if (seen.size() == before)
+            continue;
+        // The moments are only compared: as written is enough.
+        std::optional<LogEntry> run = ParseLogRecord(record, Qt::UTC);
+        if (!run)
+            continue;
+        Tally &tally = tallies[run->title];
+        // The newest run is the latest moment, not the last line; of equal moments the later line.
+        if (tally.runs++ == 0 || run->when >= tally.newest.when)
+            tally.newest = std::move(*run);
+    }
+    return tallies;
+}
+
+QList<ChildExerciseSummary> summariesOf(const QString &child, const QHash<QString, Tally> &tallies)
+{
+    QStringList exercises = tallies.keys();
+    SortByName(exercises);
+    QList<ChildExerciseSummary> summaries;
+    for (const QString &exercise : exercises) {
+        const Tally &tally = *tallies.constFind(exercise);
+        summaries.append({child, exercise, tally.runs, tally.newest.when.date(), tally.newest.percent,
+                          GradeForPercent(QStringLiteral("%1").arg(tally.newest.percent, 3))});
+    }
+    return summaries;
+}
+
+// A child's runs per exercise, or why there are none to show.
+struct ChildLog
+{
+    QHash<QString, Tally> tallies;
+    QString problem;
+};
+
+ChildLog readChildLog(const QString &path)
+{
+    if (std::optional<QString> problem = unreadableBecause(QFileInfo(path)))
+        return {{}, *problem};
+    QStringList records;
+    if (std::optional<QString> problem = readProblem(ReadLogFileAt(path, records)))
+        return {{}, *problem};
+    ChildLog log{tallyByExercise(records), QString()};
+    if (log.tallies.isEmpty())
+        log.problem = QStringLiteral("Das Protokoll enthält keine Läufe.");
+    return log;
+}
+
+} // namespace
+
+ClassOverview ReadClassOverview(const QString &folder)
+{
+    ClassOverview overview;
+    const QDir classFolder(folder);
+    if (!classFolder.exists() || !classFolder.isReadable()) {
+        overview.problems.append(
+            QStringLiteral("Der Klassenordner %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(folder)));
+        return overview;
+    }
+    QStringList children = classFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Most likely a child's own folder was picked, or the school's above the class.
+    if (children.isEmpty()) {
+        overview.problems.append(QStringLiteral("Der Klassenordner %1 enthält keine Ordner von Kindern.")
+                                     .arg(QDir::toNativeSeparators(folder)));
+    }
+    SortByName(children);
+    for (const QString &child : children) {
+        const ChildLog log = readChildLog(ChildLogPath(folder, child));
+        if (log.problem.isEmpty())
+            overview.rows.append(summariesOf(child, log.tallies));
+        else
+            overview.problems.append(child + QStringLiteral(": ") + log.problem);
+    }
+    return overview;
+}
+
+QString ChildLogPath(const QString &folder, const QString &child)
+{
+    return QDir(folder).filePath(child + QLatin1Char('/') + QLatin1String(LogFileName));
+}
+
+void SortByName(QStringList &names)
+{
+    std::sort(names.begin(), names.end(), NameOrder());
+}
+
+bool IsInsideFolder(const QString &path, const QString &folder)
+{
+    // Through links as well: the place on disk is what counts.
+    const auto real = [](const QString &name) {
+        const QFileInfo info(name);
+        const QString canonical = info.canonicalFilePath();
+        return QDir::cleanPath(canonical.isEmpty() ? info.absoluteFilePath() : canonical);
+    };
+    const QFileInfo target(path);
+    // A file that does not exist yet lies where its folder lies.
+    const QString place = target.exists() ? real(path) : QDir(real(target.absolutePath())).filePath(target.fileName());
+    const QString root = real(folder);
+    return place == root || place.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+}
+
+QString RememberedClassFolder()
+{
+    return QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo")).value(SettingsKey, QDir::homePath()).toString();
+}
+
+void RememberClassFolder(const QString &folder)
+{
+    QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo")).setValue(SettingsKey, folder);
+}
