@@ -91,6 +91,7 @@ void GermanVoiceTest::voiceReadsTextsIntoAudibleSamples()
     QVERIFY2(rootMeanSquare(samples) > 300, qPrintable(QString::number(rootMeanSquare(samples))));
     const QString folder = qEnvironmentVariable("BRIMBELO_TOUR_DIR");
     if (!folder.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder));
         QFile wav(QDir(folder).filePath(file));
         QVERIFY(wav.open(QIODevice::WriteOnly));
         wav.write(wavFile(samples, sampleRate));
