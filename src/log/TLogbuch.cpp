@@ -63,6 +63,8 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     ExerciseList = new QComboBox(ProgressPage);
     ExerciseList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     NewestRunLabel = new QLabel(ProgressPage);
+    // The newest run's line is longer than the room beside the list at the designed size.
+    NewestRunLabel->setWordWrap(true);
     ProgressPicture = new TVerlaufBild(ProgressPage);
     auto *choice = new QHBoxLayout;
     choice->addWidget(new QLabel(QStringLiteral("Übung:"), ProgressPage));

@@ -435,6 +435,18 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
 
     const QImage shot = window->grab().toImage();
     SaveForTheTour(shot, QStringLiteral("logbuch-verlauf"));
+    // The line about the newest run stands whole beside the list, not cut at the edge,
+    // also for a run of 100 % with grade "1+".
+    const QLabel *newestRun = window->NewestRunLabel;
+    for (const QString exercise : {QStringLiteral("Runde auf Zehner"), QStringLiteral("Zahlenstrahl bis 1000")}) {
+        window->ExerciseList->setCurrentText(exercise);
+        QCoreApplication::processEvents();
+        const QRect needed = newestRun->fontMetrics().boundingRect(
+            QRect(0, 0, newestRun->width(), 1000), newestRun->wordWrap() ? Qt::TextWordWrap : 0, newestRun->text());
+        QVERIFY2(needed.width() <= newestRun->width() && needed.height() <= newestRun->height()
+                     && newestRun->geometry().right() < window->ProgressPage->width(),
+                 qPrintable(newestRun->text()));
+    }
     const QImage picture = window->ProgressPicture->grab().toImage();
     const ProgressChart &chart = window->ProgressPicture->chart();
     const QPoint newest = chart.points.at(chart.newestIndex).share.toPoint();
