@@ -2,13 +2,13 @@
 
 #include "log/LogFile.h"
 #include "log/Progress.h"
+#include "log/UserSettings.h"
 
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QSettings>
 
 #include <algorithm>
 #include <optional>
@@ -177,10 +177,10 @@ bool IsInsideFolder(const QString &path, const QString &folder)
 
 QString RememberedClassFolder()
 {
-    return QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo")).value(SettingsKey, QDir::homePath()).toString();
+    return UserSettings().value(SettingsKey, QDir::homePath()).toString();
 }
 
 void RememberClassFolder(const QString &folder)
 {
-    QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo")).setValue(SettingsKey, folder);
+    UserSettings().setValue(SettingsKey, folder);
 }

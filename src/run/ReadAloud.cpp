@@ -1,30 +1,25 @@
 #include "run/ReadAloud.h"
 
+#include "log/UserSettings.h"
 #include "run/Speech.h"
 #include "run/SpokenText.h"
 
-#include <QSettings>
 #include <utility>
 
 namespace {
 
 const QString ChoiceKey = QStringLiteral("Vorlesen/Aufgaben");
 
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo"));
-}
-
 } // namespace
 
 bool ReadTasksAloudChosen()
 {
-    return userSettings().value(ChoiceKey, false).toBool();
+    return UserSettings().value(ChoiceKey, false).toBool();
 }
 
 void ChooseReadTasksAloud(bool chosen)
 {
-    userSettings().setValue(ChoiceKey, chosen);
+    UserSettings().setValue(ChoiceKey, chosen);
 }
 
 void ReadAloud::taskPosed(qint32 kind, const GeneratedTask &task)

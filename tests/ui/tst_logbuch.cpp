@@ -438,7 +438,7 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
     // The line about the newest run stands whole beside the list, not cut at the edge,
     // also for a run of 100 % with grade "1+".
     const QLabel *newestRun = window->NewestRunLabel;
-    for (const QString exercise : {QStringLiteral("Runde auf Zehner"), QStringLiteral("Zahlenstrahl bis 1000")}) {
+    for (const QString &exercise : {QStringLiteral("Runde auf Zehner"), QStringLiteral("Zahlenstrahl bis 1000")}) {
         window->ExerciseList->setCurrentText(exercise);
         QCoreApplication::processEvents();
         const QRect needed = newestRun->fontMetrics().boundingRect(

@@ -4,6 +4,7 @@
 // entry is remembered, and without sound the button is disabled and the entry says why.
 
 #include "WindowTestSupport.h"
+#include "log/UserSettings.h"
 #include "run/Kinds.h"
 #include "run/Speech.h"
 #include "run/SpokenText.h"
@@ -35,7 +36,7 @@ QMenu *infoMenu()
 
 bool storedChoice()
 {
-    return QSettings(QStringLiteral("Brimbelo"), QStringLiteral("Brimbelo")).value("Vorlesen/Aufgaben").toBool();
+    return UserSettings().value("Vorlesen/Aufgaben").toBool();
 }
 
 } // namespace
