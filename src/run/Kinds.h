@@ -24,4 +24,8 @@ inline constexpr qint32 MixedWritingKind = 204;
 inline bool RedrawsNumberLine(qint32 kind) { return kind >= 102 && kind <= 109; }
 inline constexpr qint32 ShowNumberKind = 109;
 inline constexpr qint32 DistanceKind = 110;
+inline constexpr qint32 RomanKind = 401;
+inline constexpr qint32 SequenceKind = 402;
 inline constexpr qint32 CountingKind = 403;
+// The rounding kinds, the menu family 3.
+inline bool IsRoundingKind(qint32 kind) { return kind / 100 == 3; }

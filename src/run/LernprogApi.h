@@ -2,4 +2,10 @@
 // Marks what the shared library libbrimbelo-lernprog lets bm itself use besides the four
 // functions for other programs: the shared random generator and the animation catalogue.
 
-#define LERNPROG_API __attribute__((visibility("default")))
+#include <QtGlobal>
+
+#if defined(BM_BUILDING_EXPORTS)
+#define LERNPROG_API Q_DECL_EXPORT
+#else
+#define LERNPROG_API Q_DECL_IMPORT
+#endif

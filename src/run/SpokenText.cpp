@@ -1,6 +1,7 @@
 #include "run/SpokenText.h"
 
 #include "generators/NumberWords.h"
+#include "run/Kinds.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -20,9 +21,6 @@ const std::array<QString, 10> &digitWords()
 
 constexpr qint64 LargestWordNumber = 999'999'999;
 
-bool isRounding(qint32 kind) { return kind >= 301 && kind <= 305; }
-constexpr qint32 RomanKind = 401;
-constexpr qint32 SequenceKind = 402;
 
 // A line break inside a caption only wraps the sentence; between lines of a solution it
 // separates statements.
@@ -141,7 +139,7 @@ QString SpokenNumbers(const QString &text)
 QString SpokenTask(qint32 kind, const GeneratedTask &task)
 {
     const QString instruction = caption(task.layout.label1);
-    if (isRounding(kind))
+    if (IsRoundingKind(kind))
         return spokenRounding(instruction, firstNumberIn(task.taskText));
     if (kind == RomanKind)
         return withColon(instruction) + QLatin1Char(' ') + spelledNumeral(task.taskText);
