@@ -148,8 +148,9 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         directory = environment(directory.mid(1, directory.size() - 2));
         if (directory.isEmpty())
             directory = accountFolder(settings.configFilePath, account);
-    } else if (directory == QLatin1String("%"))
+    } else if (directory == QLatin1String("%")) {
         directory.clear();
+    }
     if (!directory.isEmpty())
         directory = withTrailingSlash(directory);
     settings.logDirectory = directory;
