@@ -17,6 +17,9 @@ packages=(
   qt6-translations-l10n appstream
   # reading aloud: espeak-ng's German voice, played through Qt Multimedia
   libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
+  # the Debian packages made and checked as the distribution does; the class set-up's
+  # access lists
+  debhelper lintian acl
 )
 
 missing=()

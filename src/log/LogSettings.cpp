@@ -4,9 +4,15 @@
 #include "log/IntegerText.h"
 #include "log/MyTools.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -71,6 +77,30 @@ QString withTrailingSlash(const QString &directory)
     return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
 }
 
+// The folder brimbelo-klasse recorded for account beside the configuration file; empty
+// without one.
+QString accountFolder(const QString &configFilePath, const QString &account)
+{
+    if (account.isEmpty())
+        return QString();
+    const QDir accounts(QFileInfo(configFilePath).dir().filePath(QLatin1String(AccountFoldersDir)));
+    return ReadConfigValue(accounts.filePath(account), QStringLiteral("LogFilePath"));
+}
+
+// The name of the account the program runs for, from the system's user database rather
+// than from variables that a session may or may not set.
+QString currentAccountName()
+{
+#ifdef Q_OS_UNIX
+    passwd entry{};
+    passwd *found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr)
+        return QString::fromLocal8Bit(found->pw_name);
+#endif
+    return QString();
+}
+
 } // namespace
 
 QString ReadConfigValue(const QString &filePath, const QString &key)
@@ -98,7 +128,8 @@ QString GetEnvironmentValue(const QString &name)
 }
 
 LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
-                            const QString &systemConfigFile, const EnvironmentLookup &environment)
+                            const QString &systemConfigFile, const EnvironmentLookup &environment,
+                            const QString &account)
 {
     LogSettings settings;
     settings.configFilePath = withTrailingSlash(executableDir) + QStringLiteral("wolf.cfg");
@@ -113,10 +144,13 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         settings.configFilePath = systemConfigFile;
 
     QString directory = ReadConfigValue(settings.configFilePath, QStringLiteral("LogFilePath"));
-    if (directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%')))
+    if (directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%'))) {
         directory = environment(directory.mid(1, directory.size() - 2));
-    else if (directory == QLatin1String("%"))
+        if (directory.isEmpty())
+            directory = accountFolder(settings.configFilePath, account);
+    } else if (directory == QLatin1String("%")) {
         directory.clear();
+    }
     if (!directory.isEmpty())
         directory = withTrailingSlash(directory);
     settings.logDirectory = directory;
@@ -131,7 +165,7 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)
 {
     settingsStorage() = ReadLogSettings(arguments, executableDir, QString::fromLatin1(SystemConfigFile),
-                                        GetEnvironmentValue);
+                                        GetEnvironmentValue, currentAccountName());
 }
 
 const LogSettings &logSettings()

@@ -21,10 +21,18 @@ using EnvironmentLookup = std::function<QString(const QString &name)>;
 // once; read when neither a "cfg=" argument nor the folder of the program names a file.
 inline constexpr auto SystemConfigFile = "/etc/brimbelo/wolf.cfg";
 
+// The log folder of each child of a class, set up by brimbelo-klasse: beside the
+// configuration file, "konten/<account>" holds a LogFilePath line readable by that account
+// alone. A session started without a login shell has none of the variables a profile
+// would set, so this is where LogFilePath=%VARIABLE% looks when the variable is not set.
+inline constexpr auto AccountFoldersDir = "konten";
+
 // The settings for these command-line arguments (argument 0 is the program's own path),
-// with "wolf.cfg" looked for in executableDir, else systemConfigFile.
+// with "wolf.cfg" looked for in executableDir, else systemConfigFile; account names the
+// user whose entry in AccountFoldersDir stands in for an unset variable.
 LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
-                            const QString &systemConfigFile, const EnvironmentLookup &environment);
+                            const QString &systemConfigFile, const EnvironmentLookup &environment,
+                            const QString &account = QString());
 
 // Fills the program's settings; called once at start-up, before any window exists.
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir);

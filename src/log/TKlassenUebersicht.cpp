@@ -1,5 +1,6 @@
 #include "log/TKlassenUebersicht.h"
 
+#include "log/ClassOverview.h"
 #include "log/TLogbuch.h"
 
 #include <QBoxLayout>
@@ -132,4 +133,20 @@ bool TKlassenUebersicht::ExportTo(const QString &path)
         return false;
     }
     return WriteExportedTable(path, ClassTableAsCsv(table), this);
+}
+
+void ChooseAndShowClass(QWidget *parent)
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(parent, QStringLiteral("Klassenordner wählen"), RememberedClassFolder());
+    if (!folder.isEmpty())
+        ShowClassFolder(parent, folder);
+}
+
+void ShowClassFolder(QWidget *parent, const QString &folder)
+{
+    RememberClassFolder(folder);
+    TKlassenUebersicht overview(parent);
+    overview.ShowClass(folder);
+    overview.exec();
 }

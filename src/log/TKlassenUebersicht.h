@@ -39,3 +39,9 @@ private:
     QString folder;
     ClassTable table;
 };
+
+// Asks for a class folder, offering the one chosen last, remembers the choice and shows
+// its overview; does nothing when the choice is cancelled.
+void ChooseAndShowClass(QWidget *parent);
+// Shows the overview of folder, remembered as the class chosen last.
+void ShowClassFolder(QWidget *parent, const QString &folder);

@@ -200,14 +200,7 @@ void TLogbuch::ExportButtonClick()
 
 void TLogbuch::ClassButtonClick()
 {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Klassenordner wählen"), RememberedClassFolder());
-    if (folder.isEmpty())
-        return;
-    RememberClassFolder(folder);
-    TKlassenUebersicht overview(this);
-    overview.ShowClass(folder);
-    overview.exec();
+    ChooseAndShowClass(this);
 }
 
 bool TLogbuch::ExportTo(const QString &path)

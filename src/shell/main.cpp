@@ -1,7 +1,9 @@
 // Start-up: configuration and random seed first, then the single-instance guard, then the
-// five windows, created hidden, and the event loop until the main window closes.
+// five windows, created hidden, and the event loop until the main window closes. With
+// "--klasse [ORDNER]" only the class overview is shown, the teachers' way in.
 
 #include "log/LogSettings.h"
+#include "log/TKlassenUebersicht.h"
 #include "log/TLogbuch.h"
 #include "run/Random.h"
 #include "run/TForm2.h"
@@ -34,6 +36,21 @@ QStringList commandLine(int argc, char **argv)
     return arguments;
 }
 
+// A teacher looks at a class without a log of her own and beside a practice run, so no
+// guard, no title window and nothing of her own log.
+int showClassOverviewAlone(int argc, char **argv, const QStringList &arguments)
+{
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    UseGermanWhenNoLocaleIsSet();
+    InstallGermanToolkitTexts();
+    if (arguments.size() > 2)
+        ShowClassFolder(nullptr, arguments.at(2));
+    else
+        ChooseAndShowClass(nullptr);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -46,6 +63,8 @@ int main(int argc, char **argv)
 #endif
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
+    if (arguments.size() > 1 && arguments.at(1) == QLatin1String("--klasse"))
+        return showClassOverviewAlone(argc, argv, arguments);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
     sharedRandom().seedFromClock();
 

@@ -166,6 +166,33 @@ private slots:
         QVERIFY(!settings.logEnabled);
     }
 
+    // A child's session started without a login shell has no BM_LOG; its folder then comes
+    // from the class set-up's entry for the account, and from no other account's entry.
+    void childWithoutVariableMissesItsClassFolder_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("logDirectory");
+        QTest::newRow("the account's own entry") << QByteArray("LogFilePath=%BM_LOG%\n") << "anna" << "/srv/klasse-3b/anna/";
+        QTest::newRow("no entry of another child") << QByteArray("LogFilePath=%BM_LOG%\n") << "ben" << "";
+        QTest::newRow("no account known") << QByteArray("LogFilePath=%BM_LOG%\n") << "" << "";
+        QTest::newRow("a set variable wins") << QByteArray("LogFilePath=%LOGDIR%\n") << "anna" << "/srv/Ergebnisse der Klasse/";
+        QTest::newRow("a plain folder wins") << QByteArray("LogFilePath=/a\n") << "anna" << "/a/";
+    }
+    void childWithoutVariableMissesItsClassFolder()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, account);
+        QFETCH(QString, logDirectory);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(AccountFoldersDir)));
+        writeFile(dir.filePath(QStringLiteral("wolf.cfg")), line);
+        writeFile(dir.filePath(QStringLiteral("konten/anna")), "; written by the class set-up\nLogFilePath=/srv/klasse-3b/anna\n");
+        const LogSettings settings =
+            ReadLogSettings({dir.filePath(QStringLiteral("bm"))}, dir.path(), QString(), fakeEnvironment, account);
+        QCOMPARE(settings.logDirectory, logDirectory);
+    }
+
     void hugeFileIsReadWithoutHanging()
     {
         QByteArray content;

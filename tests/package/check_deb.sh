@@ -1,30 +1,46 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, unpacks it into a throwaway root and
-# checks that the program, its desktop entry, icon and software-centre entry, the
+# Makes the Debian packages from a build folder, has lintian check them (no error, no
+# warning), unpacks them into a throwaway root and checks that the program with its two
+# desktop entries, icon, software-centre entry, manual pages and class set-up, the
 # library for sibling programs with header and pkg-config file, and the school-wide
 # example configuration are there and valid.
 #   check_deb.sh BUILD_DIR
 set -euo pipefail
 build=$1
+here=$(dirname "$0")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 
-(cd "$build" && cpack -G DEB >/dev/null)
+bash "$here/../../packaging/make-debs.sh" "$build" >/dev/null
 deb=$(ls -t "$build"/brimbelo_*.deb | head -1)
-dpkg -x "$deb" "$root"
+library=$(ls -t "$build"/libbrimbelo-lernprog1_*.deb | head -1)
+dev=$(ls -t "$build"/libbrimbelo-lernprog-dev_*.deb | head -1)
+for package in "$deb" "$library" "$dev"; do dpkg -x "$package" "$root"; done
 
 fail() { echo "FAIL: $*"; exit 1; }
+# What a school's administrator checks first.
+lintian --fail-on error,warning "$deb" "$library" "$dev" \
+  || fail "lintian finds errors or warnings"
 [ -x "$root/usr/bin/bm" ] || fail "usr/bin/bm missing or not executable"
 desktop="$root/usr/share/applications/brimbelo.desktop"
 [ -f "$desktop" ] || fail "desktop entry missing"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
 grep -qx 'Exec=bm' "$desktop" || fail "desktop entry does not start bm"
 grep -qx 'Icon=brimbelo' "$desktop" || fail "desktop entry names another icon"
+# The teachers' way in, straight to the class overview.
+overview="$root/usr/share/applications/brimbelo-klassenuebersicht.desktop"
+desktop-file-validate "$overview" || fail "class overview entry missing or invalid"
+grep -qx 'Name=Brimbelo Klassenübersicht' "$overview" || fail "class overview entry has another name"
+grep -qx 'Exec=bm --klasse' "$overview" || fail "class overview entry does not open the overview"
+[ -x "$root/usr/sbin/brimbelo-klasse" ] || fail "usr/sbin/brimbelo-klasse missing or not executable"
+for page in man1/bm.1.gz de/man1/bm.1.gz man8/brimbelo-klasse.8.gz de/man8/brimbelo-klasse.8.gz; do
+  [ -s "$root/usr/share/man/$page" ] || fail "manual page $page missing"
+done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/brimbelo.svg" ] || fail "icon missing"
 # The voice, loaded by bm from ../lib/brimbelo when it first reads aloud.
-[ -s "$root/usr/lib/brimbelo/libbrimbelo_voice.so" ] || fail "voice library missing"
+[ -n "$(find "$root/usr/lib" -path '*/brimbelo/libbrimbelo_voice.so')" ] || fail "voice library missing"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 qt6-translations-l10n \
+for package in libbrimbelo-lernprog1 acl libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 qt6-translations-l10n \
                libespeak-ng1 espeak-ng-data libqt6multimedia6; do
   grep -q "$package" <<<"$depends" || fail "package does not depend on $package"
 done
@@ -40,6 +56,9 @@ grep -q '<launchable type="desktop-id">brimbelo.desktop</launchable>' "$metainfo
 # (Output is kept before grep -q reads it: grep's early exit would break the pipe.)
 conffiles=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles)
 grep -qx /etc/brimbelo/wolf.cfg <<<"$conffiles" || fail "/etc/brimbelo/wolf.cfg is no conffile"
+# The dynamic linker learns of the library by a trigger, not by a call in a script.
+triggers=$(dpkg-deb --ctrl-tarfile "$library" | tar -xO ./triggers)
+grep -q 'ldconfig' <<<"$triggers" || fail "the library package has no ldconfig trigger"
 
 # A sibling program in C builds against the unpacked package with pkg-config alone,
 # and runs with the library from the package.
