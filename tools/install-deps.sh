@@ -17,6 +17,8 @@ packages=(
   qt6-translations-l10n appstream
   # reading aloud: espeak-ng's German voice, played through Qt Multimedia
   libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
+  # a sound server of the tests' own (a null sink, its monitor recorded)
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

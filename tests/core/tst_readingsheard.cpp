@@ -61,6 +61,8 @@ public:
         return false;
     }
     bool recordedUntil(qint64 time) const { return m_peaks.size() >= time; }
+    // How much is recorded: while the sink is suspended, its monitor records nothing.
+    qint64 recorded() const { return m_peaks.size(); }
 
 private:
     void take(const QByteArray &bytes)
@@ -98,10 +100,14 @@ private slots:
     void cleanupTestCase();
     void readingAfterAnInterruptionIsNeverSilent_data();
     void readingAfterAnInterruptionIsNeverSilent();
+    void soundOutputThatStopsPlayingIsReportedUntilItPlaysAgain();
 
 private:
+    bool suspendSink(bool suspended);
+
     QTemporaryDir m_serverHome;
     QProcess m_server;
+    QString m_serverAddress;
     MonitorRecording m_recording;
     std::unique_ptr<EspeakSpeech> m_speech;
 };
@@ -131,9 +137,9 @@ void ReadingsHeardTest::initTestCase()
     QVERIFY2(QTest::qWaitFor([&] { return QFile::exists(socket) || m_server.state() == QProcess::NotRunning; }, 10000)
                  && m_server.state() == QProcess::Running,
              "the PulseAudio daemon did not start");
-    const QString server = QStringLiteral("unix:") + socket;
-    qputenv("PULSE_SERVER", server.toUtf8());
-    QVERIFY(m_recording.start(server));
+    m_serverAddress = QStringLiteral("unix:") + socket;
+    qputenv("PULSE_SERVER", m_serverAddress.toUtf8());
+    QVERIFY(m_recording.start(m_serverAddress));
     m_speech = std::make_unique<EspeakSpeech>();
     QTRY_VERIFY_WITH_TIMEOUT(m_speech->unavailableReason().isEmpty(), 5000);
 }
@@ -178,6 +184,30 @@ void ReadingsHeardTest::readingAfterAnInterruptionIsNeverSilent()
                  qPrintable(QStringLiteral("reading %1 silent").arg(i + 1)));
         QVERIFY2(m_recording.heardBetween(asked, asked + 250), qPrintable(QStringLiteral("reading %1 late").arg(i + 1)));
     }
+    m_speech->stop();
+}
+
+bool ReadingsHeardTest::suspendSink(bool suspended)
+{
+    return QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("--server=") + m_serverAddress,
+                                                        QStringLiteral("suspend-sink"), QStringLiteral("brimbelo_null"),
+                                                        suspended ? QStringLiteral("1") : QStringLiteral("0")})
+        == 0;
+}
+
+void ReadingsHeardTest::soundOutputThatStopsPlayingIsReportedUntilItPlaysAgain()
+{
+    // A sink that takes nothing more: new streams do not help, and the voice says so.
+    QVERIFY(suspendSink(true));
+    m_speech->say(Texts.at(1));
+    QTRY_COMPARE_WITH_TIMEOUT(m_speech->unavailableReason(), QStringLiteral("Die Tonausgabe funktioniert nicht"), 5000);
+    m_speech->stop();
+    QVERIFY(suspendSink(false));
+    const qint64 asked = m_recording.recorded();
+    m_speech->say(Texts.at(2));
+    QVERIFY(QTest::qWaitFor([&] { return m_recording.recordedUntil(asked + 1500); }, 4000));
+    QVERIFY(m_recording.heardBetween(asked, asked + 1500));
+    QTRY_VERIFY_WITH_TIMEOUT(m_speech->unavailableReason().isEmpty(), 2000);
     m_speech->stop();
 }
 
