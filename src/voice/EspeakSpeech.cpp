@@ -79,6 +79,9 @@ EspeakSpeech::~EspeakSpeech()
 {
     ++*m_utterance;
     m_worker.waitForDone();
+    // The sound output, a child, goes after the queue it reads from: it lets go of it now.
+    if (m_sink != nullptr)
+        m_sink->stop();
 }
 
 QString EspeakSpeech::unavailableReason()
@@ -126,8 +129,14 @@ void EspeakSpeech::takeSamples(quint64 utterance, const QByteArray &pcm)
     if (utterance != *m_utterance)
         return;
     m_queue.append(pcm);
-    if (!m_waitingForFirstSamples)
+    if (!m_waitingForFirstSamples) {
+        // The sound output had played all there was before this piece came.
+        if (m_sink != nullptr && m_sink->state() != QAudio::StoppedState && !m_watch.isActive()) {
+            m_playedAtLastCheck = m_queue.played();
+            m_watch.start();
+        }
         return;
+    }
     m_waitingForFirstSamples = false;
     emit firstSamplesReady();
     m_replacements = 0;
@@ -137,8 +146,10 @@ void EspeakSpeech::takeSamples(quint64 utterance, const QByteArray &pcm)
 void EspeakSpeech::startPlaying()
 {
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull())
+    if (output.isNull()) {
+        m_watch.stop();
         return;
+    }
     if (m_sink == nullptr) {
         QAudioFormat format;
         format.setSampleRate(GermanVoiceSampleRate());
@@ -177,9 +188,11 @@ void EspeakSpeech::checkPlaying()
 void EspeakSpeech::replaceSink()
 {
     // A new stream goes on where the old one stopped taking samples.
-    m_sink->stop();
-    m_sink->deleteLater();
-    m_sink = nullptr;
+    if (m_sink != nullptr) {
+        m_sink->stop();
+        m_sink->deleteLater();
+        m_sink = nullptr;
+    }
     startPlaying();
 }
 
