@@ -130,7 +130,8 @@ void ReadingsHeardTest::initTestCase()
     m_server.start(QStringLiteral("pulseaudio"),
                    {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
                     QStringLiteral("--use-pid-file=no"), QStringLiteral("--realtime=no"),
-                    QStringLiteral("--high-priority=no"), QStringLiteral("--log-target=stderr"),
+                    QStringLiteral("--high-priority=no"), QStringLiteral("--disable-shm=yes"),
+                    QStringLiteral("--log-target=stderr"),
                     QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=brimbelo_null"),
                     QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket});
     QVERIFY(m_server.waitForStarted(5000));
