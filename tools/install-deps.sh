@@ -20,6 +20,8 @@ packages=(
   # the Debian packages made and checked as the distribution does; the class set-up's
   # access lists
   debhelper lintian acl
+  # a sound server of the tests' own (a null sink, its monitor recorded)
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -19,6 +19,7 @@ constexpr qsizetype TimeEnd = 17;
 constexpr qsizetype PercentStart = 36;
 constexpr qsizetype PercentSign = 39;
 constexpr qsizetype AfterPercentSign = 40;
+constexpr qsizetype UnitStart = 46;
 
 bool isDigitAt(const QString &record, qsizetype i)
 {
@@ -129,6 +130,11 @@ int compareRecords(const Entry &a, const Entry &b)
     return compareIgnoringCase(*a.record, *b.record);
 }
 
+// The log keeps the English unit of its stored format; the viewer shows the German one,
+// of the same width, so the columns stay where they are.
+const QLatin1String StoredUnit(" sec  ");
+const QLatin1String ShownUnit(" Sek. ");
+
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
 QString shownLine(const QString &record)
 {
@@ -139,6 +145,9 @@ QString shownLine(const QString &record)
     out = std::copy(record.begin() + TimeEnd, record.begin() + AfterPercentSign, out);
     out = std::copy(note.begin(), note.end(), out);
     std::copy(record.begin() + AfterPercentSign, record.end(), out);
+    const qsizetype unit = UnitStart - (TimeEnd - TimeStart) + note.size();
+    if (QStringView(line).mid(unit, StoredUnit.size()) == StoredUnit)
+        line.replace(unit, ShownUnit.size(), ShownUnit);
     return line;
 }
 

@@ -62,7 +62,7 @@ QString FormatSeconds(double seconds, const QLocale &locale)
 QString AverageTimeCaption(double averageSeconds, const QLocale &locale)
 {
     return QStringLiteral("Durchschnittliche Bedenkzeit: ") + FormatSeconds(averageSeconds, locale)
-         + QStringLiteral(" sec ");
+         + QStringLiteral(" Sek. ");
 }
 
 QString ClickAnswerText(int x, int y)
@@ -81,7 +81,7 @@ int FitFontSize(int size, const std::function<bool(int)> &fits)
 
 QString CorrectionHint(const QString &solutionText)
 {
-    return QStringLiteral("So wird die Aufgabe richtig gelöst :") + CarriageReturn + CarriageReturn
+    return QStringLiteral("So wird die Aufgabe richtig gelöst:") + CarriageReturn + CarriageReturn
          + solutionText;
 }
 

@@ -1,10 +1,12 @@
 #include "run/BalanceStrip.h"
 
 #include "run/Generation.h"
+#include "run/RunState.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +41,39 @@ void prepareText(QPainter &painter, int pointSize)
     painter.setBackground(Silver);
 }
 
+// A count with its blank, placed by its number of characters, so the counters stand
+// still as they grow.
+QString counterText(qint32 count)
+{
+    return QString::number(count) + QLatin1Char(' ');
+}
+
+int counterLeft(const QString &text)
+{
+    return CounterCentre - int(text.size()) / 2;
+}
+
+// The closing bracket stands right of the widest counter the strip ever shows, so that no
+// count's silver ground covers it.
+int closingBracketLeft(const QFontMetrics &metrics)
+{
+    int right = 0;
+    for (qint32 count = 0; count <= RightAnswersPerRun; ++count) {
+        const QString text = counterText(count);
+        right = std::max(right, counterLeft(text) + metrics.horizontalAdvance(text));
+    }
+    return right + 1;
+}
+
+// "[", the empty counter and "]" at the top of `y`.
+void writeEmptyCounter(QPainter &painter, const QFontMetrics &metrics, int y)
+{
+    writeAt(painter, CounterBracketLeft, y, QStringLiteral("["));
+    const QString zero = counterText(0);
+    writeAt(painter, counterLeft(zero), y, zero);
+    writeAt(painter, closingBracketLeft(metrics), y, QStringLiteral("]"));
+}
+
 } // namespace
 
 void DrawBalanceScale(QImage &strip, const ExerciseLayout &layout)
@@ -52,8 +87,9 @@ void DrawBalanceScale(QImage &strip, const ExerciseLayout &layout)
     prepareText(painter, 10);
     writeAt(painter, LabelLeft, TopTextY, QStringLiteral("Richtige Lösungen"));
     writeAt(painter, LabelLeft, lowerTextY, QStringLiteral("Falsche Lösungen"));
-    writeAt(painter, CounterBracketLeft, TopTextY, QStringLiteral("[  0  ]"));
-    writeAt(painter, CounterBracketLeft, lowerTextY, QStringLiteral("[  0  ]"));
+    const QFontMetrics counterMetrics(painter.font(), &strip);
+    writeEmptyCounter(painter, counterMetrics, TopTextY);
+    writeEmptyCounter(painter, counterMetrics, lowerTextY);
 
     for (int i = 0; i <= 50; ++i) {
         tick(painter, ScaleLeft + i * u, 22, 27);
@@ -90,12 +126,11 @@ void DrawBalanceCounts(QImage &strip, const ExerciseLayout &layout, qint32 right
     for (int i = 1; i <= wrongCount; ++i)
         painter.fillRect(QRect(164 + i * u, wrongTop, boxWidth, boxHeight), WrongBoxColour);
 
-    // Placed by their number of characters, so the counters stand still as they grow.
     prepareText(painter, 10);
-    const QString right = QString::number(rightCount) + QLatin1Char(' ');
-    const QString wrong = QString::number(wrongCount) + QLatin1Char(' ');
-    writeAt(painter, CounterCentre - int(right.size()) / 2, TopTextY, right);
-    writeAt(painter, CounterCentre - int(wrong.size()) / 2, ScaledRound(32 * scale), wrong);
+    const QString right = counterText(rightCount);
+    const QString wrong = counterText(wrongCount);
+    writeAt(painter, counterLeft(right), TopTextY, right);
+    writeAt(painter, counterLeft(wrong), ScaledRound(32 * scale), wrong);
 }
 
 void DrawBalanceStrip(QImage &strip, const ExerciseLayout &layout, qint32 rightCount, qint32 wrongCount)

@@ -17,8 +17,8 @@ using CreateSpeech = Speech *(*)(QObject *parent);
 QStringList voiceLibraryPlaces()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    return {programFolder.filePath(QStringLiteral("libbrimbelo_voice.so")),
-            programFolder.filePath(QStringLiteral("../" BRIMBELO_VOICE_INSTALL_DIR "/libbrimbelo_voice.so")),
+    return {programFolder.filePath(QStringLiteral(BRIMBELO_VOICE_FILE)),
+            programFolder.filePath(QStringLiteral("../" BRIMBELO_VOICE_INSTALL_DIR "/" BRIMBELO_VOICE_FILE)),
             QStringLiteral(BRIMBELO_VOICE_BUILD_FILE)};
 }
 
@@ -31,9 +31,14 @@ CreateSpeech findVoice()
     return nullptr;
 }
 
+void announceReadiness()
+{
+    emit ProgramSpeechNews().readinessChanged();
+}
+
 // Stands for the voice while its library (and the sound libraries behind it, some tens of
 // milliseconds) loads on a worker thread, then passes everything on to it. Meanwhile it
-// counts as able to speak and keeps the last text it was given, unless told to stop.
+// is being prepared and keeps the last text it was given, unless told to stop.
 class LoadingVoice : public Speech
 {
 public:
@@ -50,7 +55,7 @@ public:
     {
         if (m_voice != nullptr)
             return m_voice->unavailableReason();
-        return m_missing ? QStringLiteral("Keine deutsche Stimme gefunden") : QString();
+        return m_missing ? QStringLiteral("Keine deutsche Stimme gefunden") : VoiceBeingPrepared;
     }
     void say(const QString &text) override
     {
@@ -70,13 +75,15 @@ private:
     void loaded(CreateSpeech create)
     {
         m_missing = create == nullptr;
-        if (m_missing)
-            return;
-        // Lives as long as the application; its worker is joined before the toolkit goes.
-        m_voice = create(QCoreApplication::instance());
-        if (m_waiting)
-            m_voice->say(*m_waiting);
+        if (!m_missing) {
+            // Lives as long as the application; its worker is joined before the toolkit goes.
+            m_voice = create(QCoreApplication::instance());
+            m_voice->onReadinessChanged(announceReadiness);
+            if (m_waiting)
+                m_voice->say(*m_waiting);
+        }
         m_waiting.reset();
+        announceReadiness();
     }
 
     Speech *m_voice = nullptr;
@@ -97,4 +104,14 @@ Speech &ProgramSpeech()
 void OverrideProgramSpeech(Speech *speech)
 {
     speechOverride = speech;
+    if (speech != nullptr) {
+        speech->onReadinessChanged(announceReadiness);
+        announceReadiness();
+    }
+}
+
+SpeechNews &ProgramSpeechNews()
+{
+    static SpeechNews news;
+    return news;
 }

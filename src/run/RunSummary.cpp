@@ -29,7 +29,7 @@ QString SummaryText(const RunResult &result, const QLocale &locale)
         QString(),
         TaskCount(result.rightCount, QStringLiteral("richtig")),
         TaskCount(result.wrongCount, QStringLiteral("falsch")),
-        FormatSeconds(result.averageThinkTime(), locale) + QStringLiteral(" sec durchschnittliche Bedenkzeit"),
+        FormatSeconds(result.averageThinkTime(), locale) + QStringLiteral(" Sek. durchschnittliche Bedenkzeit"),
     };
     return lines.join(CarriageReturn);
 }

@@ -53,6 +53,8 @@ TVorleseKnopf::TVorleseKnopf(TForm2 *window, QWidget *taskBox) : QToolButton(tas
         m_readAloud.fallSilent();
     });
     connect(window, &QDialog::finished, this, [this] { m_readAloud.fallSilent(); });
+    // Ready only once the voice is known to speak, and grey again should its sound fail.
+    connect(&ProgramSpeechNews(), &SpeechNews::readinessChanged, this, &TVorleseKnopf::showWhetherItCanSpeak);
 }
 
 void TVorleseKnopf::taskPosed(qint32 kind, const GeneratedTask &task)
@@ -83,7 +85,7 @@ void TVorleseKnopf::placeInCorner(double layoutScale)
 
 void TVorleseKnopf::showWhetherItCanSpeak()
 {
-    const bool canSpeak = ProgramSpeech().unavailableReason().isEmpty();
-    setEnabled(canSpeak);
-    setToolTip(canSpeak ? QStringLiteral("Aufgabe vorlesen") : QStringLiteral("Keine Tonausgabe gefunden"));
+    const QString reason = ProgramSpeech().unavailableReason();
+    setEnabled(reason.isEmpty());
+    setToolTip(reason.isEmpty() ? QStringLiteral("Aufgabe vorlesen") : reason);
 }

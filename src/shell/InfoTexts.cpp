@@ -18,10 +18,13 @@ QString ProgramInfoText(const QString &caption, const QString &executableName)
         QString(),
         QString(),
         QString(),
-        QStringLiteral("(Bitte die beiden Dateien ") + executableName + QStringLiteral(" und trovix.dll kopieren.)"),
+        // The files this program consists of as it is installed: the program, the library
+        // with the animations and the voice.
+        QStringLiteral("(Bitte die drei Dateien ") + executableName
+            + QStringLiteral(", " BRIMBELO_LERNPROG_FILE " und " BRIMBELO_VOICE_FILE " kopieren.)"),
         QString(),
         QStringLiteral("Fehlermeldungen, Anregungen, Bemerkungen und Kommentare zu"),
-        QStringLiteral("diesem Programm bitte per e-Mail an:"),
+        QStringLiteral("diesem Programm bitte per E-Mail an:"),
         Indent + QStringLiteral("post@brimbelo.example"),
         QString(),
         QStringLiteral("Weitere Lernprogramme zum Download unter"),
@@ -37,12 +40,12 @@ QString ProgramInfoText(const QString &caption, const QString &executableName)
 QString PracticeTipsText()
 {
     const QStringList lines = {
-        QStringLiteral("Wie du mit diesem Lernprogrammen üben kannst!"),
+        QStringLiteral("Wie du mit diesen Lernprogrammen üben kannst!"),
         QString(),
         QString(),
         QStringLiteral("Übe möglichst oft!"),
         QString(),
-        QStringLiteral("Übe nie länger als 30 Minuten, aber übe reglmäßig - am besten täglich!"),
+        QStringLiteral("Übe nie länger als 30 Minuten, aber übe regelmäßig – am besten täglich!"),
         QString(),
         QStringLiteral("Übe an mehreren Tagen hintereinander die gleichen Aufgaben und notiere"),
         QStringLiteral("deine Ergebnisse! Du wirst feststellen, dass sich deine Leistungen "),
@@ -56,7 +59,7 @@ QString PracticeTipsText()
         QString(),
         QStringLiteral("Mit der Zeit wirst du sehen, wie sich die Werte immer weiter verbessern."),
         QString(),
-        QStringLiteral("Übe auch Aufgaben die du schon kannst! Du kannst immernoch deine Geschwindigkeit und "
+        QStringLiteral("Übe auch Aufgaben, die du schon kannst! Du kannst immer noch deine Geschwindigkeit und "
                        "Sicherheit steigern."),
         QString(),
         QStringLiteral("Übe nicht, wenn du müde, hungrig oder verärgert bist!"),

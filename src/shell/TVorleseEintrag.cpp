@@ -12,11 +12,14 @@ void AddReadAloudEntry(QMenu *menu)
     entry->setCheckable(true);
     entry->setChecked(ReadTasksAloudChosen());
     QObject::connect(entry, &QAction::toggled, entry, &ChooseReadTasksAloud);
-    // The sound output is looked for when the menu opens, not at start-up.
+    // The voice and the sound output are looked for when the menu opens, not at start-up;
+    // until they are found the entry is grey, and it follows what becomes known.
     menu->setToolTipsVisible(true);
-    QObject::connect(menu, &QMenu::aboutToShow, entry, [entry] {
+    const auto showWhetherItCanSpeak = [entry] {
         const QString reason = ProgramSpeech().unavailableReason();
         entry->setEnabled(reason.isEmpty());
         entry->setToolTip(reason);
-    });
+    };
+    QObject::connect(menu, &QMenu::aboutToShow, entry, showWhetherItCanSpeak);
+    QObject::connect(&ProgramSpeechNews(), &SpeechNews::readinessChanged, entry, showWhetherItCanSpeak);
 }

@@ -5,7 +5,19 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QMediaDevices>
+
+namespace {
+
+// The sound output's buffer, asked for anew at every start: the toolkit otherwise asks
+// for what the server granted last time, which the server grants smaller again, until
+// after a few interrupted readings the stream never starts playing.
+constexpr int BufferMilliseconds = 250;
+// A sound output that has taken nothing for this long while samples wait has stopped.
+constexpr int CheckMilliseconds = 400;
+// New sound outputs tried before the voice says the sound does not work.
+constexpr int MaxReplacements = 2;
+
+} // namespace
 
 Speech *CreateGermanSpeech(QObject *parent)
 {
@@ -20,18 +32,20 @@ PcmQueue::PcmQueue()
 void PcmQueue::append(const QByteArray &pcm)
 {
     m_pcm.append(pcm);
+    m_size = m_pcm.size();
     emit readyRead();
 }
 
 void PcmQueue::clear()
 {
-    m_pcm.clear();
+    m_size = 0;
     m_played = 0;
+    m_pcm.clear();
 }
 
 qint64 PcmQueue::bytesAvailable() const
 {
-    return m_pcm.size() - m_played;
+    return m_size - m_played;
 }
 
 qint64 PcmQueue::readData(char *data, qint64 maxSize)
@@ -48,22 +62,38 @@ EspeakSpeech::EspeakSpeech(QObject *parent)
     // One reading at a time, in the order they were asked for.
     m_worker.setMaxThreadCount(1);
     // The voice is loaded there too, so the window never waits for it.
-    m_worker.start([] { GermanVoiceSampleRate(); });
+    m_worker.start([this] {
+        GermanVoiceSampleRate();
+        QMetaObject::invokeMethod(this, [this] { readinessChanged(); }, Qt::QueuedConnection);
+    });
+    connect(&m_devices, &QMediaDevices::audioOutputsChanged, this, [this] {
+        // Another sound output may work where the last one failed.
+        m_failed = false;
+        readinessChanged();
+    });
+    m_watch.setInterval(CheckMilliseconds);
+    connect(&m_watch, &QTimer::timeout, this, &EspeakSpeech::checkPlaying);
 }
 
 EspeakSpeech::~EspeakSpeech()
 {
     ++*m_utterance;
     m_worker.waitForDone();
+    // The sound output, a child, goes after the queue it reads from: it lets go of it now.
+    if (m_sink != nullptr)
+        m_sink->stop();
 }
 
 QString EspeakSpeech::unavailableReason()
 {
-    // While the voice is still loading it counts as there: libespeak-ng comes with it.
+    if (!GermanVoiceTried())
+        return VoiceBeingPrepared;
     if (GermanVoiceMissing())
         return QStringLiteral("Keine deutsche Stimme gefunden");
     if (QMediaDevices::defaultAudioOutput().isNull())
         return QStringLiteral("Keine Tonausgabe gefunden");
+    if (m_failed)
+        return QStringLiteral("Die Tonausgabe funktioniert nicht");
     return QString();
 }
 
@@ -88,6 +118,7 @@ void EspeakSpeech::stop()
 {
     ++*m_utterance;
     m_waitingForFirstSamples = false;
+    m_watch.stop();
     if (m_sink != nullptr)
         m_sink->stop();
     m_queue.clear();
@@ -98,18 +129,27 @@ void EspeakSpeech::takeSamples(quint64 utterance, const QByteArray &pcm)
     if (utterance != *m_utterance)
         return;
     m_queue.append(pcm);
-    if (!m_waitingForFirstSamples)
+    if (!m_waitingForFirstSamples) {
+        // The sound output had played all there was before this piece came.
+        if (m_sink != nullptr && m_sink->state() != QAudio::StoppedState && !m_watch.isActive()) {
+            m_playedAtLastCheck = m_queue.played();
+            m_watch.start();
+        }
         return;
+    }
     m_waitingForFirstSamples = false;
     emit firstSamplesReady();
+    m_replacements = 0;
     startPlaying();
 }
 
 void EspeakSpeech::startPlaying()
 {
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull())
+    if (output.isNull()) {
+        m_watch.stop();
         return;
+    }
     if (m_sink == nullptr) {
         QAudioFormat format;
         format.setSampleRate(GermanVoiceSampleRate());
@@ -117,5 +157,49 @@ void EspeakSpeech::startPlaying()
         format.setSampleFormat(QAudioFormat::Int16);
         m_sink = new QAudioSink(output, format, this);
     }
+    m_sink->setBufferSize(m_sink->format().bytesForDuration(qint64(BufferMilliseconds) * 1000));
     m_sink->start(&m_queue);
+    m_playedAtLastCheck = m_queue.played();
+    m_watch.start();
+}
+
+void EspeakSpeech::checkPlaying()
+{
+    const bool tookSome = m_queue.played() > m_playedAtLastCheck;
+    m_playedAtLastCheck = m_queue.played();
+    if (tookSome) {
+        setFailed(false);
+        return;
+    }
+    if (m_queue.bytesAvailable() == 0) {
+        // Read to its end.
+        m_watch.stop();
+        return;
+    }
+    if (m_replacements == MaxReplacements) {
+        m_watch.stop();
+        setFailed(true);
+        return;
+    }
+    ++m_replacements;
+    replaceSink();
+}
+
+void EspeakSpeech::replaceSink()
+{
+    // A new stream goes on where the old one stopped taking samples.
+    if (m_sink != nullptr) {
+        m_sink->stop();
+        m_sink->deleteLater();
+        m_sink = nullptr;
+    }
+    startPlaying();
+}
+
+void EspeakSpeech::setFailed(bool failed)
+{
+    if (m_failed == failed)
+        return;
+    m_failed = failed;
+    readinessChanged();
 }

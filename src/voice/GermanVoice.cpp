@@ -63,6 +63,11 @@ int GermanVoiceSampleRate()
     return loadedRate;
 }
 
+bool GermanVoiceTried()
+{
+    return loadedRate >= 0;
+}
+
 bool GermanVoiceMissing()
 {
     return loadedRate == 0;

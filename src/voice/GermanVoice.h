@@ -9,6 +9,8 @@
 // Samples per second of the voice, or 0 when the library or its German voice is missing.
 // The first call loads the voice, which takes some tens of milliseconds.
 int GermanVoiceSampleRate();
+// Whether loading the voice was tried (and so GermanVoiceSampleRate() no longer waits).
+bool GermanVoiceTried();
 // Whether loading the voice failed; false while it has not been tried. Never waits.
 bool GermanVoiceMissing();
 

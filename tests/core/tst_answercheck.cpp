@@ -116,10 +116,10 @@ void AnswerCheckTest::averageCaptionUsesLocaleSeparatorWithoutGroups_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("seconds");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("german") << German << 15.0 << "Durchschnittliche Bedenkzeit: 15,00 sec ";
-    QTest::newRow("rounded to two decimals") << German << 3.14159 << "Durchschnittliche Bedenkzeit: 3,14 sec ";
+    QTest::newRow("german") << German << 15.0 << "Durchschnittliche Bedenkzeit: 15,00 Sek. ";
+    QTest::newRow("rounded to two decimals") << German << 3.14159 << "Durchschnittliche Bedenkzeit: 3,14 Sek. ";
     QTest::newRow("english, no group separator") << QLocale(QLocale::English) << 1234.5
-                                                  << "Durchschnittliche Bedenkzeit: 1234.50 sec ";
+                                                  << "Durchschnittliche Bedenkzeit: 1234.50 Sek. ";
 }
 
 void AnswerCheckTest::averageCaptionUsesLocaleSeparatorWithoutGroups()
@@ -255,11 +255,11 @@ void AnswerCheckTest::averageDividesWholeTaskTimesByRightAnswers()
 {
     RunFixture f;
     QCOMPARE(f.answer(f.wrong(), 4000).outcome, AnswerFeedback::Outcome::Wrong);
-    QCOMPARE(f.answer(f.right(), 10000).averageCaption, QStringLiteral("Durchschnittliche Bedenkzeit: 10,00 sec "));
+    QCOMPARE(f.answer(f.right(), 10000).averageCaption, QStringLiteral("Durchschnittliche Bedenkzeit: 10,00 Sek. "));
     f.pose();
     const AnswerFeedback second = f.answer(f.right(), 5000);
     QCOMPARE(f.run.rightCount, 1);
-    QCOMPARE(second.averageCaption, QStringLiteral("Durchschnittliche Bedenkzeit: 15,00 sec "));
+    QCOMPARE(second.averageCaption, QStringLiteral("Durchschnittliche Bedenkzeit: 15,00 Sek. "));
 }
 
 void AnswerCheckTest::endedRunTakesNoAnswer()
@@ -331,9 +331,9 @@ void AnswerCheckTest::summaryListsDateCountsAndAverage()
     const QChar cr(13);
     QCOMPARE(SummaryText(result, German),
              QString("So hast du am 09.03.26 gerechnet:") + cr + cr + "3 richtig gelöste Aufgaben" + cr
-                 + "1 falsch gelöste Aufgabe" + cr + "3,33 sec durchschnittliche Bedenkzeit");
+                 + "1 falsch gelöste Aufgabe" + cr + "3,33 Sek. durchschnittliche Bedenkzeit");
     QCOMPARE(SummaryTitle("Runde auf Zehner"), QStringLiteral("\"Runde auf Zehner\""));
-    QCOMPARE(CorrectionHint("a"), QString("So wird die Aufgabe richtig gelöst :") + cr + cr + "a");
+    QCOMPARE(CorrectionHint("a"), QString("So wird die Aufgabe richtig gelöst:") + cr + cr + "a");
 }
 
 void AnswerCheckTest::correctionStandsBelowTheAnswerField_data()

@@ -2,6 +2,7 @@
 // the exact colours and extents, and the scale drawn again with every redraw.
 
 #include "run/BalanceStrip.h"
+#include "run/Generation.h"
 
 #include <QtTest>
 
@@ -32,6 +33,8 @@ private slots:
     void boxesCoverExactlyTheirCellsInPureColours();
     void redrawKeepsBarsOfTheRun();
     void countersStartAtTheSamePlaceForOneAndTwoDigits();
+    void counterOverwritesNoBracket_data();
+    void counterOverwritesNoBracket();
 };
 
 void BalanceStripTest::ticksHaveTheirLengthsAndEndOneAboveTheBase_data()
@@ -140,6 +143,60 @@ void BalanceStripTest::countersStartAtTheSamePlaceForOneAndTwoDigits()
     const int twelveInk = firstInk(twelve.image, 12, 17);
     QVERIFY(sevenInk >= 129 && sevenInk < 134);
     QVERIFY(twelveInk >= 129 && twelveInk < 134);
+}
+
+void BalanceStripTest::counterOverwritesNoBracket_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<int>("count");
+    for (const int height : {600, 768}) {
+        for (int count = 0; count <= 50; ++count)
+            QTest::addRow("%d at %d", count, height) << height << count;
+    }
+}
+
+void BalanceStripTest::counterOverwritesNoBracket()
+{
+    QFETCH(int, screenHeight);
+    QFETCH(int, count);
+    Strip empty(screenHeight);
+    DrawBalanceScale(empty.image, empty.layout);
+    Strip counted(screenHeight);
+    DrawBalanceStrip(counted.image, counted.layout, count, count);
+    // Between the captions and the scale: "[", the counter and "]", each a run of inked
+    // columns of the empty strip.
+    const int from = 118;
+    const int to = 165;
+    for (const int top : {12, ScaledRound(32 * empty.layout.scale)}) {
+        auto inked = [&](const Strip &strip, int x) {
+            for (int y = top; y < top + 16; ++y) {
+                if (strip.at(x, y) != Silver)
+                    return true;
+            }
+            return false;
+        };
+        int openEnd = from;
+        while (openEnd < to && !inked(empty, openEnd))
+            ++openEnd;
+        while (openEnd < to && inked(empty, openEnd))
+            ++openEnd;
+        int closeStart = to;
+        while (closeStart > openEnd && !inked(empty, closeStart - 1))
+            --closeStart;
+        while (closeStart > openEnd && inked(empty, closeStart - 1))
+            --closeStart;
+        QVERIFY(openEnd < closeStart);
+        for (int x = from; x < to; ++x) {
+            if (x >= openEnd && x < closeStart)
+                continue;
+            for (int y = top; y < top + 16; ++y)
+                QVERIFY2(counted.at(x, y) == empty.at(x, y), qPrintable(QStringLiteral("bracket at %1,%2").arg(x).arg(y)));
+        }
+        bool digitsInside = false;
+        for (int x = openEnd; x < closeStart; ++x)
+            digitsInside = digitsInside || inked(counted, x);
+        QVERIFY(digitsInside);
+    }
 }
 
 QTEST_MAIN(BalanceStripTest)

@@ -368,7 +368,7 @@ void TestLogFile::tornLastLineSwallowsRecord()
     QCOMPARE(readBack(), records);
     QVERIFY(contents(logPath()).endsWith(masked(Other.toLatin1()) + "\r\n"));
     // The new run is a record of its own for the viewer: graded, not shown raw.
-    QVERIFY(LogViewLines(readBack()).contains(QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  Runde auf Zehner")));
+    QVERIFY(LogViewLines(readBack()).contains(QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner")));
 }
 
 void TestLogFile::lineEndsMisread()

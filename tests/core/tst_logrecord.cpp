@@ -20,21 +20,21 @@ RunResult runResult(const QString &finishedAt, qint32 right, qint32 wrong, doubl
 
 // Records and the lines the viewer makes of them, in a German setting.
 const QString ZahlenstrahlDec07 = QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  Zahlenstrahl bis 200");
-const QString ZahlenstrahlDec07Shown = QStringLiteral("07.12.26  12 ok   3 falsch   80% Note: 3+ 12,61 sec  Zahlenstrahl bis 200");
+const QString ZahlenstrahlDec07Shown = QStringLiteral("07.12.26  12 ok   3 falsch   80% Note: 3+ 12,61 Sek. Zahlenstrahl bis 200");
 const QString RundeDec05 = QStringLiteral("05.12.26 10:01:02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner");
-const QString RundeDec05Shown = QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  Runde auf Zehner");
+const QString RundeDec05Shown = QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner");
 const QString ZahlenstrahlDec06 = QStringLiteral("06.12.26 09:30:00  5 ok   9 falsch   35%  8,00 sec  Zahlenstrahl bis 200");
-const QString ZahlenstrahlDec06Shown = QStringLiteral("06.12.26   5 ok   9 falsch   35% Note: 5-  8,00 sec  Zahlenstrahl bis 200");
+const QString ZahlenstrahlDec06Shown = QStringLiteral("06.12.26   5 ok   9 falsch   35% Note: 5-  8,00 Sek. Zahlenstrahl bis 200");
 const QString RundeNov28 = QStringLiteral("28.11.26 17:00:00  1 ok   9 falsch   10% 20,00 sec  Runde auf Zehner");
-const QString RundeNov28Shown = QStringLiteral("28.11.26   1 ok   9 falsch   10% Note: 6 20,00 sec  Runde auf Zehner");
+const QString RundeNov28Shown = QStringLiteral("28.11.26   1 ok   9 falsch   10% Note: 6 20,00 Sek. Runde auf Zehner");
 const QString RundeDec05Later = QStringLiteral("05.12.26 18:00:00  2 ok   2 falsch   50%  3,00 sec  Runde auf Zehner");
-const QString RundeDec05LaterShown = QStringLiteral("05.12.26   2 ok   2 falsch   50% Note: 4-  3,00 sec  Runde auf Zehner");
+const QString RundeDec05LaterShown = QStringLiteral("05.12.26   2 ok   2 falsch   50% Note: 4-  3,00 Sek. Runde auf Zehner");
 const QString RundeDec05Earlier = QStringLiteral("05.12.26 08:15:00  3 ok   0 falsch  100%  1,00 sec  Runde auf Zehner");
-const QString RundeDec05EarlierShown = QStringLiteral("05.12.26   3 ok   0 falsch  100% Note: 1+  1,00 sec  Runde auf Zehner");
+const QString RundeDec05EarlierShown = QStringLiteral("05.12.26   3 ok   0 falsch  100% Note: 1+  1,00 Sek. Runde auf Zehner");
 const QString ApfelDec01 = QStringLiteral("01.12.26 12:00:00  9 ok   1 falsch   90%  2,00 sec  apfel zählen");
-const QString ApfelDec01Shown = QStringLiteral("01.12.26   9 ok   1 falsch   90% Note: 2+  2,00 sec  apfel zählen");
+const QString ApfelDec01Shown = QStringLiteral("01.12.26   9 ok   1 falsch   90% Note: 2+  2,00 Sek. apfel zählen");
 const QString RoemischDec02 = QStringLiteral("02.12.26 12:00:00  7 ok   3 falsch   70%  2,50 sec  Römische Zahlen");
-const QString RoemischDec02Shown = QStringLiteral("02.12.26   7 ok   3 falsch   70% Note: 3-  2,50 sec  Römische Zahlen");
+const QString RoemischDec02Shown = QStringLiteral("02.12.26   7 ok   3 falsch   70% Note: 3-  2,50 Sek. Römische Zahlen");
 
 } // namespace
 
@@ -236,14 +236,14 @@ void TestLogRecord::viewArrangementWrong_data()
                                       << QStringList{RundeNov28Shown, RundeDec05Shown};
     QTest::newRow("year before month")
         << QStringList{RundeNov28, QStringLiteral("05.12.25 10:01:02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner")}
-        << QStringList{QStringLiteral("05.12.25  20 ok   0 falsch  100% Note: 1+  4,75 sec  Runde auf Zehner"), RundeNov28Shown};
+        << QStringList{QStringLiteral("05.12.25  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner"), RundeNov28Shown};
     QTest::newRow("same day by time") << QStringList{RundeDec05Later, RundeDec05, RundeDec05Earlier}
                                       << QStringList{RundeDec05EarlierShown, RundeDec05Shown, RundeDec05LaterShown};
     QTest::newRow("identical records once") << QStringList{RundeDec05, ZahlenstrahlDec06, RundeDec05}
                                             << QStringList{RundeDec05Shown, QString(), ZahlenstrahlDec06Shown};
     QTest::newRow("titles differing in case stay apart")
         << QStringList{QStringLiteral("04.12.26 10:01:02 20 ok   0 falsch  100%  4,75 sec  RUNDE AUF ZEHNER"), RundeDec05Later, RundeDec05}
-        << QStringList{QStringLiteral("04.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  RUNDE AUF ZEHNER"), QString(),
+        << QStringList{QStringLiteral("04.12.26  20 ok   0 falsch  100% Note: 1+  4,75 Sek. RUNDE AUF ZEHNER"), QString(),
                        RundeDec05Shown, RundeDec05LaterShown};
     QTest::newRow("records differing only in case once")
         << QStringList{RundeDec05, QStringLiteral("05.12.26 10:01:02 20 OK   0 FALSCH  100%  4,75 SEC  RUNDE AUF ZEHNER")}
@@ -253,7 +253,7 @@ void TestLogRecord::viewArrangementWrong_data()
         << QStringList{RundeDec05Shown, RundeDec05LaterShown + QStringLiteral("   ")};
     QTest::newRow("empty title")
         << QStringList{QStringLiteral("05.12.26 10:01:02 20 ok   0 falsch  100%  4,75 sec  "), RundeNov28}
-        << QStringList{QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  "), QString(), RundeNov28Shown};
+        << QStringList{QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 Sek. "), QString(), RundeNov28Shown};
 
     // Lines that do not follow the record format are shown as they are.
     const QString shortLine = QStringLiteral("07.12.26 11:08:51 12 ok");

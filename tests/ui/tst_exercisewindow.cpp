@@ -107,7 +107,7 @@ void ExerciseWindowTest::rightAnswerCountsPraisesAndPosesANewTask()
     QVERIFY(Form2->Label2->isVisible());
     QVERIFY(Form2->Timer1->isActive());
     QVERIFY(Form2->Label4->text().startsWith(QStringLiteral("Durchschnittliche Bedenkzeit: ")));
-    QVERIFY(Form2->Label4->text().endsWith(QStringLiteral(" sec ")));
+    QVERIFY(Form2->Label4->text().endsWith(QStringLiteral(" Sek. ")));
     QCOMPARE(Form2->Image1->image().pixelColor(180, 20), RightBoxColour);
     // The praise word fits into its box, whatever face it was given.
     QVERIFY(Form2->Label2->x() + Form2->Label2->width() <= Form2->GroupBox2->width() - 2
@@ -134,7 +134,7 @@ void ExerciseWindowTest::wrongAnswerCountsOnceAndShowsTheCorrectionEachTime()
     QCOMPARE(Korrektur->OKButton->x(), 200 - 45);
     QVERIFY(Korrektur->OKButton->y() > Korrektur->Hinweis->geometry().bottom());
     QCOMPARE(watcher.corrections.first(),
-             QStringLiteral("So wird die Aufgabe richtig gelöst :\n\n") + QString(solution).replace(QChar(13), '\n'));
+             QStringLiteral("So wird die Aufgabe richtig gelöst:\n\n") + QString(solution).replace(QChar(13), '\n'));
 
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);   // the same wrong answer again
     Form2->Edit1->clear();

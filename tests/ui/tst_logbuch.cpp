@@ -162,10 +162,10 @@ void TestLogbuch::logNotShownArranged()
     showWithLog();
     QCOMPARE(window->windowTitle(), QStringLiteral("bm.log"));
     const QStringList expected{
-        QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 sec  Runde auf Zehner"),
+        QStringLiteral("05.12.26  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner"),
         QString(),
-        QStringLiteral("06.12.26   5 ok   9 falsch   35% Note: 5-  8,00 sec  Zahlenstrahl bis 200"),
-        QStringLiteral("07.12.26  12 ok   3 falsch   80% Note: 3+ 12,61 sec  Zahlenstrahl bis 200"),
+        QStringLiteral("06.12.26   5 ok   9 falsch   35% Note: 5-  8,00 Sek. Zahlenstrahl bis 200"),
+        QStringLiteral("07.12.26  12 ok   3 falsch   80% Note: 3+ 12,61 Sek. Zahlenstrahl bis 200"),
     };
     QCOMPARE(window->Memo1->toPlainText().split(QLatin1Char('\n')), expected);
     SaveForTheTour(window->grab().toImage(), QStringLiteral("logbuch"));

@@ -185,11 +185,15 @@ void TitleWindowTest::informationBoxesShowTheirLines_data()
     QTest::addColumn<int>("checkedLine");
     QTest::addColumn<QString>("lineText");
     QTest::newRow("program") << "Info" << 17 << 5
-                             << "(Bitte die beiden Dateien " + QFileInfo(QCoreApplication::applicationFilePath()).fileName()
-                                    + " und trovix.dll kopieren.)";
+                             << "(Bitte die drei Dateien " + QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+                                    + ", libbrimbelo-lernprog.so.1 und libbrimbelo_voice.so kopieren.)";
+    QTest::newRow("program's address") << "Info" << 17 << 8 << "diesem Programm bitte per E-Mail an:";
     QTest::newRow("tips") << "Ueben" << 27 << 19
-                          << "Übe auch Aufgaben die du schon kannst! Du kannst immernoch deine Geschwindigkeit und "
+                          << "Übe auch Aufgaben, die du schon kannst! Du kannst immer noch deine Geschwindigkeit und "
                              "Sicherheit steigern.";
+    QTest::newRow("tips' heading") << "Ueben" << 27 << 0 << "Wie du mit diesen Lernprogrammen üben kannst!";
+    QTest::newRow("tips' second") << "Ueben" << 27 << 5
+                                  << "Übe nie länger als 30 Minuten, aber übe regelmäßig – am besten täglich!";
     QTest::newRow("animations") << "Animationen" << 23 << 0 << DecodeCp1252(GetAnimInfo()).section(QChar(13), 0, 0);
 }
 
