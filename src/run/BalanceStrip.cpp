@@ -1,6 +1,6 @@
 #include "run/BalanceStrip.h"
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "run/RunSummary.h"
 
 #include "run/AnswerCheck.h"
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <QStringList>
 

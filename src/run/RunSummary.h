@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the summary that replaces the task area at the end of a run.
 
-#include "run/RunResult.h"
+#include "run/types/RunResult.h"
 
 #include <QLocale>
 #include <QString>

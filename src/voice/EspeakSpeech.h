@@ -4,7 +4,7 @@
 // Without a sound output it still reads (and drops the samples), which keeps it testable.
 // Lives in the library brimbelo_voice, which the program loads when it first needs it.
 
-#include "run/Speech.h"
+#include "voice/Speech.h"
 
 #include <QIODevice>
 #include <QObject>
