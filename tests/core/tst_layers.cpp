@@ -1,11 +1,13 @@
 // The rooms of src/ and the direction between them, read from the sources' own
 // `#include "…"` lines: an include against the direction, an include of a header that is
-// not there, or a circle of includes between units fails. The rooms are the targets of
+// not there, or a circle of includes between units fails; so does a source file over 400
+// lines or a folder holding more than 16 units. The rooms are the targets of
 // src/*/CMakeLists.txt; the table below is what each of them links.
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -223,6 +225,24 @@ private slots:
             QVERIFY2(usedRoom == room || allowedUses().value(room).contains(usedRoom),
                      qPrintable(QStringLiteral("%1 (%2) includes %3 (%4)").arg(file, room, included, usedRoom)));
         }
+    }
+
+    void fileTooLong_data() { includeAgainstTheDirection_data(); }
+    void fileTooLong()
+    {
+        QFETCH(QString, file);
+        QFile source(QDir(sourceDir()).filePath(file));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY2(source.readAll().count('\n') <= 400, "over 400 lines");
+    }
+
+    void folderHoldsTooManyUnits()
+    {
+        QHash<QString, QSet<QString>> unitsIn;
+        for (const QString &file : sourceFiles())
+            unitsIn[QFileInfo(file).path()].insert(unitOf(file));
+        for (auto it = unitsIn.cbegin(); it != unitsIn.cend(); ++it)
+            QVERIFY2(it.value().size() <= 16, qPrintable(it.key()));
     }
 
     void circleOverlooked()

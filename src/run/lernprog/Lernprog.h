@@ -7,6 +7,7 @@
 #include "run/lernprog/Random.h"
 
 #include <QSize>
+#include <QString>
 #include <QtGlobal>
 #include <span>
 
@@ -20,6 +21,12 @@ struct RewardAnimation
     QSize sizeA;
     QSize sizeB;
 };
+
+// The resource path of one of an animation's pictures (frameA, frameB).
+inline QString RewardFrameResource(const char *frame)
+{
+    return QStringLiteral(":/animations/%1.bmp").arg(QLatin1String(frame));
+}
 
 // All 29 animations: the 25 rows of the draw, with the five hares of row 20 in place.
 LERNPROG_API std::span<const RewardAnimation> RewardAnimations();

@@ -14,8 +14,8 @@ extern "C" void GetThePicture(QImage *rewardFrameA, QImage *rewardFrameB,
     *rewardStepX = animation.stepX;
     *rewardStepY = animation.stepY;
     // The caller's images are reloaded in place; they stay the caller's.
-    rewardFrameA->load(QStringLiteral(":/animations/%1.bmp").arg(QLatin1String(animation.frameA)));
-    rewardFrameB->load(QStringLiteral(":/animations/%1.bmp").arg(QLatin1String(animation.frameB)));
+    rewardFrameA->load(RewardFrameResource(animation.frameA));
+    rewardFrameB->load(RewardFrameResource(animation.frameB));
 }
 
 extern "C" uint32_t start()

@@ -4,11 +4,11 @@
 #include "generators/NumberLinePainting.h"
 
 #include "bm_exports.h"
-#include "generators/SymbolFont.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
 #include "run/Kinds.h"
 #include "run/PraiseFonts.h"
+#include "run/RewardPlayback.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
 #include "run/TaskFonts.h"
@@ -24,49 +24,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTimer>
 
 TForm2 *Form2 = nullptr;
 
 namespace {
 
-int screenHeightOverride = 0;
-
-constexpr int AnswerFieldHeight = 30;
-constexpr int PraiseWordSize = 20;
 constexpr int SummaryTitleSize = 18;
-constexpr int RewardSteps = 16;
-constexpr int RewardBaseInterval = 125;
 constexpr int SummaryButtonWidth = 65;
-
-QFont arial(int pointSize)
-{
-    return QFont(QStringLiteral("Arial"), pointSize);
-}
-
-QPushButton *makeButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
-// The screen the window stands on, or will open on.
-const QScreen *screenOf(const QWidget *window)
-{
-    return window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
-}
-
-void placeWithNaturalHeight(QLabel *label, int left, int top, int width)
-{
-    label->setGeometry(left, top, width, label->sizeHint().height());
-}
 
 } // namespace
 
@@ -82,134 +49,6 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent)
     createControls();
     // FormClose runs however the window is closed: close box, "&Ok", or a refused kind.
     connect(this, &QDialog::finished, this, &TForm2::FormClose);
-}
-
-void TForm2::overrideScreenHeight(int height)
-{
-    screenHeightOverride = height;
-}
-
-void TForm2::createControls()
-{
-    GroupBox1 = new QGroupBox(QStringLiteral("Deine Aufgaben"), this);
-    GroupBox2 = new QGroupBox(QStringLiteral("Meine Antwort"), this);
-    GroupBox3 = new QGroupBox(QStringLiteral("Erfolgsbilanz"), this);
-    // Plain etched frames: a tinted box would stand out from the silver pictures in it.
-    QStyle *plainFrames = QStyleFactory::create(QStringLiteral("Windows"));
-    if (plainFrames != nullptr)
-        plainFrames->setParent(this);
-    for (QGroupBox *box : {GroupBox1, GroupBox2, GroupBox3}) {
-        box->setFont(arial(11));
-        if (plainFrames != nullptr)
-            box->setStyle(plainFrames);
-    }
-
-    // The drawing area lies under the task's texts and answer field.
-    PaintBox1 = new TImageView(GroupBox1);
-    Label1 = new QLabel(GroupBox1);
-    Label3 = new QLabel(GroupBox1);
-    m_label1.font = {QStringLiteral("Arial"), 14};
-    m_label3.font = {QStringLiteral("Arial"), 14};
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setFont(arial(14));
-    Edit1->setGeometry(135, 0, 50, AnswerFieldHeight);
-    Edit1->installEventFilter(this);
-    BOk = makeButton(QStringLiteral("&Okay"), GroupBox1);
-    BEnde = makeButton(QStringLiteral("&Ende"), GroupBox1);
-    BilanzTitel = new QLabel(GroupBox1);
-    BilanzTitel->setFont(QFont(QStringLiteral("Times New Roman"), 16));
-    BilanzText = new QLabel(GroupBox1);
-    BilanzText->setFont(QFont(QStringLiteral("Times New Roman"), 14));
-    BilanzOk = makeButton(QStringLiteral("&Ok"), GroupBox1);
-    GroupBox1->installEventFilter(this);
-
-    Label2 = new QLabel(GroupBox2);
-    Label2->setFont(arial(PraiseWordSize));
-    Label2->move(8, 32);
-    ZeichenFlaeche = new TImageView(GroupBox2);
-    ZeichenFlaeche->setGeometryAndClear(QRect(8, 72, 241, 241), Silver);
-    ZeichenFlaeche->hide();
-
-    Image1 = new TImageView(GroupBox3);
-    Label4 = new QLabel(GroupBox3);
-    Label4->setFont(arial(11));
-    Label4->move(288, 24);
-    Label5 = new QLabel(QStringLiteral("So hast du gerechnet:"), GroupBox3);
-    Label5->setFont(arial(11));
-    Label5->move(8, 24);
-    Label5->adjustSize();
-    Vorlesen = new TVorleseKnopf(GroupBox1);
-    connect(this, &TForm2::runEnded, Vorlesen, &TVorleseKnopf::runEnded);
-    connect(this, &QDialog::finished, Vorlesen, &TVorleseKnopf::windowClosed);
-
-    // Controls without a font of their own write in the window's font, not the box's.
-    for (QWidget *control : std::initializer_list<QWidget *>{BOk, BEnde, BilanzOk})
-        control->setFont(font());
-
-    Timer1 = new QTimer(this);
-    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
-    connect(BOk, &QPushButton::clicked, this, &TForm2::BOkClick);
-    connect(BEnde, &QPushButton::clicked, this, &TForm2::BEndeClick);
-    connect(BilanzOk, &QPushButton::clicked, this, &TForm2::BilanzOkClick);
-    connect(PaintBox1, &TImageView::mousePressed, this,
-            [this](Qt::MouseButton button, QPoint at) { PaintBox1MouseDown(button, at.x(), at.y()); });
-}
-
-void TForm2::WindowInit()
-{
-    const QScreen *shown = screenOf(this);
-    const QSize screenSize(shown->geometry().width(),
-                           screenHeightOverride > 0 ? screenHeightOverride : shown->geometry().height());
-    m_layout = ExerciseLayoutFor(screenSize.height());
-    PracticeRun &run = currentRun();
-    run.layoutScale = m_layout.scale;
-    SetOuterSize(this, m_layout.windowSize);
-
-    sharedRandom().seedFromClock();
-    Timer1->stop();
-    setCursor(Qt::ArrowCursor);
-    emit runOpens();
-
-    Edit1->show();
-    Edit1->move(Edit1->x(), m_layout.answerTop);
-    Edit1->setMaxLength(32767);
-    applyLabel(Label1, m_label1,
-               {std::nullopt, FontSpec{QStringLiteral("Arial"), 14}, m_layout.labelLeft, m_layout.labelTop,
-                std::nullopt, true});
-    applyLabel(Label3, m_label3,
-               {std::nullopt, FontSpec{m_label3.font.family, 14}, std::nullopt, m_layout.labelTop, std::nullopt, true});
-    Label4->setText(QStringLiteral("Durchschnittliche Bedenkzeit:"));
-    Label4->adjustSize();
-
-    GroupBox1->setGeometry(m_layout.taskBox);
-    GroupBox2->setGeometry(m_layout.feedbackBox);
-    GroupBox3->setGeometry(m_layout.balanceBox);
-    Image1->setGeometryAndClear(QRect(QPoint(2, 45), m_layout.balanceStrip), Silver);
-    PaintBox1->setGeometryAndClear(m_layout.drawing, Silver);
-    PaintBox1->show();
-    m_taskPicture = std::monostate{};
-
-    BEnde->show();
-    BEnde->setGeometry(m_layout.endButtonLeft, m_layout.buttonsTop, ButtonWidth, ButtonHeight);
-    BOk->show();
-    // The summary's button was the default of the last run; Enter is "&Okay" again.
-    BilanzOk->setDefault(false);
-    BOk->setDefault(true);
-    BOk->setGeometry(m_layout.okButtonLeft, m_layout.buttonsTop, ButtonWidth, ButtonHeight);
-
-    for (QLabel *summary : {BilanzTitel, BilanzText}) {
-        summary->hide();
-        summary->resize(0, summary->height());
-    }
-    BilanzOk->hide();
-    Label2->hide();
-    ZeichenFlaeche->image().fill(Silver);
-    ZeichenFlaeche->hide();
-
-    run.reset();
-    m_firstPaintDue = true;
-    move(screenSize.width() / 2 - m_layout.windowSize.width() / 2,
-         screenSize.height() / 2 - m_layout.windowSize.height() / 2);
 }
 
 void TForm2::showEvent(QShowEvent *event)
@@ -273,7 +112,6 @@ void TForm2::NeueAufgabe()
     }
     applyTaskLayout(task->layout);
     Vorlesen->taskPosed(run.currentTask.kind, *task);
-    m_taskPicture = task->picture;
     paintTaskPicture();
     if (isVisible() && run.currentTask.kind != ShowNumberKind)
         Edit1->setFocus();
@@ -296,47 +134,6 @@ GenerationContext TForm2::generationContext()
         TaskTextWidth};
 }
 
-void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setup)
-{
-    if (setup.caption)
-        state.caption = *setup.caption;
-    if (setup.font)
-        state.font = *setup.font;
-    if (state.font.family == QLatin1String("Symbol")) {
-        const SymbolText symbol = SymbolFontText(state.caption, state.font.pointSize, state.font.bold);
-        label->setFont(symbol.font);
-        label->setText(WithLineFeeds(symbol.text));
-    } else {
-        label->setFont(TaskFont(state.font));
-        label->setText(WithLineFeeds(state.caption));
-    }
-    const int width = setup.width ? *setup.width : label->sizeHint().width();
-    placeWithNaturalHeight(label, setup.left.value_or(label->x()), setup.top.value_or(label->y()), width);
-    if (setup.visible)
-        label->setVisible(*setup.visible);
-}
-
-void TForm2::applyTaskLayout(const TaskLayout &task)
-{
-    applyLabel(Label1, m_label1, task.label1);
-    applyLabel(Label3, m_label3, task.label3);
-    const FieldSetup &field = task.edit1;
-    Edit1->setGeometry(field.left.value_or(Edit1->x()), field.top.value_or(Edit1->y()),
-                       field.width.value_or(Edit1->width()), AnswerFieldHeight);
-    if (field.visible)
-        Edit1->setVisible(*field.visible);
-    if (task.praiseVisible)
-        Label2->setVisible(*task.praiseVisible);
-    if (task.buttonsTop) {
-        BOk->move(BOk->x(), *task.buttonsTop);
-        BEnde->move(BEnde->x(), *task.buttonsTop);
-    }
-    if (task.drawingTop)
-        PaintBox1->move(PaintBox1->x(), *task.drawingTop);
-    if (task.focusTaskBox)
-        GroupBox1->setFocus();
-}
-
 void TForm2::clearDrawingArea()
 {
     PaintBox1->image().fill(Silver);
@@ -347,18 +144,18 @@ void TForm2::paintTaskPicture()
 {
     const PracticeRun &run = currentRun();
     clearDrawingArea();
-    if (const auto *line = std::get_if<NumberLinePicture>(&m_taskPicture))
+    if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
         PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind, run.currentTask.taskFailed, run.layoutScale);
-    else if (std::holds_alternative<DotPicture>(m_taskPicture))
+    else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, false);
 }
 
 void TForm2::paintCorrectionPicture()
 {
     const PracticeRun &run = currentRun();
-    if (std::holds_alternative<NumberLinePicture>(m_taskPicture))
+    if (std::holds_alternative<NumberLinePicture>(run.taskPicture))
         PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind, run.layoutScale);
-    else if (std::holds_alternative<DotPicture>(m_taskPicture))
+    else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, true);
     PaintBox1->update();
 }
@@ -444,8 +241,7 @@ void TForm2::BOkClick()
             QMessageBox::critical(this, QStringLiteral("Brimbelo"), feedback.refusal);
             return;
         case AnswerFeedback::Outcome::Right:
-            GetThePicture(&m_rewardFrameA, &m_rewardFrameB, &run.rewardStepX, &run.rewardStepY, &run.rewardDelay);
-            Timer1->start(run.rewardDelay + RewardBaseInterval);
+            Timer1->start(m_reward.begin());
             run.rewardStep = 0;
             Timer1Timer();
             word.setFamily(feedback.fontFamily);
@@ -486,26 +282,17 @@ void TForm2::showCorrection()
     Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
     Korrektur->place(PlaceCorrection({pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
                                       Korrektur->hintRight(), Korrektur->buttonWidth(), m_layout.scale,
-                                      screenOf(this)->availableGeometry()}));
+                                      ScreenOf(this)->availableGeometry()}));
     Vorlesen->correctionShown(currentRun().currentTask.kind, currentRun().currentTask.solutionText);
     Korrektur->exec();
 }
 
 void TForm2::Timer1Timer()
 {
-    PracticeRun &run = currentRun();
     ZeichenFlaeche->show();
-    QImage &surface = ZeichenFlaeche->image();
-    const QImage &frame = run.rewardStep % 2 == 1 ? m_rewardFrameA : m_rewardFrameB;
-    if (!frame.isNull()) {
-        QPainter painter(&surface);
-        painter.drawImage(50 + run.rewardStep * run.rewardStepX,
-                          surface.height() - 150 - run.rewardStep * run.rewardStepY, frame);
-    }
+    const bool goesOn = m_reward.drawStep(ZeichenFlaeche->image(), currentRun().rewardStep, Silver);
     ZeichenFlaeche->update();
-    ++run.rewardStep;
-    if (run.rewardStep >= RewardSteps) {
-        surface.fill(Silver);
+    if (!goesOn) {
         Timer1->stop();
         ZeichenFlaeche->hide();
         Label2->hide();
@@ -522,12 +309,7 @@ void TForm2::Finito()
         close();
         return;
     }
-    RunResult result;
-    result.finishedAt = QDateTime::currentDateTime();
-    result.rightCount = run.rightCount;
-    result.wrongCount = run.wrongCount;
-    result.totalThinkTime = run.totalThinkTime;
-    result.title = windowTitle();
+    const RunResult result = RunResultOf(run, windowTitle(), QDateTime::currentDateTime());
 
     const QString title = SummaryTitle(windowTitle());
     QFont titleFont = BilanzTitel->font();

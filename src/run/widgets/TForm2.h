@@ -4,6 +4,7 @@
 // and the answer check; this window lays out, paints and forwards the child's input.
 
 #include "run/ExerciseLayout.h"
+#include "run/RewardPlayback.h"
 #include "run/types/Generation.h"
 #include "run/types/RunResult.h"
 
@@ -102,12 +103,12 @@ private:
     void fitPraiseWord();
     void refuseKindWithoutTasks();
 
+    static constexpr int PraiseWordSize = 20;
+
     ExerciseLayout m_layout;
     LabelState m_label1;
     LabelState m_label3;
-    TaskPicture m_taskPicture;
-    QImage m_rewardFrameA;
-    QImage m_rewardFrameB;
+    RewardPlayback m_reward;
     bool m_firstPaintDue = false;
     bool m_checkingAnswer = false;
     bool m_updatingBalance = false;
