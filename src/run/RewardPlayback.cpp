@@ -14,19 +14,20 @@ int RewardPlayback::begin()
 {
     sharedRandom().seedFromClock();
     const RewardAnimation &animation = PickRewardAnimation(sharedRandom());
-    m_stepX = animation.stepX;
-    m_stepY = animation.stepY;
-    m_frameA.load(RewardFrameResource(animation.frameA));
-    m_frameB.load(RewardFrameResource(animation.frameB));
-    return animation.delay + BaseInterval;
+    rewardStepX = animation.stepX;
+    rewardStepY = animation.stepY;
+    rewardDelay = animation.delay;
+    rewardFrameA.load(RewardFrameResource(animation.frameA));
+    rewardFrameB.load(RewardFrameResource(animation.frameB));
+    return rewardDelay + BaseInterval;
 }
 
 bool RewardPlayback::drawStep(QImage &surface, qint32 &step, const QColor &background) const
 {
-    const QImage &frame = step % 2 == 1 ? m_frameA : m_frameB;
+    const QImage &frame = step % 2 == 1 ? rewardFrameA : rewardFrameB;
     if (!frame.isNull()) {
         QPainter painter(&surface);
-        painter.drawImage(50 + step * m_stepX, surface.height() - 150 - step * m_stepY, frame);
+        painter.drawImage(50 + step * rewardStepX, surface.height() - 150 - step * rewardStepY, frame);
     }
     ++step;
     if (step < Steps)

@@ -19,8 +19,9 @@ public:
     bool drawStep(QImage &surface, qint32 &step, const QColor &background) const;
 
 private:
-    QImage m_frameA;
-    QImage m_frameB;
-    qint32 m_stepX = 0;
-    qint32 m_stepY = 0;
+    QImage rewardFrameA;
+    QImage rewardFrameB;
+    qint32 rewardStepX = 0;   // pixels to the right per step
+    qint32 rewardStepY = 0;   // pixels upwards per step
+    qint32 rewardDelay = 0;   // milliseconds added to the base step interval
 };
