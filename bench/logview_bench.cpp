@@ -1,6 +1,7 @@
 // Opening the log viewer: reading a log of many records and arranging it for display.
 
 #include "PracticeLog.h"
+#include "log/LogView.h"
 
 #include <QFile>
 #include <QLocale>

@@ -2,8 +2,8 @@
 // the picture's width) and painting it, as the log viewer does when an exercise is picked.
 
 #include "log/ProgressChart.h"
-#include "log/TVerlaufBild.h"
-#include "run/Random.h"
+#include "log/widgets/TVerlaufBild.h"
+#include "run/lernprog/Random.h"
 
 #include <QApplication>
 #include <QImage>

@@ -4,11 +4,12 @@
 // boxes (correction dialog, error box) a test runs into.
 
 #include "run/RunState.h"
-#include "run/TForm2.h"
-#include "run/TKorrektur.h"
+#include "run/widgets/TForm2.h"
+#include "run/widgets/TKorrektur.h"
 #include "shell/FontSubstitutes.h"
 #include "shell/ProgramLocale.h"
 #include "shell/TTitelbild.h"
+#include "shell/WindowWiring.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,8 +26,10 @@ inline void CreateProgramWindows()
     UseGermanWhenNoLocaleIsSet();
     if (Titelbild == nullptr)
         Titelbild = new TTitelbild;
-    if (Form2 == nullptr)
+    if (Form2 == nullptr) {
         Form2 = new TForm2;
+        ConnectRunToTitle(Form2, Titelbild);
+    }
     if (Korrektur == nullptr)
         Korrektur = new TKorrektur;
 }

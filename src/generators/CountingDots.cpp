@@ -2,7 +2,7 @@
 
 #include "generators/DotGrid.h"
 #include "generators/Redraw.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 namespace {
 

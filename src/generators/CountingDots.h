@@ -3,7 +3,7 @@
 // triangle and counts the hidden dots on the painted cover (DotGrid); the exercise window
 // paints and reveals the picture with DrawDotGrid.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 // Three corners, each at least 10 pixels inside the drawing area.
 TCoverTriangle DrawCoverTriangle(Random &random, QSize area);

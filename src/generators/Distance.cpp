@@ -1,6 +1,6 @@
 #include "generators/NumberLine.h"
 #include "generators/NumberLineTasks.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 // pixels back, so the generator's count and the red dots of the reveal come from one and
 // the same test. Where the picture is kept and shown is left to the exercise window.
 
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <QColor>
 #include <QImage>

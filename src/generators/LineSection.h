@@ -3,7 +3,7 @@
 // arrow (or the number to find) lies and which section of the ray is shown. What is asked
 // and how the task area looks is left to each task.
 
-#include "run/Random.h"
+#include "run/lernprog/Random.h"
 
 #include <QtGlobal>
 

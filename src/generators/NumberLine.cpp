@@ -1,9 +1,9 @@
 #include "generators/NumberLine.h"
 
 #include "generators/SymbolFont.h"
-#include "log/MyTools.h"
-#include "run/Generation.h"
-#include "run/Kinds.h"
+#include "log/basics/MyTools.h"
+#include "run/types/Generation.h"
+#include "run/types/KindCodes.h"
 
 #include <QColor>
 #include <QFont>

@@ -3,7 +3,7 @@
 // (pure functions returning plain data) and a painter that puts exactly that into the
 // drawing area's retained image. Choosing the section of the ray is the generators' job.
 
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <QList>
 #include <QPoint>

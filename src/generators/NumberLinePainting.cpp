@@ -1,7 +1,7 @@
 #include "generators/NumberLinePainting.h"
 
 #include "generators/NumberLine.h"
-#include "run/Kinds.h"
+#include "run/types/KindCodes.h"
 
 #include <QImage>
 #include <QPainter>

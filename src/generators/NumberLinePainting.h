@@ -3,7 +3,7 @@
 // when the task is posed and once more before the correction of a wrong answer. When to
 // call them is the exercise window's business.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 class QImage;
 

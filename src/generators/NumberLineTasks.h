@@ -4,7 +4,7 @@
 // They describe the task and its picture; the exercise window applies and paints them.
 
 #include "generators/LineSection.h"
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "generators/NumberSequences.h"
 
 #include "generators/Redraw.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // answer field. Start, step, gap and font follow the run's balance; the rules are plain
 // functions, the exercise window shows the layout the generator describes.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 #include <optional>
 

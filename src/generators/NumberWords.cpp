@@ -1,6 +1,6 @@
 #include "generators/NumberWords.h"
 
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // its value in ordinary digits. The numeral rules are plain functions; the exercise
 // window shows the layout the generator describes.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 // The numeral of v in subtractive notation for 1 <= v <= 3 999; empty outside.
 QString RomanNumeral(qint32 v);

@@ -1,6 +1,6 @@
 #include "generators/Rounding.h"
 
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // with the instruction "Runde auf Zehner" (Hunderter, Tausender, Zehntausender) above it.
 // Drawing, checking and the correction are left to the exercise window.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 // n rounded to a multiple of placeValue; exactly half rounds up.
 qint32 RoundHalfUp(qint32 n, qint32 placeValue);

@@ -2,7 +2,7 @@
 
 #include "generators/NumberWords.h"
 #include "generators/Redraw.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // Draws the number for the level, lays out instruction, words and answer field; the
 // exercise window shows them.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 // True when n, written right-aligned in nine places, has at least k digits 0 (the blanks
 // in front of the number do not count).

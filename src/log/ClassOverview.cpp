@@ -1,8 +1,9 @@
 #include "log/ClassOverview.h"
 
 #include "log/LogFile.h"
+#include "log/LogRecord.h"
 #include "log/Progress.h"
-#include "log/UserSettings.h"
+#include "log/basics/UserSettings.h"
 
 #include <QCollator>
 #include <QDir>

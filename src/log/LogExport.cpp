@@ -1,6 +1,7 @@
 #include "log/LogExport.h"
 
 #include "log/LogFile.h"
+#include "log/LogRecord.h"
 #include "log/Progress.h"
 
 #include <QDir>

@@ -1,10 +1,9 @@
 #include "log/LogFile.h"
 
-#include "log/Cp1252.h"
-#include "log/ErrorCause.h"
+#include "log/basics/Cp1252.h"
+#include "log/basics/ErrorCause.h"
 
 #include <QFile>
-#include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +18,6 @@
 namespace {
 
 constexpr char MaskByte = 0x0E;
-constexpr double AverageCap = 99.99;
 constexpr mode_t WriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t PermissionBits = 07777;
 
@@ -260,28 +258,6 @@ std::optional<QByteArray> readAll(int fd, qsizetype expectedSize)
     }
 }
 
-// The separator between hours and minutes in the locale's short time format.
-QString timeSeparator(const QLocale &locale)
-{
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
-    qsizetype i = 0;
-    while (i < format.size() && format.at(i) != QLatin1Char('h') && format.at(i) != QLatin1Char('H'))
-        ++i;
-    while (i < format.size() && (format.at(i) == QLatin1Char('h') || format.at(i) == QLatin1Char('H')))
-        ++i;
-    if (i < format.size()) {
-        const QChar c = format.at(i);
-        if (c.isPunct() && c != QLatin1Char('\''))
-            return QString(c);
-    }
-    return QStringLiteral(":");
-}
-
-QString twoDigits(int n)
-{
-    return QString::asprintf("%02d", n);
-}
-
 QString logPath(const QString &fileName)
 {
     return logSettings().logDirectory + fileName;
@@ -313,22 +289,6 @@ QString LogOutcomeMessage(const LogOutcome &outcome)
         return QStringLiteral("Ein-/Ausgabefehler bei der Logdatei:\n") + outcome.detail;
     }
     return QString();
-}
-
-QString LogRecordFor(const RunResult &result)
-{
-    const QLocale locale;
-    const QDate date = result.finishedAt.date();
-    const QTime time = result.finishedAt.time();
-    const QString separator = timeSeparator(locale);
-    QString average = QString::asprintf("%5.2f", std::min(AverageCap, result.averageThinkTime()));
-    average.replace(QLatin1Char('.'), locale.decimalPoint());
-
-    return twoDigits(date.day()) + QLatin1Char('.') + twoDigits(date.month()) + QLatin1Char('.')
-         + twoDigits(date.year() % 100) + QLatin1Char(' ')
-         + twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second())
-         + QString::asprintf(" %2d ok  %2d falsch  %3d%% ", result.rightCount, result.wrongCount, result.percentRight())
-         + average + QStringLiteral(" sec  ") + result.title;
 }
 
 LogOutcome AppendLogLine(const QString &fileName, const QString &line)

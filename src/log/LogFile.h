@@ -1,22 +1,18 @@
 #pragma once
 // The result log: one masked record per finished run in "bm.log" of the log directory,
-// read-only between writes, and the viewer's arrangement of the records with a school
-// grade per run. Telling the user about failures is left to the windows.
+// read-only between writes. What a record holds is LogRecord's; telling the user about
+// failures is left to the windows.
 
+#include "log/LogRecord.h"
 #include "log/LogSettings.h"
-#include "run/RunResult.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 QByteArray MaskLogText(const QByteArray &text);          // XOR 0x0E on every byte
-QString GradeForPercent(const QString &percentField);      // the three-character field
-QStringList LogViewLines(const QStringList &records);      // records as read (unmasked) -> the viewer's lines
 
 inline constexpr auto LogFileName = "bm.log";
-// Everything in a record before the exercise title.
-inline constexpr int LogRecordPrefixLength = 52;
 
 enum class LogStatus {
     Done,        // written, or read
@@ -34,9 +30,6 @@ struct LogOutcome
 
 // The text the user is shown for an outcome; empty when there is nothing to tell.
 QString LogOutcomeMessage(const LogOutcome &outcome);
-
-// The unmasked record of a run, with the separators of the default locale (QLocale()).
-QString LogRecordFor(const RunResult &result);
 
 // Appends one record to fileName in the configured log directory, moving a log of the
 // older unmasked form aside to "Old" + fileName first. Safe against another copy of the

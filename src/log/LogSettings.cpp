@@ -1,8 +1,8 @@
 #include "log/LogSettings.h"
 
-#include "log/Cp1252.h"
-#include "log/IntegerText.h"
-#include "log/MyTools.h"
+#include "log/basics/Cp1252.h"
+#include "log/basics/IntegerText.h"
+#include "log/basics/MyTools.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,6 @@
-// The viewer's arrangement of the log: records grouped by exercise title, sorted by date
-// within a title, the time of day left out and a school grade behind the percentage.
-// Reading the log and showing the lines are left to the log file and the window.
+#include "log/LogView.h"
 
-#include "log/LogFile.h"
+#include "log/LogRecord.h"
 
 #include <QCollator>
 #include <QHash>
@@ -13,34 +11,6 @@
 
 namespace {
 
-// Columns of a record, counted from 0.
-constexpr qsizetype TimeStart = 9;
-constexpr qsizetype TimeEnd = 17;
-constexpr qsizetype PercentStart = 36;
-constexpr qsizetype PercentSign = 39;
-constexpr qsizetype AfterPercentSign = 40;
-constexpr qsizetype UnitStart = 46;
-
-bool isDigitAt(const QString &record, qsizetype i)
-{
-    const QChar c = record.at(i);
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Only records laid out as the log writes them are taken apart; any other line is shown
-// as it stands, whatever it holds.
-bool followsRecordFormat(const QString &record)
-{
-    if (record.size() < LogRecordPrefixLength)
-        return false;
-    for (const qsizetype i : {0, 1, 3, 4, 6, 7}) {
-        if (!isDigitAt(record, i))
-            return false;
-    }
-    return record.at(2) == QLatin1Char('.') && record.at(5) == QLatin1Char('.')
-        && record.at(8) == QLatin1Char(' ') && record.at(PercentSign) == QLatin1Char('%');
-}
-
 int twoDigitsAt(const QString &record, qsizetype i)
 {
     return (record.at(i).unicode() - '0') * 10 + (record.at(i + 1).unicode() - '0');
@@ -49,13 +19,15 @@ int twoDigitsAt(const QString &record, qsizetype i)
 // Year, month and day of a well-formed record as one number that sorts by date.
 int dateKey(const QString &record)
 {
-    return twoDigitsAt(record, 6) * 10000 + twoDigitsAt(record, 3) * 100 + twoDigitsAt(record, 0);
+    using namespace LogColumns;
+    return twoDigitsAt(record, YearStart) * 10000 + twoDigitsAt(record, MonthStart) * 100
+         + twoDigitsAt(record, DayStart);
 }
 
 // The title as it groups: trailing spaces do not make another exercise.
 QStringView titleOf(const QString &record)
 {
-    QStringView title = QStringView(record).mid(LogRecordPrefixLength);
+    QStringView title = QStringView(record).mid(LogColumns::TitleStart);
     while (title.endsWith(QLatin1Char(' ')))
         title.chop(1);
     return title;
@@ -138,6 +110,7 @@ const QLatin1String ShownUnit(" Sek. ");
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
 QString shownLine(const QString &record)
 {
+    using namespace LogColumns;
     const QString note = QLatin1String(" Note: ") + GradeForPercent(record.mid(PercentStart, 3));
     QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
     QChar *out = line.data();
@@ -153,42 +126,13 @@ QString shownLine(const QString &record)
 
 } // namespace
 
-QString GradeForPercent(const QString &percentField)
-{
-    struct Row
-    {
-        QLatin1String atLeast;
-        QLatin1String grade;
-    };
-    static const Row rows[] = {
-        {QLatin1String(" 94"), QLatin1String("1 ")}, {QLatin1String(" 90"), QLatin1String("2+")},
-        {QLatin1String(" 87"), QLatin1String("2 ")}, {QLatin1String(" 84"), QLatin1String("2-")},
-        {QLatin1String(" 79"), QLatin1String("3+")}, {QLatin1String(" 75"), QLatin1String("3 ")},
-        {QLatin1String(" 68"), QLatin1String("3-")}, {QLatin1String(" 64"), QLatin1String("4+")},
-        {QLatin1String(" 58"), QLatin1String("4 ")}, {QLatin1String(" 50"), QLatin1String("4-")},
-        {QLatin1String(" 44"), QLatin1String("5+")}, {QLatin1String(" 40"), QLatin1String("5 ")},
-        {QLatin1String(" 30"), QLatin1String("5-")},
-    };
-    // The field is right-aligned, so comparing character codes compares the numbers.
-    const QString p = percentField.left(3);
-    if (p == QLatin1String("   "))
-        return QStringLiteral("  ");
-    if (p == QLatin1String("100"))
-        return QStringLiteral("1+");
-    for (const Row &row : rows) {
-        if (QString::compare(p, row.atLeast) >= 0)
-            return row.grade;
-    }
-    return QStringLiteral("6");
-}
-
 QStringList LogViewLines(const QStringList &records)
 {
     std::vector<Entry> entries;
     QStringList malformed;
     entries.reserve(size_t(records.size()));
     for (const QString &record : records) {
-        if (followsRecordFormat(record))
+        if (FollowsRecordLayout(record))
             entries.push_back({0, 0, dateKey(record), &record, titleOf(record)});
         else
             malformed.append(record);

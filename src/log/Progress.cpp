@@ -1,66 +1,16 @@
 #include "log/Progress.h"
 
-#include "log/LogFile.h"
-
 #include <QCollator>
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// dd.mm.yy hh:nn:ss, counts, percentage, average and title in their fixed columns; the
-// time and decimal separators are whatever the system used when the record was written.
-const QRegularExpression &recordPattern()
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d\d)\.(\d\d)\.(\d\d) (\d\d)\D(\d\d)\D(\d\d) ([ \d]\d) ok  ([ \d]\d) falsch  ([ \d]{2}\d)% ([ \d]\d)\D(\d\d) sec  (.+)$)"));
-    return pattern;
-}
-
 constexpr std::array<GradeBand, 6> Bands = {{
     {1, 94, 100}, {2, 84, 93}, {3, 68, 83}, {4, 50, 67}, {5, 30, 49}, {6, 0, 29},
 }};
 
-int field(const QRegularExpressionMatch &match, int group)
-{
-    return match.captured(group).trimmed().toInt();
-}
-
 } // namespace
-
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone)
-{
-    const QRegularExpressionMatch match = recordPattern().match(record);
-    if (!match.hasMatch())
-        return std::nullopt;
-    // Two-digit years: the log was started in this century.
-    const QDate date(2000 + field(match, 3), field(match, 2), field(match, 1));
-    const QTime time(field(match, 4), field(match, 5), field(match, 6));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    LogEntry entry;
-    entry.when = QDateTime(date, time, zone);
-    entry.rightCount = field(match, 7);
-    entry.wrongCount = field(match, 8);
-    entry.percent = field(match, 9);
-    entry.averageSeconds = field(match, 10) + field(match, 11) / 100.0;
-    entry.title = match.captured(12);
-    if (entry.percent > 100)
-        return std::nullopt;
-    return entry;
-}
-
-QList<LogEntry> ParseLogRecords(const QStringList &records)
-{
-    QList<LogEntry> entries;
-    entries.reserve(records.size());
-    for (const QString &record : records) {
-        if (auto entry = ParseLogRecord(record))
-            entries.append(std::move(*entry));
-    }
-    return entries;
-}
 
 QStringList ProgressTitles(const QList<LogEntry> &entries)
 {

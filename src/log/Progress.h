@@ -1,8 +1,9 @@
 #pragma once
-// The data of the progress picture: log records taken apart into their fields, the runs of
-// one exercise in time order, thinned out to what a picture of a given width can show, and
-// the grade bands drawn behind them. Records that do not follow the log's layout are left
-// out; drawing is left to the log viewer.
+// The data of the progress picture: the runs of one exercise in time order, thinned out to
+// what a picture of a given width can show, and the grade bands drawn behind them. Taking
+// records apart is LogRecord's; drawing is left to the log viewer.
+
+#include "log/LogRecord.h"
 
 #include <QDateTime>
 #include <QList>
@@ -10,22 +11,6 @@
 #include <QStringList>
 #include <optional>
 #include <span>
-
-struct LogEntry
-{
-    QDateTime when;
-    qint32 rightCount = 0;
-    qint32 wrongCount = 0;
-    qint32 percent = 0;
-    double averageSeconds = 0.0;
-    QString title;
-};
-
-// The fields of one unmasked record, or nothing when it does not follow the layout. The
-// moment is local time; Qt::UTC keeps it as written, many times cheaper where runs are only
-// counted and compared, as placing a moment in the local time zone asks the system each time.
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime);
-QList<LogEntry> ParseLogRecords(const QStringList &records);
 
 // The exercise titles in the log, each once, sorted without regard to case.
 QStringList ProgressTitles(const QList<LogEntry> &entries);

@@ -1,9 +1,9 @@
 #include "run/AnswerCheck.h"
 
-#include "log/IntegerText.h"
-#include "log/MyTools.h"
-#include "run/Generation.h"
-#include "run/TaskTypes.h"
+#include "log/basics/IntegerText.h"
+#include "log/basics/MyTools.h"
+#include "run/types/Generation.h"
+#include "run/types/TaskTypes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "run/ExerciseLayout.h"
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 ExerciseLayout ExerciseLayoutFor(int screenHeight)
 {

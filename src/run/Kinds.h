@@ -1,11 +1,12 @@
 #pragma once
-// The closed table of exercise kinds: code, window caption, generator and its level.
-// The hundreds digit of a code names the menu family (1 number line, 2 writing numbers,
-// 3 rounding, 4 miscellaneous).
+// The closed table of exercise kinds: code, window caption, generator and its level, and
+// the kind's entry in the title window's menu. The title window builds its menu from it.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
+#include "run/types/KindCodes.h"
 
 #include <QString>
+#include <span>
 
 struct KindInfo
 {
@@ -13,19 +14,14 @@ struct KindInfo
     QString caption;                  // empty for the kind without menu entry
     GeneratorFn generator = nullptr;  // nullptr: the kind cannot pose tasks
     int level = 0;
+    const char *menuName = nullptr;   // the menu entry's object name; nullptr: no entry
+    QString menuCaption = {};         // with its accelerator
+    const char *separatorBefore = nullptr;   // the object name of a separator above the entry
 };
 
 // The entry of a code, or nullptr for a code outside the table.
 const KindInfo *FindKind(qint32 code);
-
-// The mixed writing kind has no menu entry and draws its sub-kind per task.
-inline constexpr qint32 MixedWritingKind = 204;
-// The number-line kinds whose picture is redrawn from the number line record.
-inline bool RedrawsNumberLine(qint32 kind) { return kind >= 102 && kind <= 109; }
-inline constexpr qint32 ShowNumberKind = 109;
-inline constexpr qint32 DistanceKind = 110;
-inline constexpr qint32 RomanKind = 401;
-inline constexpr qint32 SequenceKind = 402;
-inline constexpr qint32 CountingKind = 403;
-// The rounding kinds, the menu family 3.
-inline bool IsRoundingKind(qint32 kind) { return kind / 100 == 3; }
+// Every kind, in the order of the menu.
+std::span<const KindInfo> AllKinds();
+// The title of a menu family (the hundreds digit of a code) in the title window's menu bar.
+QString KindFamilyTitle(int family);

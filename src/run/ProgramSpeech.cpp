@@ -1,4 +1,5 @@
-#include "run/Speech.h"
+#include "run/ProgramSpeech.h"
+#include "voice/Speech.h"
 
 #include <QCoreApplication>
 #include <QDir>

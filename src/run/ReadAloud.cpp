@@ -1,7 +1,8 @@
 #include "run/ReadAloud.h"
 
-#include "log/UserSettings.h"
-#include "run/Speech.h"
+#include "log/basics/UserSettings.h"
+#include "run/ProgramSpeech.h"
+#include "voice/Speech.h"
 #include "run/SpokenText.h"
 
 #include <utility>

@@ -12,6 +12,7 @@ void PracticeRun::reset()
     answerAccepted = true;
     ended = false;
     currentTask.taskFailed = false;
+    taskPicture = std::monostate{};
 }
 
 double PracticeRun::averageThinkTime() const
@@ -45,6 +46,7 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     currentTask.solutionText = task.solutionText;
     previousTaskText = task.taskText;
     newTaskDue = false;
+    taskPicture = task.picture;
     if (const auto *line = std::get_if<NumberLinePicture>(&task.picture))
         numberLine = line->line;
     if (const auto *dots = std::get_if<DotPicture>(&task.picture)) {

@@ -1,11 +1,11 @@
 #pragma once
 // The state of one practice run and the rules that keep it consistent: each task counts
 // once, a run ends at 50 right or 25 wrong answers, and no task follows itself. The
-// exercise window drives it; timing, pictures and painting are left to the callers.
+// exercise window drives it; timing and painting are left to the callers.
 
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 #include "run/Kinds.h"
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <optional>
 
@@ -30,14 +30,14 @@ public:
     TNumberLine numberLine;
     TCoverTriangle coverTriangle{};
     int dotGridSize = 0;
-    qint32 rewardStepX = 0;
-    qint32 rewardStepY = 0;
-    qint32 rewardDelay = 0;
+    // The current task's picture, as its generator made it; nothing before the first task.
+    TaskPicture taskPicture;
+    // How far the reward animation of the last right answer has got.
     qint32 rewardStep = 0;
     // Set by the end of the run; an ended run takes no further answer.
     bool ended = false;
 
-    // Run start: counters, think time and memory of the last task cleared; kind kept.
+    // Run start: counters, think time, picture and memory of the last task cleared; kind kept.
     void reset();
 
     qint32 balance() const { return rightCount - wrongCount; }

@@ -1,7 +1,8 @@
 #include "run/RunSummary.h"
 
 #include "run/AnswerCheck.h"
-#include "run/TaskTypes.h"
+#include "run/RunState.h"
+#include "run/types/TaskTypes.h"
 
 #include <QStringList>
 
@@ -15,6 +16,17 @@ QString TaskCount(qint32 count, const QString &how)
 }
 
 } // namespace
+
+RunResult RunResultOf(const PracticeRun &run, const QString &caption, const QDateTime &finishedAt)
+{
+    RunResult result;
+    result.finishedAt = finishedAt;
+    result.rightCount = run.rightCount;
+    result.wrongCount = run.wrongCount;
+    result.totalThinkTime = run.totalThinkTime;
+    result.title = caption;
+    return result;
+}
 
 QString SummaryTitle(const QString &caption)
 {

@@ -1,17 +1,18 @@
 #include "shell/TTitelbild.h"
 
 #include "bm_exports.h"
-#include "log/Cp1252.h"
+#include "log/basics/Cp1252.h"
+#include "log/LogFile.h"
 #include "log/LogSettings.h"
-#include "log/TLogbuch.h"
+#include "log/widgets/TLogbuch.h"
 #include "run/Kinds.h"
 #include "run/RunState.h"
-#include "run/TForm2.h"
-#include "run/TaskTypes.h"
+#include "run/widgets/TForm2.h"
+#include "run/types/TaskTypes.h"
 #include "shell/InfoTexts.h"
 #include "shell/TInfoBox.h"
 #include "shell/TVorleseEintrag.h"
-#include "shell/TWindowFrame.h"
+#include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -86,32 +87,20 @@ void TTitelbild::addSeparator(QMenu *menu, const char *name)
 
 void TTitelbild::createMenu()
 {
-    QMenu *line = addMenu(QStringLiteral("Zahlenstrahl"));
-    addExercise(line, "Strahl200", QStringLiteral("Zahlenstrahl bis     &200"), 102);
-    addExercise(line, "Strahl2000", QStringLiteral("Zahlenstrahl bis  &1 000"), 103);
-    addExercise(line, "ZahlenstrahlbisZT", QStringLiteral("Zahlenstrahl bis 10 &000"), 104);
-    addExercise(line, "StrahlMixed", QStringLiteral("ge&mischte Aufgaben"), 105);
-    addSeparator(line, "N2");
-    addExercise(line, "Zeigen", QStringLiteral("Zahlen am Zahlenstrahl &zeigen"), 109);
-    addExercise(line, "Abstand", QStringLiteral("&Abstände"), 110);
-
-    QMenu *writing = addMenu(QStringLiteral("Zahlen &schreiben"));
-    addExercise(writing, "bisT", QStringLiteral("Zahlen bis      1 000"), 201);
-    addExercise(writing, "bisHT", QStringLiteral("Zahlen bis  100 000"), 202);
-    addExercise(writing, "ueber1M", QStringLiteral("Zahlen über 1 Million"), 203);
-
-    QMenu *rounding = addMenu(QStringLiteral("&Runden"));
-    addExercise(rounding, "RundeaufZehner", QStringLiteral("Runde auf &Zehner"), 301);
-    addExercise(rounding, "RundeaufHunderter", QStringLiteral("Runde auf &Hunderter"), 302);
-    addExercise(rounding, "RundeaufTausender", QStringLiteral("Runde auf &Tausender"), 303);
-    addExercise(rounding, "RundeaufZehntausender", QStringLiteral("Runde auf Z&ehntausender"), 304);
-    addSeparator(rounding, "N3");
-    addExercise(rounding, "Rundegemischt", QStringLiteral("&gemischte Aufgaben"), 305);
-
-    QMenu *various = addMenu(QStringLiteral("&Verschiedenes"));
-    addExercise(various, "RmischeZahlen", QStringLiteral("&Römische Zahlen"), 401);
-    addExercise(various, "Zahlenfolgen1", QStringLiteral("Zahlen&folgen"), 402);
-    addExercise(various, "Zaehlen", QStringLiteral("\"Z&ählen\""), 403);
+    // One menu per family of kinds, the entries in the kind table's order.
+    QMenu *family = nullptr;
+    int familyShown = 0;
+    for (const KindInfo &kind : AllKinds()) {
+        if (kind.menuName == nullptr)
+            continue;
+        if (kind.code / 100 != familyShown) {
+            familyShown = kind.code / 100;
+            family = addMenu(KindFamilyTitle(familyShown));
+        }
+        if (kind.separatorBefore != nullptr)
+            addSeparator(family, kind.separatorBefore);
+        addExercise(family, kind.menuName, kind.menuCaption, kind.code);
+    }
 
     QMenu *info = addMenu(QStringLiteral("&Info"));
     addItem(info, "Info", QStringLiteral("Pr&ogramm"), &TTitelbild::InfoClick);
@@ -163,7 +152,7 @@ void TTitelbild::UebenClick()
 
 void TTitelbild::ProtokollClick()
 {
-    Logbuch->ShowLogFile(QStringLiteral("bm.log"));
+    Logbuch->ShowLogFile(QString::fromLatin1(LogFileName));
     Logbuch->exec();
 }
 

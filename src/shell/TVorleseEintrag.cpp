@@ -1,7 +1,8 @@
 #include "shell/TVorleseEintrag.h"
 
 #include "run/ReadAloud.h"
-#include "run/Speech.h"
+#include "run/ProgramSpeech.h"
+#include "voice/Speech.h"
 
 #include <QMenu>
 

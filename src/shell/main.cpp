@@ -3,17 +3,18 @@
 // "--klasse [ORDNER]" only the class overview is shown, the teachers' way in.
 
 #include "log/LogSettings.h"
-#include "log/TKlassenUebersicht.h"
-#include "log/TLogbuch.h"
-#include "run/Random.h"
-#include "run/TForm2.h"
-#include "run/TKorrektur.h"
+#include "log/widgets/LogMessages.h"
+#include "log/widgets/TLogbuch.h"
+#include "run/lernprog/Random.h"
+#include "run/widgets/TForm2.h"
+#include "run/widgets/TKorrektur.h"
 #include "shell/ExecutablePath.h"
 #include "shell/FontSubstitutes.h"
 #include "shell/NichtDoppelt.h"
 #include "shell/ProgramLocale.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
+#include "shell/WindowWiring.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
         // translation (a millisecond to load) can wait until it stands as well.
         InstallGermanToolkitTexts();
         Form2 = new TForm2;
+        ConnectRunToTitle(Form2, Titelbild);
         Korrektur = new TKorrektur;
         Logbuch = new TLogbuch;
         // Every run that ends with a summary goes to the result log when logging wants it.

@@ -6,7 +6,7 @@
 // help either, the voice says so until a later reading is played again.
 // Lives in the library brimbelo_voice, which the program loads when it first needs it.
 
-#include "run/Speech.h"
+#include "voice/Speech.h"
 
 #include <QIODevice>
 #include <QMediaDevices>

@@ -3,7 +3,7 @@
 
 #include "generators/NumberLine.h"
 #include "generators/NumberLinePainting.h"
-#include "run/Generation.h"
+#include "run/types/Generation.h"
 
 #include <QImage>
 #include <QtTest>

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "generators/NumberLineTasks.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 #include "run/Kinds.h"
 #include "run/RunState.h"
 

@@ -1,7 +1,7 @@
 // The reward animation catalogue and its draw, the stopwatch arithmetic and the credits.
 
-#include "log/Cp1252.h"
-#include "run/Lernprog.h"
+#include "log/basics/Cp1252.h"
+#include "run/lernprog/Lernprog.h"
 
 #include <QtTest>
 #include <cstring>

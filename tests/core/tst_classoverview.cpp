@@ -3,7 +3,7 @@
 // it was; then the table a teacher sees of it and its export.
 
 #include "log/ClassTable.h"
-#include "log/Cp1252.h"
+#include "log/basics/Cp1252.h"
 #include "log/LogFile.h"
 
 #include <QDirIterator>

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "generators/CountingDots.h"
 #include "generators/DotGrid.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 #include "run/RunState.h"
 
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 // moving the older unmasked form aside, line ends, failures and which runs are logged.
 
 #include "log/LogFile.h"
+#include "log/LogView.h"
 
 #include <QDir>
 #include <QFile>

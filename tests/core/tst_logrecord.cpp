@@ -1,6 +1,7 @@
 // The result log's records, their masking, the grade table and the viewer's arrangement.
 
 #include "log/LogFile.h"
+#include "log/LogView.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,7 +1,8 @@
 // Digit groups for display and the cleaning of typed numbers.
 
-#include "log/IntegerText.h"
-#include "log/MyTools.h"
+#include "Spaces.h"
+#include "log/basics/IntegerText.h"
+#include "log/basics/MyTools.h"
 
 #include <QTest>
 

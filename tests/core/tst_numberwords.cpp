@@ -2,7 +2,7 @@
 // and the line break after the millions.
 
 #include "generators/NumberWords.h"
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 #include "generators/RomanNumerals.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 #include "run/RunState.h"
 
 #include <QtTest>

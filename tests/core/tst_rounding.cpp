@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 #include "generators/Rounding.h"
-#include "log/MyTools.h"
+#include "log/basics/MyTools.h"
 
 #include <QtTest>
 

@@ -3,6 +3,7 @@
 // log holds, never none of them.
 
 #include "log/LogFile.h"
+#include "log/LogView.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // letters of the German number words only, and break the line once, after the millions.
 
 #include "generators/NumberWords.h"
-#include "run/TaskTypes.h"
+#include "run/types/TaskTypes.h"
 
 #include <algorithm>
 #include <cstdint>

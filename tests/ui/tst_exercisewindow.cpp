@@ -6,7 +6,7 @@
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
 #include "run/PraiseFonts.h"
-#include "run/TImageView.h"
+#include "run/widgets/TImageView.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>

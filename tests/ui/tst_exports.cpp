@@ -2,7 +2,7 @@
 // inside a process linked like bm, and the 58 reward pictures they hand out.
 
 #include "bm_exports.h"
-#include "run/Lernprog.h"
+#include "run/lernprog/Lernprog.h"
 
 #include <QtEndian>
 #include <QtTest>

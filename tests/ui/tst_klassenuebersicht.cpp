@@ -2,8 +2,8 @@
 // where a double-click leads, how the log viewer's "Klasse…" opens it, and its export.
 
 #include "TourPictures.h"
-#include "log/TKlassenUebersicht.h"
-#include "log/TLogbuch.h"
+#include "log/widgets/TKlassenUebersicht.h"
+#include "log/widgets/TLogbuch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -123,7 +123,11 @@ private slots:
         QVERIFY(root.mkdir("Carla"));
         QVERIFY(root.mkpath("David/bm.log"));
     }
-    void init() { window = new TKlassenUebersicht; }
+    void init()
+    {
+        window = new TKlassenUebersicht;
+        ShowChildLogsOf(window);
+    }
     void cleanup()
     {
         delete window;

@@ -3,8 +3,9 @@
 
 #include "TourPictures.h"
 #include "log/LogViewerLayout.h"
-#include "log/TLogbuch.h"
-#include "log/TVerlaufBild.h"
+#include "log/widgets/LogMessages.h"
+#include "log/widgets/TLogbuch.h"
+#include "log/widgets/TVerlaufBild.h"
 #include "shell/ProgramLocale.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "WindowTestSupport.h"
 #include "bm_exports.h"
-#include "log/Cp1252.h"
+#include "log/basics/Cp1252.h"
 #include "log/LogSettings.h"
 #include "run/Kinds.h"
 #include "shell/TInfoBox.h"

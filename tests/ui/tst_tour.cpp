@@ -12,7 +12,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 
-#include "run/TImageView.h"
+#include "run/widgets/TImageView.h"
 
 namespace {
 

@@ -4,11 +4,12 @@
 // entry is remembered, and without sound the button is disabled and the entry says why.
 
 #include "WindowTestSupport.h"
-#include "log/UserSettings.h"
+#include "log/basics/UserSettings.h"
 #include "run/Kinds.h"
-#include "run/Speech.h"
+#include "RecordingSpeech.h"
+#include "run/ProgramSpeech.h"
 #include "run/SpokenText.h"
-#include "run/TVorleseKnopf.h"
+#include "run/widgets/TVorleseKnopf.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -12,7 +12,7 @@
 
 #include "Figures.h"
 
-#include "run/Lernprog.h"
+#include "run/lernprog/Lernprog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,131 @@
+#include "log/widgets/TKlassenUebersicht.h"
+
+#include "log/widgets/LogMessages.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int RunsColumnWidth = 52;
+constexpr int ExerciseColumnWidth = 92;
+// Exercise titles wrap onto up to three lines above their column.
+constexpr int HeaderLines = 3;
+constexpr int ProblemLinesShown = 4;
+
+QTableWidgetItem *itemFor(const ClassTableCell &cell)
+{
+    auto *item = new QTableWidgetItem(cell.text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (cell.background.isValid())
+        item->setBackground(cell.background);
+    item->setToolTip(cell.toolTip);
+    return item;
+}
+
+} // namespace
+
+TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Klassenübersicht"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    FolderLabel = new QLabel(this);
+    FolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Table = new QTableWidget(this);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Table->horizontalHeader()->setFixedHeight(HeaderLines * fontMetrics().height() + 8);
+    Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ProblemsLabel = new QLabel(QStringLiteral("Nicht gelesen:"), this);
+    ProblemList = new QListWidget(this);
+    ProblemList->setFixedHeight(ProblemLinesShown * fontMetrics().height() + 8);
+    ProblemList->setFocusPolicy(Qt::NoFocus);
+
+    ExportButton = new QPushButton(QStringLiteral("Exportieren…"), this);
+    ExportButton->setAutoDefault(false);
+    CloseButton = new QPushButton(QStringLiteral("Schließen"), this);
+    CloseButton->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ExportButton);
+    buttons->addWidget(CloseButton);
+    buttons->addStretch(1);
+
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(FolderLabel);
+    page->addWidget(Table, 1);
+    page->addWidget(ProblemsLabel);
+    page->addWidget(ProblemList);
+    page->addLayout(buttons);
+
+    connect(Table, &QTableWidget::cellDoubleClicked, this, &TKlassenUebersicht::TableDoubleClick);
+    connect(ExportButton, &QPushButton::clicked, this, &TKlassenUebersicht::ExportButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+    resize(ClassWindowSize(screen()->availableGeometry().size()));
+}
+
+void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
+{
+    folder = chosenFolder;
+    const ClassOverview overview = ReadClassOverview(folder);
+    table = LayOutClassTable(overview);
+
+    FolderLabel->setText(QStringLiteral("Klassenordner: ") + QDir::toNativeSeparators(folder));
+    Table->clear();
+    Table->setRowCount(int(table.children.size()));
+    Table->setColumnCount(int(table.columns.size()));
+    Table->setHorizontalHeaderLabels(table.columns);
+    Table->setVerticalHeaderLabels(table.children);
+    for (int column = 0; column < table.columns.size(); ++column)
+        Table->setColumnWidth(column, column == 0 ? RunsColumnWidth : ExerciseColumnWidth);
+    for (int row = 0; row < table.children.size(); ++row) {
+        for (int column = 0; column < table.columns.size(); ++column)
+            Table->setItem(row, column, itemFor(table.cells.at(row).at(column)));
+    }
+    // No cell looks picked before the teacher picks one.
+    Table->setCurrentCell(-1, -1);
+
+    ProblemList->clear();
+    ProblemList->addItems(overview.problems);
+    ProblemsLabel->setVisible(!overview.problems.isEmpty());
+    ProblemList->setVisible(!overview.problems.isEmpty());
+}
+
+void TKlassenUebersicht::TableDoubleClick(int row, int column)
+{
+    const ClassTableCell &cell = table.cells.at(row).at(column);
+    if (cell.opensLog)
+        emit childLogWanted(ChildLogPath(folder, table.children.at(row)), cell.exercise);
+}
+
+void TKlassenUebersicht::ExportButtonClick()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Klassenübersicht exportieren"),
+        QDir::home().filePath(QLatin1String(ClassExportDefaultFileName)), QStringLiteral("Tabellen (*.csv)"));
+    if (!path.isEmpty())
+        ExportTo(path);
+}
+
+bool TKlassenUebersicht::ExportTo(const QString &path)
+{
+    if (IsInsideFolder(path, folder)) {
+        QMessageBox::warning(this, QStringLiteral("Exportieren"),
+                             QStringLiteral("In den Klassenordner wird nichts geschrieben. "
+                                            "Bitte einen Ort außerhalb des Klassenordners wählen."));
+        return false;
+    }
+    return WriteExportedTable(path, ClassTableAsCsv(table), this);
+}

@@ -1,0 +1,303 @@
+#include "log/widgets/TLogbuch.h"
+
+#include "log/LogExport.h"
+#include "log/LogView.h"
+#include "log/LogViewerLayout.h"
+#include "log/widgets/LogMessages.h"
+#include "log/widgets/TKlassenUebersicht.h"
+#include "log/widgets/TVerlaufBild.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+
+TLogbuch *Logbuch = nullptr;
+
+namespace {
+
+// The window as laid out, and the margins that resizing keeps.
+constexpr QPoint DesignedPosition(192, 116);
+constexpr QSize DesignedSize(595, 334);
+constexpr QRect DesignedMemo(7, 7, 462, 208);
+constexpr QSize ButtonSize(65, 20);
+constexpr QSize SideButtonSize(80, 20);
+constexpr int EdgeMargin = 7;
+constexpr int ButtonGap = 8;
+
+const QString ProgressCaption = QStringLiteral("Verlauf");
+const QString LogCaption = QStringLiteral("Protokoll");
+
+} // namespace
+
+TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Protokoll"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(10);
+    setFont(font);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(DesignedMemo);
+    Button1 = new QPushButton(QStringLiteral("Schließen"), this);
+    Button1->resize(ButtonSize);
+    setTabOrder(Memo1, Button1);
+    connect(Button1, &QPushButton::clicked, this, &TLogbuch::Button1Click);
+
+    ProgressPage = new QWidget(this);
+    ExerciseList = new QComboBox(ProgressPage);
+    ExerciseList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    NewestRunLabel = new QLabel(ProgressPage);
+    // The newest run's line is longer than the room beside the list at the designed size.
+    NewestRunLabel->setWordWrap(true);
+    ProgressPicture = new TVerlaufBild(ProgressPage);
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("Übung:"), ProgressPage));
+    choice->addWidget(ExerciseList);
+    choice->addSpacing(ButtonGap);
+    choice->addWidget(NewestRunLabel, 1);
+    auto *page = new QVBoxLayout(ProgressPage);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addLayout(choice);
+    page->addWidget(ProgressPicture, 1);
+    ProgressPage->hide();
+    connect(ExerciseList, &QComboBox::currentIndexChanged, this, &TLogbuch::ExerciseListChange);
+
+    ViewButton = new QPushButton(ProgressCaption, this);
+    ViewButton->resize(SideButtonSize);
+    ViewButton->setAutoDefault(false);
+    ExportButton = new QPushButton(QStringLiteral("Exportieren…"), this);
+    ExportButton->resize(SideButtonSize);
+    ExportButton->setAutoDefault(false);
+    setTabOrder(Button1, ViewButton);
+    setTabOrder(ViewButton, ExportButton);
+    connect(ViewButton, &QPushButton::clicked, this, &TLogbuch::ViewButtonClick);
+    connect(ExportButton, &QPushButton::clicked, this, &TLogbuch::ExportButtonClick);
+    ClassButton = new QPushButton(QStringLiteral("Klasse…"), this);
+    ClassButton->resize(SideButtonSize);
+    ClassButton->setAutoDefault(false);
+    setTabOrder(ExportButton, ClassButton);
+    connect(ClassButton, &QPushButton::clicked, this, &TLogbuch::ClassButtonClick);
+    // Narrower, the buttons right of the centred "Schließen" would run past the edge.
+    setMinimumWidth(2 * (ButtonSize.width() / 2 + 2 * (ButtonGap + SideButtonSize.width()) + EdgeMargin));
+
+    move(DesignedPosition);
+    resize(DesignedSize);
+    FormCreate();
+}
+
+void TLogbuch::FormCreate()
+{
+    Memo1->setReadOnly(true);
+    // Read-only, yet the arrow keys still move through the lines.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setFont(QFont(QStringLiteral("Courier New"), 8));
+    Memo1->installEventFilter(this);
+
+    Button1->setDefault(true);
+    FormResize();
+}
+
+void TLogbuch::ShowLogFile(const QString &fileName)
+{
+    records.clear();
+    const LogOutcome outcome = ReadLogFile(fileName, records);
+    ShowReadLog(fileName, outcome);
+}
+
+// A child's log is looked at from the class overview, which stands right behind.
+void TLogbuch::ShowChildLog(const QString &path, const QString &exercise)
+{
+    records.clear();
+    const LogOutcome outcome = ReadLogFileAt(path, records);
+    ShowReadLog(path, outcome);
+    ClassButton->hide();
+    if (exercise.isEmpty())
+        return;
+    ShowProgress(true);
+    ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
+}
+
+// Shows the records just read from the log called name.
+void TLogbuch::ShowReadLog(const QString &name, const LogOutcome &outcome)
+{
+    setWindowTitle(name);
+    shownLogFile = name;
+    ReportLogOutcome(outcome, QApplication::activeWindow());
+    Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
+
+    progressPrepared = false;
+    ShowProgress(false);
+}
+
+// Taken apart only when the picture is first asked for: opening the viewer on a long log
+// costs no more than the arranged text.
+void TLogbuch::PrepareProgress()
+{
+    entries = ParseLogRecords(records);
+    const QSignalBlocker quiet(ExerciseList);
+    ExerciseList->clear();
+    ExerciseList->addItems(ProgressTitles(entries));
+    ExerciseList->setCurrentIndex(ExerciseList->findText(NewestTitle(entries)));
+    ExerciseListChange();
+    progressPrepared = true;
+}
+
+void TLogbuch::ShowProgress(bool progress)
+{
+    if (progress && !progressPrepared)
+        PrepareProgress();
+    Memo1->setVisible(!progress);
+    ProgressPage->setVisible(progress);
+    ViewButton->setText(progress ? LogCaption : ProgressCaption);
+    if (progress)
+        ExerciseList->setFocus();
+}
+
+bool TLogbuch::ShowsProgress() const
+{
+    return !ProgressPage->isHidden();
+}
+
+void TLogbuch::ViewButtonClick()
+{
+    ShowProgress(!ShowsProgress());
+}
+
+void TLogbuch::ExerciseListChange()
+{
+    ProgressPicture->setSeries(ProgressSeries(entries, ExerciseList->currentText()));
+    NewestRunLabel->setText(ProgressPicture->chart().newestText);
+}
+
+void TLogbuch::ExportButtonClick()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Protokoll exportieren"),
+                                                      QDir::home().filePath(QLatin1String(ExportDefaultFileName)),
+                                                      QStringLiteral("Tabellen (*.csv)"));
+    if (!path.isEmpty())
+        ExportTo(path);
+}
+
+void TLogbuch::ClassButtonClick()
+{
+    ChooseAndShowClass(this);
+}
+
+bool TLogbuch::ExportTo(const QString &path)
+{
+    const QString title = QStringLiteral("Exportieren");
+    if (IsLogFilePath(path, shownLogFile)) {
+        QMessageBox::warning(this, title, QStringLiteral("Das Protokoll selbst kann nicht überschrieben werden. "
+                                                         "Bitte einen anderen Dateinamen wählen."));
+        return false;
+    }
+    return WriteExportedTable(path, LogRecordsAsCsv(records), this);
+}
+
+void TLogbuch::Button1Click()
+{
+    close();
+}
+
+void TLogbuch::FormActivate()
+{
+    Button1->setFocus();
+}
+
+// The memo fills the window but for its margins; the button stays centred below it.
+void TLogbuch::FormResize()
+{
+    const LogViewerLayout layout = LayOutLogViewer(size(), Button1->size());
+    Memo1->setGeometry(layout.memo);
+    Button1->move(layout.closeButton);
+    ProgressPage->setGeometry(Memo1->geometry());
+    ViewButton->move(Button1->x() - ButtonGap - ViewButton->width(), Button1->y());
+    ExportButton->move(Button1->x() + Button1->width() + ButtonGap, Button1->y());
+    ClassButton->move(ExportButton->x() + ExportButton->width() + ButtonGap, Button1->y());
+}
+
+bool TLogbuch::Memo1KeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+// Typed characters never reach the memo, nor the default button behind it; Tab still
+// moves on to the button.
+bool TLogbuch::Memo1KeyPress(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty() || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    const char16_t code = text.at(0).unicode();
+    return code >= 1 && code <= 255;
+}
+
+void TLogbuch::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The designed size is the outer size; the frame is known only once the window stands.
+    if (!sizedWithFrame) {
+        sizedWithFrame = true;
+        resize(DesignedSize - (frameGeometry().size() - size()));
+    }
+    FormActivate();
+}
+
+void TLogbuch::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    FormResize();
+}
+
+bool TLogbuch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (Memo1KeyDown(key) || Memo1KeyPress(key))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ShowChildLogsOf(TKlassenUebersicht *overview)
+{
+    QObject::connect(overview, &TKlassenUebersicht::childLogWanted, overview,
+                     [overview](const QString &path, const QString &exercise) {
+                         TLogbuch viewer(overview);
+                         viewer.ShowChildLog(path, exercise);
+                         viewer.exec();
+                     });
+}
+
+void ChooseAndShowClass(QWidget *parent)
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(parent, QStringLiteral("Klassenordner wählen"), RememberedClassFolder());
+    if (!folder.isEmpty())
+        ShowClassFolder(parent, folder);
+}
+
+void ShowClassFolder(QWidget *parent, const QString &folder)
+{
+    RememberClassFolder(folder);
+    TKlassenUebersicht overview(parent);
+    ShowChildLogsOf(&overview);
+    overview.ShowClass(folder);
+    overview.exec();
+}

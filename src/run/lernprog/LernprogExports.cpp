@@ -1,0 +1,34 @@
+#include "bm_exports.h"
+
+#include "run/lernprog/Lernprog.h"
+
+#include <QImage>
+#include <QString>
+
+extern "C" void GetThePicture(QImage *rewardFrameA, QImage *rewardFrameB,
+                              int32_t *rewardStepX, int32_t *rewardStepY, int32_t *rewardDelay)
+{
+    sharedRandom().seedFromClock();
+    const RewardAnimation &animation = PickRewardAnimation(sharedRandom());
+    *rewardDelay = animation.delay;
+    *rewardStepX = animation.stepX;
+    *rewardStepY = animation.stepY;
+    // The caller's images are reloaded in place; they stay the caller's.
+    rewardFrameA->load(RewardFrameResource(animation.frameA));
+    rewardFrameB->load(RewardFrameResource(animation.frameB));
+}
+
+extern "C" uint32_t start()
+{
+    return TickCount();
+}
+
+extern "C" uint32_t stop(uint32_t t)
+{
+    return TicksBetween(t, TickCount());
+}
+
+extern "C" const char *GetAnimInfo()
+{
+    return AnimationCredits();
+}

@@ -1,0 +1,10 @@
+#pragma once
+// How the program's windows follow each other. The windows do not know one another; the
+// shell connects what one says to what the other does.
+
+class TForm2;
+class TTitelbild;
+
+// While a run is open the title window steps aside; when the exercise window closes it
+// comes back where that window stood.
+void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title);
