@@ -15,6 +15,8 @@
 #include "run/TImageView.h"
 #include "run/TKorrektur.h"
 #include "run/TVorleseKnopf.h"
+#include "run/TZeigePfeil.h"
+#include "run/TZiffernblock.h"
 #include "shell/TTitelbild.h"
 #include "shell/TWindowFrame.h"
 
@@ -32,6 +34,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+
+#include <cmath>
 
 TForm2 *Form2 = nullptr;
 
@@ -140,6 +144,11 @@ void TForm2::createControls()
     Label5->move(8, 24);
     Label5->adjustSize();
     Vorlesen = new TVorleseKnopf(this, GroupBox1);
+    Ziffernblock = new TZiffernblock(GroupBox2, Edit1, BOk);
+    connect(this, &TForm2::runEnded, Ziffernblock, &TZiffernblock::hide);
+    // Screen readers and switch access name the controls, not the box around them.
+    Edit1->setAccessibleName(QStringLiteral("Antwort"));
+    Vorlesen->setAccessibleName(QStringLiteral("Vorlesen"));
 
     // Controls without a font of their own write in the window's font, not the box's.
     for (QWidget *control : std::initializer_list<QWidget *>{BOk, BEnde, BilanzOk})
@@ -150,8 +159,10 @@ void TForm2::createControls()
     connect(BOk, &QPushButton::clicked, this, &TForm2::BOkClick);
     connect(BEnde, &QPushButton::clicked, this, &TForm2::BEndeClick);
     connect(BilanzOk, &QPushButton::clicked, this, &TForm2::BilanzOkClick);
-    connect(PaintBox1, &TImageView::mousePressed, this,
-            [this](Qt::MouseButton button, QPoint at) { PaintBox1MouseDown(button, at.x(), at.y()); });
+    // "Zahlen zeigen" answers where the arrow stands when the finger or button is lifted.
+    new TZeigePfeil(
+        PaintBox1, [] { return currentRun().currentTask.kind == ShowNumberKind && !currentRun().ended; },
+        [this](QPoint at) { PaintBox1MouseDown(Qt::LeftButton, at.x(), at.y()); });
 }
 
 void TForm2::WindowInit()
@@ -307,9 +318,11 @@ void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setu
         const SymbolText symbol = SymbolFontText(state.caption, state.font.pointSize, state.font.bold);
         label->setFont(symbol.font);
         label->setText(WithLineFeeds(symbol.text));
+        label->setAccessibleName(WithLineFeeds(SymbolFontUnicode(state.caption)));
     } else {
         label->setFont(TaskFont(state.font));
         label->setText(WithLineFeeds(state.caption));
+        label->setAccessibleName(QString());
     }
     const int width = setup.width ? *setup.width : label->sizeHint().width();
     placeWithNaturalHeight(label, setup.left.value_or(label->x()), setup.top.value_or(label->y()), width);
@@ -336,6 +349,7 @@ void TForm2::applyTaskLayout(const TaskLayout &task)
         PaintBox1->move(PaintBox1->x(), *task.drawingTop);
     if (task.focusTaskBox)
         GroupBox1->setFocus();
+    Ziffernblock->placeFor(m_layout, currentRun().currentTask.kind, ZeichenFlaeche);
 }
 
 void TForm2::clearDrawingArea()
@@ -351,7 +365,7 @@ void TForm2::paintTaskPicture()
     if (const auto *line = std::get_if<NumberLinePicture>(&m_taskPicture))
         PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind, run.currentTask.taskFailed, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(m_taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, false);
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
 }
 
 void TForm2::paintCorrectionPicture()
@@ -360,7 +374,7 @@ void TForm2::paintCorrectionPicture()
     if (std::holds_alternative<NumberLinePicture>(m_taskPicture))
         PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(m_taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, true);
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
     PaintBox1->update();
 }
 
@@ -500,8 +514,11 @@ void TForm2::Timer1Timer()
     const QImage &frame = run.rewardStep % 2 == 1 ? m_rewardFrameA : m_rewardFrameB;
     if (!frame.isNull()) {
         QPainter painter(&surface);
+        // The frames' pixels double cleanly at whole ratios; between them smoothing looks best.
+        const qreal ratio = surface.devicePixelRatio();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
         painter.drawImage(50 + run.rewardStep * run.rewardStepX,
-                          surface.height() - 150 - run.rewardStep * run.rewardStepY, frame);
+                          ZeichenFlaeche->height() - 150 - run.rewardStep * run.rewardStepY, frame);
     }
     ZeichenFlaeche->update();
     ++run.rewardStep;

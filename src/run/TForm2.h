@@ -17,6 +17,7 @@ class QPushButton;
 class QTimer;
 class TImageView;
 class TVorleseKnopf;
+class TZiffernblock;
 
 class TForm2 : public QDialog
 {
@@ -47,6 +48,7 @@ public:
     QLabel *Label5;
     QTimer *Timer1;            // reward animation clock
     TVorleseKnopf *Vorlesen;   // reads the task aloud
+    TZiffernblock *Ziffernblock;   // the on-screen number pad
 
     const ExerciseLayout &layout() const { return m_layout; }
 

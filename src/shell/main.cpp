@@ -12,6 +12,7 @@
 #include "shell/ProgramLocale.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
+#include "shell/WindowSize.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -51,6 +52,8 @@ int main(int argc, char **argv)
 
     SingleInstanceGuard guard(executable);
 
+    // The toolkit takes the window size chosen in the menu only before it starts.
+    ApplyChosenSize();
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     UseGermanWhenNoLocaleIsSet();
