@@ -19,6 +19,7 @@
 #include "run/TZiffernblock.h"
 #include "shell/TTitelbild.h"
 #include "shell/TWindowFrame.h"
+#include "shell/WindowSize.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -170,7 +171,8 @@ void TForm2::WindowInit()
     const QScreen *shown = screenOf(this);
     const QSize screenSize(shown->geometry().width(),
                            screenHeightOverride > 0 ? screenHeightOverride : shown->geometry().height());
-    m_layout = ExerciseLayoutFor(screenSize.height());
+    m_layout = ExerciseLayoutFor(screenHeightOverride > 0 ? screenHeightOverride
+                                                          : HeightBeforeFactor(screenSize.height()));
     PracticeRun &run = currentRun();
     run.layoutScale = m_layout.scale;
     SetOuterSize(this, m_layout.windowSize);

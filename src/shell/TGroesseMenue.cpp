@@ -16,9 +16,8 @@ const QPoint NoticeCorner(50, 50);
 double fillFactorOf(const QWidget *widget)
 {
     const QScreen *screen = widget->screen();
-    const double running = RunningFactor();
-    const QSize available = screen->availableGeometry().size() * running;
-    return FillScreenFactor(available, int(screen->geometry().height() * running));
+    const QSize available = screen->availableGeometry().size() * RunningFactor();
+    return FillScreenFactor(available, HeightBeforeFactor(screen->geometry().height()));
 }
 
 } // namespace

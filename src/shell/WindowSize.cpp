@@ -12,12 +12,6 @@ const QString ChoiceKey = QStringLiteral("Groesse/Wahl");
 const QString FillKey = QStringLiteral("Groesse/Bildschirmfaktor");
 const char *const FactorVariable = "QT_SCALE_FACTOR";
 
-bool fitsAt(double factor, QSize available, int screenHeight)
-{
-    const QSize window = ExerciseLayoutFor(int(screenHeight / factor)).windowSize;
-    return window.width() * factor <= available.width() && window.height() * factor <= available.height();
-}
-
 } // namespace
 
 const QList<SizeEntry> &SizeEntries()
@@ -33,17 +27,9 @@ const QList<SizeEntry> &SizeEntries()
 
 double FillScreenFactor(QSize available, int screenHeight)
 {
-    // Each layout fills the area at its own factor; the larger one that still takes that
-    // layout at the screen height it leaves wins.
-    double best = 0.01;
-    for (const int layoutHeight : {600, 601}) {
-        const QSize window = ExerciseLayoutFor(layoutHeight).windowSize;
-        const double factor = std::floor(std::min(double(available.width()) / window.width(),
-                                                  double(available.height()) / window.height()) * 100) / 100;
-        if (factor > best && fitsAt(factor, available, screenHeight))
-            best = factor;
-    }
-    return best;
+    const QSize window = ExerciseLayoutFor(screenHeight).windowSize;
+    const double fits = std::min(double(available.width()) / window.width(), double(available.height()) / window.height());
+    return std::max(0.01, std::floor(fits * 100) / 100);
 }
 
 SizeChoice ChosenSize()
@@ -79,6 +65,11 @@ double RunningFactor()
     bool valid = false;
     const double factor = qEnvironmentVariable(FactorVariable).toDouble(&valid);
     return valid && factor > 0 ? factor : 1.0;
+}
+
+int HeightBeforeFactor(int height)
+{
+    return int(std::lround(height * RunningFactor()));
 }
 
 void ApplyChosenSize()

@@ -19,9 +19,9 @@ struct SizeEntry
 // "&Normal", "&Groß" (150 %), "Sehr g&roß" (200 %) and "&Bildschirm füllen".
 const QList<SizeEntry> &SizeEntries();
 
-// The largest factor (in hundredths) at which the exercise window, in the layout it takes
-// at that factor, fits into the available area. Both in the screen's pixels before any
-// factor.
+// The largest factor (in hundredths) at which the exercise window fits into the available
+// area. Both in the screen's pixels before any factor, as is the screen height that
+// chooses the window's layout.
 double FillScreenFactor(QSize available, int screenHeight);
 
 SizeChoice ChosenSize();
@@ -32,6 +32,9 @@ void ChooseSize(SizeChoice choice, double fillFactor);
 
 // The factor this start runs with: the one set in the environment, else 1.
 double RunningFactor();
+// A height the toolkit gives, in the screen's pixels before that factor: the exercise
+// window takes its layout from it, so a factor never changes what a task is.
+int HeightBeforeFactor(int height);
 // Before the application object exists: gives the toolkit the stored choice's factor,
 // unless the environment sets one of its own.
 void ApplyChosenSize();

@@ -1,5 +1,5 @@
-// The factor "Bildschirm füllen" gives: the exercise window, in the layout it takes at
-// that factor, fits the screen's free area, and a hundredth more would not fit.
+// The factor "Bildschirm füllen" gives: the exercise window, in the layout the screen's
+// height gives it, fits the screen's free area, and a hundredth more would not fit.
 
 #include "run/ExerciseLayout.h"
 #include "shell/WindowSize.h"
@@ -10,7 +10,7 @@ namespace {
 
 bool fits(double factor, QSize available, int screenHeight)
 {
-    const QSize window = ExerciseLayoutFor(int(screenHeight / factor)).windowSize;
+    const QSize window = ExerciseLayoutFor(screenHeight).windowSize;
     return window.width() * factor <= available.width() && window.height() * factor <= available.height();
 }
 
@@ -29,11 +29,11 @@ void WindowSizeTest::fillScreenIsTheLargestFactorThatFits_data()
     QTest::addColumn<QSize>("available");
     QTest::addColumn<int>("screenHeight");
     QTest::addColumn<double>("factor");
-    QTest::newRow("whiteboard 1920 x 1080") << QSize(1920, 1040) << 1080 << 1.92;
-    QTest::newRow("4K board") << QSize(3840, 2110) << 2160 << 3.90;
-    QTest::newRow("laptop 1366 x 768") << QSize(1366, 728) << 768 << 1.34;
-    QTest::newRow("small layout's factor would bring the large layout") << QSize(1280, 984) << 1024 << 1.34;
-    QTest::newRow("800 x 600") << QSize(800, 560) << 600 << 1.03;
+    QTest::newRow("whiteboard 1920 x 1080") << QSize(1920, 1040) << 1080 << 1.50;
+    QTest::newRow("4K board") << QSize(3840, 2110) << 2160 << 3.05;
+    QTest::newRow("laptop 1366 x 768") << QSize(1366, 728) << 768 << 1.05;
+    QTest::newRow("1280 x 1024, as wide as high") << QSize(1280, 984) << 1024 << 1.34;
+    QTest::newRow("800 x 600: the small layout") << QSize(800, 560) << 600 << 1.03;
 }
 
 void WindowSizeTest::fillScreenIsTheLargestFactorThatFits()
