@@ -1,7 +1,8 @@
 #pragma once
 // The arrow that follows a finger or the held mouse button along the number line of
-// "Zahlen zeigen" and answers where it stands when lifted. The rule is PointingArrow's;
-// this draws the arrow over a copy of the picture and hands the place to `answer`.
+// "Zahlen zeigen" and answers where it stands when lifted; a press outside the line's band
+// is handed on at once, as a click was. The rule is PointingArrow's; this draws the arrow
+// over a copy of the picture and hands the place to `answer`.
 
 #include "run/PointingArrow.h"
 
