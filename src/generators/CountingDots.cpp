@@ -31,7 +31,7 @@ GeneratedTask Zaehlen(GenerationContext &context, int /*level*/)
     qint32 hidden = 0;
     for (int pass = 0; pass < MaxLayoutRedraws && hidden == 0; ++pass) {
         picture.triangle = DrawCoverTriangle(context.random, area);
-        hidden = qint32(CoveredDots(picture.triangle, gridSize, area).size());
+        hidden = qint32(CoveredDots(picture.triangle, gridSize, area, DotDiameter(context.layoutScale)).size());
     }
     task.picture = picture;
     task.expectedAnswer = hidden;

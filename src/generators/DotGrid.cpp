@@ -1,5 +1,7 @@
 #include "generators/DotGrid.h"
 
+#include "run/types/Generation.h"
+
 #include <QPainter>
 #include <QPolygon>
 
@@ -8,11 +10,13 @@
 
 namespace {
 
-// A dot fills the 2 × 2 pixels whose top-left corner is the grid point: a non-antialiased
-// ellipse in a 1 × 1 box with a one-pixel pen covers exactly those.
-void drawDot(QPainter &painter, QPoint point)
+// A dot is its square without the four corner pixels, painted without antialiasing, so
+// the pixels drawn are exactly those DotPixels names.
+void drawDot(QPainter &painter, QPoint point, int diameter, const QColor &colour)
 {
-    painter.drawEllipse(QRect(point, QSize(1, 1)));
+    const QRect square = DotSquare(point, diameter);
+    painter.fillRect(square.adjusted(1, 0, -1, 0), colour);
+    painter.fillRect(square.adjusted(0, 1, 0, -1), colour);
 }
 
 void beginPlainPainting(QPainter &painter)
@@ -20,9 +24,8 @@ void beginPlainPainting(QPainter &painter)
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// The cover's outline touches only pixels within about a pixel of an edge, and a grid
-// point is judged on itself and its direct neighbours; a point further than this from
-// every edge is decided by the fill alone.
+// The cover's outline touches only pixels within about a pixel of an edge; a grid point
+// further than this and its dot's radius from every edge is decided by the fill alone.
 constexpr double OutlineReach = 3.0;
 
 double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b)
@@ -34,11 +37,11 @@ double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b)
     return QPointF::dotProduct(away, away);
 }
 
-bool nearAnEdge(const TCoverTriangle &triangle, QPoint point)
+bool nearAnEdge(const TCoverTriangle &triangle, QPoint point, int diameter)
 {
+    const double reach = OutlineReach + diameter;
     for (std::size_t i = 0; i < triangle.size(); ++i) {
-        if (squaredDistanceToSegment(point, triangle[i], triangle[(i + 1) % triangle.size()])
-            <= OutlineReach * OutlineReach)
+        if (squaredDistanceToSegment(point, triangle[i], triangle[(i + 1) % triangle.size()]) <= reach * reach)
             return true;
     }
     return false;
@@ -60,6 +63,32 @@ bool isYellowAt(const QImage &image, int x, int y)
 }
 
 } // namespace
+
+int DotDiameter(double layoutScale)
+{
+    return ScaledRound(5 * layoutScale);
+}
+
+QRect DotSquare(QPoint point, int diameter)
+{
+    const int before = diameter / 2;
+    return QRect(point - QPoint(before, before), QSize(diameter, diameter));
+}
+
+QList<QPoint> DotPixels(QPoint point, int diameter)
+{
+    const QRect square = DotSquare(point, diameter);
+    QList<QPoint> pixels;
+    for (int y = square.top(); y <= square.bottom(); ++y) {
+        for (int x = square.left(); x <= square.right(); ++x) {
+            const bool corner =
+                (x == square.left() || x == square.right()) && (y == square.top() || y == square.bottom());
+            if (!corner)
+                pixels.append(QPoint(x, y));
+        }
+    }
+    return pixels;
+}
 
 int DotGridSize(qint32 balance)
 {
@@ -99,14 +128,13 @@ void PaintCover(QImage &image, const TCoverTriangle &triangle, CoverOutline outl
     painter.drawPolygon(triangle.data(), int(triangle.size()));
 }
 
-bool IsCovered(const QImage &image, QPoint p)
+bool IsCovered(const QImage &image, QPoint point, int diameter)
 {
-    return isYellowAt(image, p.x(), p.y()) || isYellowAt(image, p.x() + 1, p.y())
-        || isYellowAt(image, p.x() - 1, p.y()) || isYellowAt(image, p.x(), p.y() + 1)
-        || isYellowAt(image, p.x(), p.y() - 1);
+    const QList<QPoint> pixels = DotPixels(point, diameter);
+    return std::any_of(pixels.begin(), pixels.end(), [&image](QPoint p) { return isYellowAt(image, p.x(), p.y()); });
 }
 
-QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize area)
+QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize area, int diameter)
 {
     // Only the pixels around the triangle can turn yellow, so the cover is painted into
     // just that part of the area: the same pixels, far less painting for the many
@@ -118,7 +146,7 @@ QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize ar
     QList<QPoint> covered;
     const QList<QPoint> points = DotGridFor(gridSize, area).points();
     const bool anyNear = std::any_of(points.begin(), points.end(),
-                                     [&around](QPoint p) { return around.contains(p); });
+                                     [&](QPoint p) { return around.intersects(DotSquare(p, diameter)); });
     if (!anyNear)
         return covered;
     TCoverTriangle shifted = triangle;
@@ -127,38 +155,37 @@ QList<QPoint> CoveredDots(const TCoverTriangle &triangle, int gridSize, QSize ar
     // Drawing the outline costs more than filling the whole triangle, and it only decides
     // grid points that lie close to an edge.
     const bool outlineDecides = std::any_of(points.begin(), points.end(),
-                                            [&triangle](QPoint p) { return nearAnEdge(triangle, p); });
+                                            [&](QPoint p) { return nearAnEdge(triangle, p, diameter); });
     QImage cover = reusedImage(around.size());
     PaintCover(cover, shifted, outlineDecides ? CoverOutline::Drawn : CoverOutline::Omitted);
     for (QPoint point : points) {
-        if (IsCovered(cover, point - around.topLeft()))
+        if (IsCovered(cover, point - around.topLeft(), diameter))
             covered.append(point);
     }
     return covered;
 }
 
-void DrawDotGrid(QImage &image, const TCoverTriangle &triangle, int gridSize, bool showHidden)
+void DrawDotGrid(QImage &image, const TCoverTriangle &triangle, int gridSize, int diameter, bool showHidden)
 {
     if (image.isNull())
         return;
+    // Judged in the picture's own pixels, whatever the screen's density.
+    const QSize area = image.deviceIndependentSize().toSize();
     // The hidden dots are always judged on a freshly painted cover, never on what the
     // image holds now, so red dots already shown cannot change a later reveal.
-    const QList<QPoint> covered = CoveredDots(triangle, gridSize, image.size());
+    const QList<QPoint> covered = CoveredDots(triangle, gridSize, area, diameter);
     if (!showHidden)
         PaintCover(image, triangle);
 
     QPainter painter(&image);
     beginPlainPainting(painter);
-    painter.setBrush(CoverYellow);
     if (showHidden) {
-        painter.setPen(RevealedDot);
         for (QPoint point : covered)
-            drawDot(painter, point);
+            drawDot(painter, point, diameter, RevealedDot);
         return;
     }
-    painter.setPen(VisibleDot);
-    for (QPoint point : DotGridFor(gridSize, image.size()).points()) {
+    for (QPoint point : DotGridFor(gridSize, area).points()) {
         if (!covered.contains(point))
-            drawDot(painter, point);
+            drawDot(painter, point, diameter, VisibleDot);
     }
 }

@@ -15,7 +15,6 @@
 namespace {
 
 const QColor Silver(192, 192, 192);
-const QColor ArrowYellow(255, 255, 0);
 const QString ArrowGlyph = QString(QChar(0xAF));
 
 QList<LineSegment> smallTicks(qint32 pixelsPerUnit, int width)

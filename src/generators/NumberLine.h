@@ -5,6 +5,7 @@
 
 #include "run/types/TaskTypes.h"
 
+#include <QColor>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -21,6 +22,7 @@ inline constexpr int SmallTickTopY = 65;
 inline constexpr int LongTickTopY = 60;
 inline constexpr int LabelTopY = 74;
 inline constexpr int ArrowTopY = 47;
+inline const QColor ArrowYellow(255, 255, 0);
 
 void SetNumberLine(TNumberLine &line, qint32 startValue, qint32 endValue, qint32 pixelsPerUnit,
                    qint32 arrowOffset);

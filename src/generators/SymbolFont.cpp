@@ -20,10 +20,15 @@ SymbolText SymbolFontText(const QString &symbolBytes, int pointSize, bool bold)
         font.setBold(bold);
         return {font, symbolBytes};
     }
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    return {font, SymbolFontUnicode(symbolBytes)};
+}
+
+QString SymbolFontUnicode(const QString &symbolBytes)
+{
     QString text = symbolBytes;
     text.replace(QChar(0xAF), QChar(0x2193));
     text.replace(QChar(0xBB), QChar(0x2248));
-    QFont font(QStringLiteral("Arial"), pointSize);
-    font.setBold(bold);
-    return {font, text};
+    return text;
 }

@@ -13,3 +13,7 @@ struct SymbolText
 };
 
 SymbolText SymbolFontText(const QString &symbolBytes, int pointSize, bool bold = false);
+
+// The same signs as Unicode characters: what the text says to a screen reader, whichever
+// font draws it.
+QString SymbolFontUnicode(const QString &symbolBytes);

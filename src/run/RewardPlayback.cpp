@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 constexpr int BaseInterval = 125;
@@ -27,7 +29,11 @@ bool RewardPlayback::drawStep(QImage &surface, qint32 &step, const QColor &backg
     const QImage &frame = step % 2 == 1 ? rewardFrameA : rewardFrameB;
     if (!frame.isNull()) {
         QPainter painter(&surface);
-        painter.drawImage(50 + step * rewardStepX, surface.height() - 150 - step * rewardStepY, frame);
+        // The frames' pixels double cleanly at whole ratios; between them smoothing looks best.
+        const qreal ratio = surface.devicePixelRatio();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
+        const int height = int(std::lround(surface.height() / ratio));
+        painter.drawImage(50 + step * rewardStepX, height - 150 - step * rewardStepY, frame);
     }
     ++step;
     if (step < Steps)

@@ -12,6 +12,8 @@
 #include "shell/InfoTexts.h"
 #include "shell/TInfoBox.h"
 #include "shell/TVorleseEintrag.h"
+#include "shell/TGroesseMenue.h"
+#include "shell/TZiffernblockEintrag.h"
 #include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
@@ -108,6 +110,8 @@ void TTitelbild::createMenu()
     addItem(info, "Ueben", QStringLiteral("&Tipps zum Üben"), &TTitelbild::UebenClick);
     addItem(info, "Protokoll", QStringLiteral("&Protokoll zeigen"), &TTitelbild::ProtokollClick);
     AddReadAloudEntry(info);
+    AddNumberPadEntry(info);
+    AddSizeMenu(info);
 
     QAction *end = m_menuBar->addAction(QStringLiteral("&Ende"));
     end->setObjectName(QStringLiteral("Ende1"));

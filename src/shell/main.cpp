@@ -14,6 +14,7 @@
 #include "shell/ProgramLocale.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
+#include "run/WindowSize.h"
 #include "shell/WindowWiring.h"
 
 #include <QApplication>
@@ -64,6 +65,8 @@ int main(int argc, char **argv)
 #endif
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
+    // The toolkit takes the window size chosen in the menu only before it starts.
+    ApplyChosenSize();
     if (arguments.size() > 1 && arguments.at(1) == QLatin1String("--klasse"))
         return showClassOverviewAlone(argc, argv, arguments);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());

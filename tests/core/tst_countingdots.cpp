@@ -18,14 +18,14 @@ QSize drawingArea(const GenerationContext &context)
     return QSize(context.drawingWidth, context.drawingHeight);
 }
 
-// Grid points whose dot pixels all have the colour (dots are 2 × 2 from the point on).
-int dotsOfColour(const QImage &image, int gridSize, const QColor &colour)
+// Grid points whose dot pixels all have the colour.
+int dotsOfColour(const QImage &image, int gridSize, int diameter, const QColor &colour)
 {
     int count = 0;
     for (QPoint p : DotGridFor(gridSize, image.size()).points()) {
         bool whole = true;
-        for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-            whole = whole && image.pixel(p + d) == colour.rgb();
+        for (QPoint d : DotPixels(p, diameter))
+            whole = whole && image.pixel(d) == colour.rgb();
         count += whole;
     }
     return count;
@@ -126,13 +126,17 @@ void CountingDotsTest::coveredByPointOrNeighbour_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<bool>("covered");
     const QColor yellow(255, 255, 0);
+    // A dot of five pixels: two on each side of the point, without the corners.
     QTest::newRow("the point") << QPoint(0, 0) << yellow << true;
     QTest::newRow("right") << QPoint(1, 0) << yellow << true;
     QTest::newRow("left") << QPoint(-1, 0) << yellow << true;
     QTest::newRow("below") << QPoint(0, 1) << yellow << true;
     QTest::newRow("above") << QPoint(0, -1) << yellow << true;
-    QTest::newRow("diagonal") << QPoint(1, 1) << yellow << false;
-    QTest::newRow("two away") << QPoint(2, 0) << yellow << false;
+    QTest::newRow("diagonal") << QPoint(1, 1) << yellow << true;
+    QTest::newRow("two away: the dot's rim") << QPoint(2, 0) << yellow << true;
+    QTest::newRow("two left and one up: the dot's rim") << QPoint(-2, -1) << yellow << true;
+    QTest::newRow("the square's corner lies outside the dot") << QPoint(2, 2) << yellow << false;
+    QTest::newRow("three away") << QPoint(3, 0) << yellow << false;
     QTest::newRow("almost yellow") << QPoint(0, 0) << QColor(255, 255, 1) << false;
     QTest::newRow("navy") << QPoint(0, 0) << QColor(0, 0, 128) << false;
 }
@@ -146,18 +150,19 @@ void CountingDotsTest::coveredByPointOrNeighbour()
     image.fill(DotBackground);
     const QPoint point(10, 10);
     image.setPixel(point + yellowAt, colour.rgb());
-    QCOMPARE(IsCovered(image, point), covered);
+    QCOMPARE(IsCovered(image, point, DotDiameter(1.0)), covered);
 }
 
 void CountingDotsTest::outlineTouchingANeighbourHides_data()
 {
     QTest::addColumn<int>("edgeX");
     QTest::addColumn<bool>("covered");
-    // Grid point (81, 53) of the 4 × 4 grid in the small window; the triangle's left edge
-    // is a vertical line at edgeX through the point's row.
+    // Grid point (81, 53) of the 4 × 4 grid in the small window, its dot from 79 to 83;
+    // the triangle's left edge is a vertical line at edgeX through the point's row.
     QTest::newRow("edge on the right neighbour") << 82 << true;
     QTest::newRow("edge on the point") << 81 << true;
-    QTest::newRow("edge one pixel further") << 83 << false;
+    QTest::newRow("edge on the dot's rim") << 83 << true;
+    QTest::newRow("edge one pixel beyond the dot") << 84 << false;
 }
 
 void CountingDotsTest::outlineTouchingANeighbourHides()
@@ -165,7 +170,7 @@ void CountingDotsTest::outlineTouchingANeighbourHides()
     QFETCH(int, edgeX);
     QFETCH(bool, covered);
     const TCoverTriangle triangle{QPoint(edgeX, 33), QPoint(edgeX, 73), QPoint(edgeX + 30, 53)};
-    const QList<QPoint> hidden = CoveredDots(triangle, 4, QSize(405, 266));
+    const QList<QPoint> hidden = CoveredDots(triangle, 4, QSize(405, 266), DotDiameter(1.0));
     QCOMPARE(hidden.contains(QPoint(81, 53)), covered);
     QCOMPARE(hidden.size(), covered ? 1 : 0);
 }
@@ -174,8 +179,9 @@ void CountingDotsTest::hiddenDotsAreThoseUnderTheWholePicture_data()
 {
     QTest::addColumn<int>("gridSize");
     QTest::addColumn<QSize>("area");
-    QTest::newRow("4 x 4, small") << 4 << QSize(405, 266);
-    QTest::newRow("10 x 10, large") << 10 << QSize(524, 377);
+    QTest::addColumn<int>("diameter");
+    QTest::newRow("4 x 4, small") << 4 << QSize(405, 266) << DotDiameter(1.0);
+    QTest::newRow("10 x 10, large") << 10 << QSize(524, 377) << DotDiameter(1.28);
 }
 
 // The hidden dots are exactly the grid points covered on the whole painted cover, for
@@ -184,6 +190,7 @@ void CountingDotsTest::hiddenDotsAreThoseUnderTheWholePicture()
 {
     QFETCH(int, gridSize);
     QFETCH(QSize, area);
+    QFETCH(int, diameter);
     Random random(gridSize);
     QImage whole(area, QImage::Format_RGB32);
     for (int i = 0; i < 300; ++i) {
@@ -193,10 +200,10 @@ void CountingDotsTest::hiddenDotsAreThoseUnderTheWholePicture()
         PaintCover(whole, triangle);
         QList<QPoint> expected;
         for (QPoint point : DotGridFor(gridSize, area).points()) {
-            if (IsCovered(whole, point))
+            if (IsCovered(whole, point, diameter))
                 expected.append(point);
         }
-        QCOMPARE(CoveredDots(triangle, gridSize, area), expected);
+        QCOMPARE(CoveredDots(triangle, gridSize, area, diameter), expected);
     }
 }
 
@@ -233,7 +240,7 @@ void CountingDotsTest::generatedTaskHidesDots()
         QVERIFY(task.expectedAnswer > 0);
         QVERIFY(task.expectedAnswer <= picture->gridSize * picture->gridSize);
         QCOMPARE(task.expectedAnswer,
-                 qint32(CoveredDots(picture->triangle, picture->gridSize, area).size()));
+                 qint32(CoveredDots(picture->triangle, picture->gridSize, area, DotDiameter(scale)).size()));
         QCOMPARE(task.taskText, FormatGrouped(task.expectedAnswer));
         QCOMPARE(task.solutionText, task.taskText);
     }
@@ -260,24 +267,28 @@ void CountingDotsTest::revealShowsAsManyRedDotsAsTheAnswer()
         const GeneratedTask task = Zaehlen(context, 0);
         const DotPicture picture = std::get<DotPicture>(task.picture);
         const int dots = picture.gridSize * picture.gridSize;
+        const int diameter = DotDiameter(scale);
+        const int dotPixels = int(DotPixels(QPoint(0, 0), diameter).size());
 
         QImage image(drawingArea(context), QImage::Format_ARGB32_Premultiplied);
-        DrawDotGrid(image, picture.triangle, picture.gridSize, false);
-        QCOMPARE(dotsOfColour(image, picture.gridSize, VisibleDot), dots - task.expectedAnswer);
+        DrawDotGrid(image, picture.triangle, picture.gridSize, diameter, false);
+        QCOMPARE(dotsOfColour(image, picture.gridSize, diameter, VisibleDot), dots - task.expectedAnswer);
+        // Every dot drawn is seen whole: none shows half from under the triangle.
+        QCOMPARE(pixelsOfColour(image, VisibleDot), dotPixels * (dots - task.expectedAnswer));
         QCOMPARE(pixelsOfColour(image, RevealedDot), 0);
         QVERIFY(pixelsOfColour(image, CoverYellow) > 0);
 
         const QImage before = image.copy();
-        DrawDotGrid(image, picture.triangle, picture.gridSize, true);
-        QCOMPARE(dotsOfColour(image, picture.gridSize, RevealedDot), task.expectedAnswer);
-        QCOMPARE(pixelsOfColour(image, RevealedDot), 4 * task.expectedAnswer);
-        QCOMPARE(dotsOfColour(image, picture.gridSize, VisibleDot), dots - task.expectedAnswer);
+        DrawDotGrid(image, picture.triangle, picture.gridSize, diameter, true);
+        QCOMPARE(dotsOfColour(image, picture.gridSize, diameter, RevealedDot), task.expectedAnswer);
+        QCOMPARE(pixelsOfColour(image, RevealedDot), dotPixels * task.expectedAnswer);
+        QCOMPARE(dotsOfColour(image, picture.gridSize, diameter, VisibleDot), dots - task.expectedAnswer);
 
         const QImage revealed = image.copy();
-        DrawDotGrid(image, picture.triangle, picture.gridSize, true);
+        DrawDotGrid(image, picture.triangle, picture.gridSize, diameter, true);
         QCOMPARE(image, revealed);
 
-        DrawDotGrid(image, picture.triangle, picture.gridSize, false);
+        DrawDotGrid(image, picture.triangle, picture.gridSize, diameter, false);
         QCOMPARE(image, before);
     }
 }

@@ -3,13 +3,20 @@
 // back to the title window.
 
 #include "WindowTestSupport.h"
+#include "generators/NumberLine.h"
+#include "log/basics/UserSettings.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
+#include "run/NumberPad.h"
 #include "run/PraiseFonts.h"
 #include "run/widgets/TImageView.h"
+#include "run/widgets/TVorleseKnopf.h"
+#include "run/widgets/TZiffernblock.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QPointingDevice>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -44,7 +51,50 @@ private slots:
     void toolkitRepaintKeepsAnimationAndBars();
     void closingBringsTheTitleBackWhereTheWindowStood();
     void menuEntryOpensTheRunModally();
+    void padTapTypesOnceAndLeavesTheFocusInTheAnswerField_data();
+    void padTapTypesOnceAndLeavesTheFocusInTheAnswerField();
+    void padOkAnswersAsOkayDoes();
+    void controlsHaveNamesOfTheirOwnForScreenReaders_data();
+    void controlsHaveNamesOfTheirOwnForScreenReaders();
+    void fingerOnTheNumberLineAnswersWhereTheArrowIsLifted_data();
+    void fingerOnTheNumberLineAnswersWhereTheArrowIsLifted();
 };
+
+namespace {
+
+QPushButton *padKey(const QString &name)
+{
+    for (QPushButton *key : Form2->Ziffernblock->keys()) {
+        if (key->accessibleName() == name)
+            return key;
+    }
+    return nullptr;
+}
+
+QPointingDevice *finger()
+{
+    static QPointingDevice *device = QTest::createTouchDevice();
+    return device;
+}
+
+// A finger's tap: the toolkit brings a mouse press of its own for the button as well.
+void tap(QPushButton *key)
+{
+    const QPoint centre = key->mapTo(key->window(), key->rect().center());
+    QTest::touchEvent(key->window(), finger()).press(0, centre, key->window());
+    QTest::touchEvent(key->window(), finger()).release(0, centre, key->window());
+}
+
+bool startWithPad(qint32 kind)
+{
+    ChooseNumberPad(true);
+    if (!StartRun(kind, QStringLiteral("Runde auf Zehner")))
+        return false;
+    Form2->activateWindow();
+    return QTest::qWaitForWindowActive(Form2);
+}
+
+} // namespace
 
 void ExerciseWindowTest::initTestCase()
 {
@@ -56,6 +106,7 @@ void ExerciseWindowTest::cleanup()
     if (Form2->isVisible())
         Form2->close();
     TForm2::overrideScreenHeight(0);
+    UserSettings().remove(QStringLiteral("Ziffernblock"));
 }
 
 void ExerciseWindowTest::layoutFollowsTheScreenHeight_data()
@@ -504,6 +555,118 @@ void ExerciseWindowTest::menuEntryOpensTheRunModally()
     QVERIFY(!Form2->isVisible());
     QVERIFY(Titelbild->isVisible());
     Titelbild->hide();
+}
+
+void ExerciseWindowTest::padTapTypesOnceAndLeavesTheFocusInTheAnswerField_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("each digit once") << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"} << "1234567890";
+    QTest::newRow("the eraser takes the last digit") << QStringList{"4", "5", "Löschen", "7"} << "47";
+    QTest::newRow("the eraser on an empty field") << QStringList{"Löschen", "3"} << "3";
+}
+
+void ExerciseWindowTest::padTapTypesOnceAndLeavesTheFocusInTheAnswerField()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(QString, typed);
+    QVERIFY(startWithPad(301));
+    for (const QString &name : taps) {
+        QPushButton *key = padKey(name);
+        QVERIFY2(key != nullptr && key->isVisible(), qPrintable(name));
+        QVERIFY(key->width() >= 40 && key->height() >= 40);
+        tap(key);
+    }
+    QCOMPARE(Form2->Edit1->text(), typed);
+    QCOMPARE(QApplication::focusWidget(), Form2->Edit1);
+    QCOMPARE(currentRun().rightCount + currentRun().wrongCount, 0);
+}
+
+void ExerciseWindowTest::padOkAnswersAsOkayDoes()
+{
+    QVERIFY(startWithPad(302));
+    for (const QChar digit : ExpectedAnswerText())
+        tap(padKey(digit));
+    tap(padKey(QStringLiteral("OK")));
+    QCOMPARE(currentRun().rightCount, 1);
+    QVERIFY(Form2->Edit1->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), Form2->Edit1);
+    // "Zahlen zeigen" is answered on the number line, with no pad.
+    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(!padKey(QStringLiteral("1"))->isVisible());
+}
+
+void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::newRow("answer field") << "Edit1" << "Antwort" << int(QAccessible::EditableText);
+    QTest::newRow("loudspeaker") << "Vorlesen" << "Vorlesen" << int(QAccessible::Button);
+    QTest::newRow("pad digit") << "7" << "7" << int(QAccessible::Button);
+    QTest::newRow("pad eraser") << "Löschen" << "Löschen" << int(QAccessible::Button);
+    QTest::newRow("pad OK") << "OK" << "OK" << int(QAccessible::Button);
+    QTest::newRow("rounding line in the symbol font")
+        << "Label3" << QString(QChar(0x2248)) << int(QAccessible::StaticText);
+}
+
+void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QVERIFY(startWithPad(301));
+    const QHash<QString, QWidget *> named{
+        {QStringLiteral("Edit1"), Form2->Edit1}, {QStringLiteral("Vorlesen"), Form2->Vorlesen},
+        {QStringLiteral("Label3"), Form2->Label3}};
+    QWidget *widget = named.value(control, padKey(control));
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(reader != nullptr);
+    QCOMPARE(int(reader->role()), role);
+    const QString said = reader->text(QAccessible::Name);
+    if (role == int(QAccessible::StaticText)) {
+        QVERIFY2(said.contains(name) && !said.contains(QChar(0xBB)), qPrintable(said));
+    } else {
+        QCOMPARE(said, name);
+    }
+}
+
+void ExerciseWindowTest::fingerOnTheNumberLineAnswersWhereTheArrowIsLifted_data()
+{
+    // Columns away from the number's own, towards the middle of the line.
+    QTest::addColumn<int>("pressedAt");
+    QTest::addColumn<QPoint>("slidTo");
+    QTest::addColumn<int>("right");
+    QTest::newRow("slid onto the number") << 40 << QPoint(0, 70) << 1;
+    QTest::newRow("slid away from it") << 0 << QPoint(40, 70) << 0;
+    QTest::newRow("drifting below the line while sliding") << 40 << QPoint(0, 150) << 1;
+}
+
+void ExerciseWindowTest::fingerOnTheNumberLineAnswersWhereTheArrowIsLifted()
+{
+    QFETCH(int, pressedAt);
+    QFETCH(QPoint, slidTo);
+    QFETCH(int, right);
+    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    ModalWatcher watcher;
+    TImageView *line = Form2->PaintBox1;
+    const int number = currentRun().currentTask.expectedAnswer;
+    const int towardsMiddle = number > line->width() / 2 ? -1 : 1;
+    const QPoint start = line->mapTo(Form2, QPoint(number + towardsMiddle * pressedAt, 70));
+    const int slidColumn = number + towardsMiddle * slidTo.x();
+    const QPoint end = line->mapTo(Form2, QPoint(slidColumn, slidTo.y()));
+    QTest::touchEvent(Form2, finger()).press(0, start, Form2);
+    QTest::touchEvent(Form2, finger()).move(0, end, Form2);
+    // Nothing is answered while the finger is down; the arrow stands under it.
+    QCOMPARE(currentRun().rightCount + currentRun().wrongCount, 0);
+    const QImage drawn = line->image();
+    bool arrowUnderFinger = false;
+    for (int y = 0; y < drawn.height(); ++y)
+        arrowUnderFinger = arrowUnderFinger || drawn.pixelColor(slidColumn, y) == ArrowYellow;
+    QVERIFY(arrowUnderFinger);
+    QTest::touchEvent(Form2, finger()).release(0, end, Form2);
+    QCOMPARE(currentRun().rightCount, right);
+    QCOMPARE(currentRun().wrongCount, 1 - right);
 }
 
 QTEST_MAIN(ExerciseWindowTest)

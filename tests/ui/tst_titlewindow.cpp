@@ -27,9 +27,15 @@ QStringList itemsOf(QMenu *menu)
 
 QMenu *menuTitled(TTitelbild *window, const QString &title)
 {
+    // A menu of the bar, or a submenu of one.
     for (QAction *item : window->menuBar()->actions()) {
         if (item->text() == title)
             return item->menu();
+        const QList<QAction *> inner = item->menu() != nullptr ? item->menu()->actions() : QList<QAction *>();
+        for (QAction *entry : inner) {
+            if (entry->text() == title && entry->menu() != nullptr)
+                return entry->menu();
+        }
     }
     return nullptr;
 }
@@ -112,7 +118,10 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic_data()
         << QStringList{"&Römische Zahlen|RmischeZahlen", "Zahlen&folgen|Zahlenfolgen1", "\"Z&ählen\"|Zaehlen"};
     QTest::newRow("info") << "&Info"
         << QStringList{"Pr&ogramm|Info", "&Animationen|Animationen", "&Tipps zum Üben|Ueben",
-                       "&Protokoll zeigen|Protokoll", "Aufgaben &vorlesen|Vorlesen"};
+                       "&Protokoll zeigen|Protokoll", "Aufgaben &vorlesen|Vorlesen", "&Ziffernblock|Ziffernblock",
+                       "&Größe|Groesse"};
+    QTest::newRow("size") << "&Größe"
+        << QStringList{"&Normal|", "&Groß|", "Sehr g&roß|", "&Bildschirm füllen|"};
 }
 
 void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic()
@@ -173,8 +182,9 @@ void TitleWindowTest::logEntryShowsOnlyWithLogging()
     int visibleItems = 0;
     for (QAction *item : info->actions())
         visibleItems += item->isVisible() ? 1 : 0;
-    // Three information entries and "Aufgaben vorlesen", and the log viewer's when logging.
-    QCOMPARE(visibleItems, logging ? 5 : 4);
+    // Three information entries, "Aufgaben vorlesen", "Ziffernblock" and "Größe", and the
+    // log viewer's when logging.
+    QCOMPARE(visibleItems, logging ? 7 : 6);
     QCOMPARE(title.findChild<QAction *>(QStringLiteral("Protokoll"))->isVisible(), logging);
 }
 

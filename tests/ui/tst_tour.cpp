@@ -12,7 +12,10 @@
 #include <QGroupBox>
 #include <QMenuBar>
 
+#include "log/basics/UserSettings.h"
+#include "run/NumberPad.h"
 #include "run/widgets/TImageView.h"
+#include "run/widgets/TZiffernblock.h"
 
 namespace {
 
@@ -39,6 +42,29 @@ bool hasContent(const QImage &image, const QRect &area)
     return false;
 }
 
+// The controls a shown key of the number pad lies on, with the reward animation's place
+// even while it is hidden.
+QStringList coveredByThePad()
+{
+    QStringList covered;
+    const QList<QPushButton *> keys = Form2->Ziffernblock->keys();
+    for (QPushButton *key : keys) {
+        if (!key->isVisible())
+            continue;
+        const QRect place(key->mapTo(Form2, QPoint(0, 0)), key->size());
+        for (QWidget *other : Form2->findChildren<QWidget *>()) {
+            const bool shown = other->isVisible() || other == Form2->ZeichenFlaeche;
+            const bool padOrItsBox = keys.contains(qobject_cast<QPushButton *>(other)) || other->isAncestorOf(key);
+            if (!shown || padOrItsBox)
+                continue;
+            if (QRect(other->mapTo(Form2, QPoint(0, 0)), other->size()).intersects(place))
+                covered << key->text() + QStringLiteral(" on ") + other->metaObject()->className() + QLatin1Char(' ')
+                               + other->objectName();
+        }
+    }
+    return covered;
+}
+
 } // namespace
 
 class TourTest : public QObject
@@ -46,6 +72,7 @@ class TourTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void titleWindowShowsPictureAndMenus();
     void informationBoxes_data();
     void informationBoxes();
@@ -57,7 +84,14 @@ private slots:
 
 void TourTest::initTestCase()
 {
+    // The pictures show the number pad where it stands for each kind.
+    ChooseNumberPad(true);
     CreateProgramWindows();
+}
+
+void TourTest::cleanupTestCase()
+{
+    UserSettings().remove(QStringLiteral("Ziffernblock"));
 }
 
 void TourTest::titleWindowShowsPictureAndMenus()
@@ -165,6 +199,7 @@ void TourTest::everyKindPosesItsTaskAndCorrectsIt()
                      screenHeight));
     QVERIFY(!currentRun().currentTask.taskText.isEmpty());
     QVERIFY(hasContent(render(Form2, name), Form2->GroupBox1->geometry()));
+    QCOMPARE(coveredByThePad(), QStringList());
 
     ModalWatcher watcher;
     watcher.whileCorrectionShown = [&] { render(Korrektur, name + QStringLiteral("-correction")); };
@@ -178,6 +213,7 @@ void TourTest::everyKindPosesItsTaskAndCorrectsIt()
     QCOMPARE(watcher.corrections.size(), 1);
     QCOMPARE(currentRun().wrongCount, 1);
     render(Form2, name + QStringLiteral("-wrong"));
+    QCOMPARE(coveredByThePad(), QStringList());
     QTest::keyClick(Form2, Qt::Key_Escape);
     QVERIFY(Form2->BilanzTitel->isVisible());
     Form2->BilanzOk->click();

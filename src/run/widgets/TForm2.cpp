@@ -147,7 +147,7 @@ void TForm2::paintTaskPicture()
     if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
         PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind, run.currentTask.taskFailed, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, false);
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
 }
 
 void TForm2::paintCorrectionPicture()
@@ -156,7 +156,7 @@ void TForm2::paintCorrectionPicture()
     if (std::holds_alternative<NumberLinePicture>(run.taskPicture))
         PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, true);
+        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
     PaintBox1->update();
 }
 

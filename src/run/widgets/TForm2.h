@@ -18,6 +18,7 @@ class QPushButton;
 class QTimer;
 class TImageView;
 class TVorleseKnopf;
+class TZiffernblock;
 
 class TForm2 : public QDialog
 {
@@ -48,6 +49,7 @@ public:
     QLabel *Label5;
     QTimer *Timer1;            // reward animation clock
     TVorleseKnopf *Vorlesen;   // reads the task aloud
+    TZiffernblock *Ziffernblock;   // the on-screen number pad
 
     const ExerciseLayout &layout() const { return m_layout; }
 

@@ -7,9 +7,12 @@
 #include "run/BalanceStrip.h"
 #include "run/RunState.h"
 #include "run/TaskFonts.h"
+#include "run/WindowSize.h"
 #include "run/widgets/TImageView.h"
 #include "run/widgets/TVorleseKnopf.h"
 #include "run/widgets/TWindowFrame.h"
+#include "run/widgets/TZeigePfeil.h"
+#include "run/widgets/TZiffernblock.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -102,6 +105,11 @@ void TForm2::createControls()
     Vorlesen = new TVorleseKnopf(GroupBox1);
     connect(this, &TForm2::runEnded, Vorlesen, &TVorleseKnopf::runEnded);
     connect(this, &QDialog::finished, Vorlesen, &TVorleseKnopf::windowClosed);
+    Ziffernblock = new TZiffernblock(GroupBox2, Edit1, BOk);
+    connect(this, &TForm2::runEnded, Ziffernblock, &TZiffernblock::hide);
+    // Screen readers and switch access name the controls, not the box around them.
+    Edit1->setAccessibleName(QStringLiteral("Antwort"));
+    Vorlesen->setAccessibleName(QStringLiteral("Vorlesen"));
 
     // Controls without a font of their own write in the window's font, not the box's.
     for (QWidget *control : std::initializer_list<QWidget *>{BOk, BEnde, BilanzOk})
@@ -112,8 +120,10 @@ void TForm2::createControls()
     connect(BOk, &QPushButton::clicked, this, &TForm2::BOkClick);
     connect(BEnde, &QPushButton::clicked, this, &TForm2::BEndeClick);
     connect(BilanzOk, &QPushButton::clicked, this, &TForm2::BilanzOkClick);
-    connect(PaintBox1, &TImageView::mousePressed, this,
-            [this](Qt::MouseButton button, QPoint at) { PaintBox1MouseDown(button, at.x(), at.y()); });
+    // "Zahlen zeigen" answers where the arrow stands when the finger or button is lifted.
+    new TZeigePfeil(
+        PaintBox1, [] { return currentRun().currentTask.kind == ShowNumberKind && !currentRun().ended; },
+        [this](QPoint at) { PaintBox1MouseDown(Qt::LeftButton, at.x(), at.y()); });
 }
 
 void TForm2::WindowInit()
@@ -121,7 +131,8 @@ void TForm2::WindowInit()
     const QScreen *shown = ScreenOf(this);
     const QSize screenSize(shown->geometry().width(),
                            screenHeightOverride > 0 ? screenHeightOverride : shown->geometry().height());
-    m_layout = ExerciseLayoutFor(screenSize.height());
+    m_layout = ExerciseLayoutFor(screenHeightOverride > 0 ? screenHeightOverride
+                                                          : HeightBeforeFactor(screenSize.height()));
     PracticeRun &run = currentRun();
     run.layoutScale = m_layout.scale;
     SetOuterSize(this, m_layout.windowSize);
@@ -182,9 +193,11 @@ void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setu
         const SymbolText symbol = SymbolFontText(state.caption, state.font.pointSize, state.font.bold);
         label->setFont(symbol.font);
         label->setText(WithLineFeeds(symbol.text));
+        label->setAccessibleName(WithLineFeeds(SymbolFontUnicode(state.caption)));
     } else {
         label->setFont(TaskFont(state.font));
         label->setText(WithLineFeeds(state.caption));
+        label->setAccessibleName(QString());
     }
     const int width = setup.width ? *setup.width : label->sizeHint().width();
     placeWithNaturalHeight(label, setup.left.value_or(label->x()), setup.top.value_or(label->y()), width);
@@ -211,4 +224,5 @@ void TForm2::applyTaskLayout(const TaskLayout &task)
         PaintBox1->move(PaintBox1->x(), *task.drawingTop);
     if (task.focusTaskBox)
         GroupBox1->setFocus();
+    Ziffernblock->placeFor(m_layout, currentRun().currentTask.kind, ZeichenFlaeche);
 }

@@ -1,0 +1,31 @@
+#include "run/PointingArrow.h"
+
+#include "run/AnswerCheck.h"
+
+#include <utility>
+
+bool PointingArrow::press(QPoint at)
+{
+    m_at.reset();
+    if (!ClickAnswerText(at.x(), at.y()).isEmpty())
+        m_at = at;
+    return m_at.has_value();
+}
+
+void PointingArrow::move(QPoint at)
+{
+    if (m_at)
+        m_at->setX(at.x());
+}
+
+std::optional<QPoint> PointingArrow::release()
+{
+    return std::exchange(m_at, std::nullopt);
+}
+
+std::optional<int> PointingArrow::column() const
+{
+    if (!m_at)
+        return std::nullopt;
+    return m_at->x();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// "Zahlen zeigen" answered by pointing: a press where a click answers starts an arrow;
+// while the finger or the mouse button stays down the arrow follows it along the line,
+// and lifting answers at the arrow's column as a click there would. Which number a place
+// is stays ClickAnswerText's; drawing the arrow is left to the window.
+
+#include <QPoint>
+
+#include <optional>
+
+class PointingArrow
+{
+public:
+    // True when the press starts the arrow: only inside the band where a click answers.
+    bool press(QPoint at);
+    // The arrow follows across the line, wherever the finger drifts up or down.
+    void move(QPoint at);
+    // Where the lifted finger answers; nothing when no arrow was started.
+    std::optional<QPoint> release();
+
+    std::optional<int> column() const;
+
+private:
+    std::optional<QPoint> m_at;
+};

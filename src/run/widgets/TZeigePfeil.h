@@ -1,0 +1,34 @@
+#pragma once
+// The arrow that follows a finger or the held mouse button along the number line of
+// "Zahlen zeigen" and answers where it stands when lifted; a press outside the line's band
+// is handed on at once, as a click was. The rule is PointingArrow's; this draws the arrow
+// over a copy of the picture and hands the place to `answer`.
+
+#include "run/PointingArrow.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <functional>
+
+class TImageView;
+
+class TZeigePfeil : public QObject
+{
+    Q_OBJECT
+public:
+    // `pointing` says whether the task on show is answered by pointing.
+    TZeigePfeil(TImageView *drawing, std::function<bool()> pointing, std::function<void(QPoint)> answer);
+
+private:
+    void pressed(QPoint at);
+    void moved(QPoint at);
+    void released();
+    void showArrow();
+
+    TImageView *m_drawing;
+    std::function<bool()> m_pointing;
+    std::function<void(QPoint)> m_answer;
+    PointingArrow m_arrow;
+    QImage m_withoutArrow;
+};
