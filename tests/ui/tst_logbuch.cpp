@@ -485,7 +485,14 @@ void TestLogbuch::exportNotWrittenOrLogChanged()
     const QString logPath = directory->filePath(QStringLiteral("bm.log"));
     const QByteArray before = fileBytes(logPath);
     const QString tablePath = directory->filePath(QStringLiteral("tabelle.csv"));
+    // An earlier table that others could read is replaced by one for the owner's eyes only.
+    QFile earlier(tablePath);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    QVERIFY(earlier.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(window->ExportTo(tablePath));
+    QCOMPARE(QFile::permissions(tablePath) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray table = fileBytes(tablePath);
     QVERIFY(table.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(table.count("\r\n"), 4);
