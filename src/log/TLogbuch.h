@@ -8,6 +8,9 @@
 #include "log/Progress.h"
 
 #include <QDialog>
+#include <QTextDocument>
+
+#include <memory>
 
 class QComboBox;
 class QKeyEvent;
@@ -15,6 +18,14 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class TVerlaufBild;
+
+// A log read and arranged for the viewer's memo, on whichever thread.
+struct ArrangedLog
+{
+    LogOutcome outcome;
+    QStringList records;                   // unmasked, in log order
+    std::unique_ptr<QTextDocument> lines;  // the viewer's lines
+};
 
 class TLogbuch : public QDialog
 {
@@ -38,6 +49,8 @@ public:
     // Fills the viewer with a child's log from a class folder, on the progress of exercise
     // (the arranged log when exercise is empty).
     void ShowChildLog(const QString &path, const QString &exercise);
+    // Whether a long log is still being read (on a worker thread; the memo says so).
+    bool IsReading() const;
     // Switches between the arranged log and the progress picture.
     void ShowProgress(bool progress);
     bool ShowsProgress() const;
@@ -61,12 +74,15 @@ private:
     void ClassButtonClick();
     void ExerciseListChange();
     void PrepareProgress();
-    void ShowReadLog(const QString &name, const LogOutcome &outcome);
+    void ReadAndShow(const QString &name, const QString &path, const QString &exercise);
+    void ShowArrangedLog(ArrangedLog log, const QString &exercise);
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
     QList<LogEntry> entries;      // the well-formed ones, taken apart
     bool progressPrepared = false;
+    bool reading = false;
+    quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
     bool sizedWithFrame = false;
 };
 

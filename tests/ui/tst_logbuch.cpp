@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QFontInfo>
@@ -131,6 +132,7 @@ private slots:
     }
 
     void logNotShownArranged();
+    void longLogFreezesTheWindowOrLosesLines();
     void missingLogNotReported();
     void emptyLogReported();
     void memoNotSetUpForReading();
@@ -477,6 +479,29 @@ void TestLogbuch::longSeriesNotThinnedForThePicture()
     SaveForTheTour(image, QStringLiteral("verlauf-lang"));
     const QColor newest = image.pixelColor(chart.points.at(chart.newestIndex).share.toPoint());
     QVERIFY2(newest.blue() > newest.red() + 60, qPrintable(newest.name()));
+}
+
+void TestLogbuch::longLogFreezesTheWindowOrLosesLines()
+{
+    // Some 2 MiB: read on a worker thread while the window stays responsive.
+    QByteArray stored;
+    QStringList records;
+    for (int i = 0; i < 30000; ++i) {
+        records.append(QStringLiteral("%1.12.26 10:00:%2 12 ok   3 falsch   80% 12,61 sec  Zählen %3")
+                           .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')).arg(i % 7));
+        stored += MaskLogText(records.last().toLatin1()) + "\r\n";
+    }
+    QFile log(directory->filePath(QStringLiteral("bm.log")));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QCOMPARE(log.write(stored), stored.size());
+    log.close();
+
+    QElapsedTimer clock;
+    clock.start();
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsReading(), 60000);
+    QCOMPARE(window->Memo1->toPlainText(), LogViewLines(records).join(QLatin1Char('\n')));
 }
 
 void TestLogbuch::exportNotWrittenOrLogChanged()
