@@ -165,6 +165,14 @@ ClassOverview ReadClassOverview(const QString &folder)
     return overview;
 }
 
+qint64 ClassLogBytes(const QString &folder)
+{
+    qint64 bytes = 0;
+    for (const QString &child : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        bytes += QFileInfo(ChildLogPath(folder, child)).size();
+    return bytes;
+}
+
 QString ChildLogPath(const QString &folder, const QString &child)
 {
     return QDir(folder).filePath(child + QLatin1Char('/') + QLatin1String(LogFileName));
