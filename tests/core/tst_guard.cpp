@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,6 +168,48 @@ private slots:
         stop(*mine);
         stop(theirs);
         QCOMPARE(answer, said);
+    }
+
+    void lockPlaceOthersCanWriteUsed_data()
+    {
+        QTest::addColumn<QString>("before");   // what stands in the temporary folder
+        QTest::addColumn<bool>("runtime");     // a runtime folder that others can write is named
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no runtime folder") << "nothing" << false << "acquired";
+        QTest::newRow("runtime folder others can write") << "nothing" << true << "acquired";
+        QTest::newRow("own folder made writable for all") << "open folder" << false << "unavailable";
+        QTest::newRow("link in the own folder's place") << "link" << false << "unavailable";
+    }
+    void lockPlaceOthersCanWriteUsed()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, runtime);
+        QFETCH(QString, said);
+        QTemporaryDir temporary, elsewhere;
+        const QString own = temporary.filePath(QStringLiteral("brimbelo-%1").arg(::geteuid()));
+        if (before == QLatin1String("open folder")) {
+            QVERIFY(QDir().mkdir(own));
+            QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0777), 0);
+        } else if (before == QLatin1String("link")) {
+            QVERIFY(QFile::link(elsewhere.path(), own));
+        }
+        QCOMPARE(::chmod(QFile::encodeName(elsewhere.path()).constData(), 0777), 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (runtime)
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), elsewhere.path());
+        QProcess holder;
+        holder.setProcessEnvironment(environment);
+        holder.start(helperPath(), {QString()});
+        QVERIFY(holder.waitForReadyRead(5000));
+        const QString answer = QString::fromLatin1(holder.readLine()).trimmed();
+        stop(holder);
+        QCOMPARE(answer, said);
+        QCOMPARE(QDir(elsewhere.path()).isEmpty(), true);
+        if (said == QLatin1String("acquired"))
+            QCOMPARE(QFileInfo(own).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void lockNamesFollowTheCanonicalPath()
