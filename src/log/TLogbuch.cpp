@@ -169,6 +169,8 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
     shownLogFile = name;
     records.clear();
     progressPrepared = false;
+    runsTakenApart = false;
+    ViewButton->setEnabled(true);
     ShowProgress(false);
     const quint64 number = ++readingNumber;
     const QFont font = Memo1->font();
@@ -177,21 +179,40 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
         return;
     }
     reading = true;
+    // The picture needs the runs taken apart, which the worker does after the text.
+    ViewButton->setEnabled(false);
     Memo1->setPlainText(QStringLiteral("Die Protokolldatei wird gelesen …"));
     QThread *windowThread = thread();
     const QPointer<TLogbuch> window(this);
+    // Only the latest reading of a window that is still there is shown.
+    const auto whenStillWanted = [window, number](auto show) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [window, number, show] {
+                if (window && window->readingNumber == number)
+                    show(*window);
+            },
+            Qt::QueuedConnection);
+    };
     QThreadPool::globalInstance()->start([=] {
         auto log = std::make_shared<ArrangedLog>(readAndArrange(path, font));
         log->lines->moveToThread(windowThread);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [=] {
-                // Only the latest reading of a window that is still there is shown.
-                if (window && window->readingNumber == number)
-                    window->ShowArrangedLog(std::move(*log), exercise);
-            },
-            Qt::QueuedConnection);
+        const QStringList read = log->records;
+        whenStillWanted([log](TLogbuch &viewer) { viewer.ShowArrangedLog(std::move(*log), QString()); });
+        auto runs = std::make_shared<QList<LogEntry>>(ParseLogRecords(read));
+        whenStillWanted([runs, exercise](TLogbuch &viewer) { viewer.ShowRunsTakenApart(std::move(*runs), exercise); });
     });
+}
+
+void TLogbuch::ShowRunsTakenApart(QList<LogEntry> runs, const QString &exercise)
+{
+    entries = std::move(runs);
+    runsTakenApart = true;
+    ViewButton->setEnabled(true);
+    if (exercise.isEmpty())
+        return;
+    ShowProgress(true);
+    ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
 }
 
 void TLogbuch::ShowArrangedLog(ArrangedLog log, const QString &exercise)
@@ -215,7 +236,8 @@ void TLogbuch::ShowArrangedLog(ArrangedLog log, const QString &exercise)
 // costs no more than the arranged text.
 void TLogbuch::PrepareProgress()
 {
-    entries = ParseLogRecords(records);
+    if (!runsTakenApart)
+        entries = ParseLogRecords(records);
     const QSignalBlocker quiet(ExerciseList);
     ExerciseList->clear();
     ExerciseList->addItems(ProgressTitles(entries));

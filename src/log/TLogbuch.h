@@ -76,12 +76,14 @@ private:
     void PrepareProgress();
     void ReadAndShow(const QString &name, const QString &path, const QString &exercise);
     void ShowArrangedLog(ArrangedLog log, const QString &exercise);
+    void ShowRunsTakenApart(QList<LogEntry> runs, const QString &exercise);
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
     QList<LogEntry> entries;      // the well-formed ones, taken apart
     bool progressPrepared = false;
     bool reading = false;
+    bool runsTakenApart = false;  // entries came from the worker that read a long log
     quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
     bool sizedWithFrame = false;
 };
