@@ -56,10 +56,7 @@ void showPlainMessage(const QString &text, QWidget *parent)
 ArrangedLog readAndArrange(const QString &path, const QFont &font)
 {
     ArrangedLog log;
-    if (path.isEmpty())
-        log.outcome = {LogStatus::Missing, QString()};
-    else
-        log.outcome = ReadLogFileAt(path, log.records);
+    log.outcome = path.isEmpty() ? LogOutcome{LogStatus::Missing, QString()} : ReadLogFileAt(path, log.records);
     log.lines = std::make_unique<QTextDocument>();
     log.lines->setDocumentLayout(new QPlainTextDocumentLayout(log.lines.get()));
     log.lines->setDefaultFont(font);
@@ -153,11 +150,6 @@ void TLogbuch::ShowChildLog(const QString &path, const QString &exercise)
 {
     ClassButton->hide();
     ReadAndShow(path, path, exercise);
-}
-
-bool TLogbuch::IsReading() const
-{
-    return reading;
 }
 
 // A small log is read at once; a larger one on a worker thread, so that the window never

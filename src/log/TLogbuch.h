@@ -50,7 +50,7 @@ public:
     // (the arranged log when exercise is empty).
     void ShowChildLog(const QString &path, const QString &exercise);
     // Whether a long log is still being read (on a worker thread; the memo says so).
-    bool IsReading() const;
+    bool IsReading() const { return reading; }
     // Switches between the arranged log and the progress picture.
     void ShowProgress(bool progress);
     bool ShowsProgress() const;
