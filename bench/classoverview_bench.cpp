@@ -49,5 +49,5 @@ void ReadAndLayOutClass(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(ReadAndLayOutClass)->Args({30, 2000})->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndLayOutClass)->Args({30, 2000})->Args({30, 20000})->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -15,9 +15,14 @@ for target in build-fuzz/tests/fuzz/fuzz_*; do
   [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   mkdir -p "build-fuzz/corpus/$name"
+  case $name in
+    fuzz_logview) max_len=1048576 ;;   # logs of thousands of records
+    fuzz_config) max_len=70000 ;;      # past the largest configuration that is read
+    *) max_len=4096 ;;
+  esac
   echo "== $name: ${seconds}s"
   if ! ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen "$target" "build-fuzz/corpus/$name" \
-      -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+      -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
       -artifact_prefix="build-fuzz/crashes/$name-" 2>&1 | tail -n 3; then
     status=1
   fi

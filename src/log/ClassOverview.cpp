@@ -1,8 +1,10 @@
 #include "log/ClassOverview.h"
 
 #include "log/LogFile.h"
+#include "log/LogLock.h"
 #include "log/LogRecord.h"
 #include "log/Progress.h"
+#include "log/basics/ErrorCause.h"
 #include "log/basics/UserSettings.h"
 
 #include <QCollator>
@@ -12,7 +14,10 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,15 +41,19 @@ private:
 
 // Why the log cannot be read as it stands, if so. A link is not followed: it could lead
 // the overview to any file of the computer.
-std::optional<QString> unreadableBecause(const QFileInfo &log)
+std::optional<QString> unreadableBecause(const QString &path)
 {
-    if (log.isSymLink())
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return NoLog + QLatin1Char('.');
+        return QStringLiteral("bm.log kann nicht gelesen werden: ") + FileErrorCause(errno);
+    }
+    if (S_ISLNK(status.st_mode))
         return NoLog + QStringLiteral(" (bm.log ist nur eine Verknüpfung).");
-    if (!log.exists())
-        return NoLog + QLatin1Char('.');
-    if (log.isDir())
+    if (S_ISDIR(status.st_mode))
         return QStringLiteral("bm.log ist ein Ordner, keine Protokolldatei.");
-    if (!log.isFile())
+    if (!S_ISREG(status.st_mode))
         return QStringLiteral("bm.log ist keine gewöhnliche Datei.");
     return std::nullopt;
 }
@@ -56,8 +65,12 @@ std::optional<QString> readProblem(const LogOutcome &outcome)
         return std::nullopt;
     case LogStatus::Missing:
         return NoLog + QLatin1Char('.');
+    case LogStatus::NotRead:
+        return QStringLiteral("bm.log wird nicht gelesen. ") + outcome.detail;
     default:
-        return QStringLiteral("bm.log kann nicht gelesen werden.");
+        if (outcome.cause.isEmpty())
+            return QStringLiteral("bm.log kann nicht gelesen werden.");
+        return QStringLiteral("bm.log kann nicht gelesen werden: ") + outcome.cause;
     }
 }
 
@@ -110,12 +123,12 @@ struct ChildLog
     QString problem;
 };
 
-ChildLog readChildLog(const QString &path)
+ChildLog readChildLog(const QString &path, LockDeadline deadline)
 {
-    if (std::optional<QString> problem = unreadableBecause(QFileInfo(path)))
+    if (std::optional<QString> problem = unreadableBecause(path))
         return {{}, *problem};
     QStringList records;
-    if (std::optional<QString> problem = readProblem(ReadLogFileAt(path, records)))
+    if (std::optional<QString> problem = readProblem(ReadLogFileAt(path, records, deadline)))
         return {{}, *problem};
     ChildLog log{tallyByExercise(records), QString()};
     if (log.tallies.isEmpty())
@@ -141,14 +154,24 @@ ClassOverview ReadClassOverview(const QString &folder)
                                      .arg(QDir::toNativeSeparators(folder)));
     }
     SortByName(children);
+    // Logs that other processes keep locked are waited for once, not once per child.
+    const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
     for (const QString &child : children) {
-        const ChildLog log = readChildLog(ChildLogPath(folder, child));
+        const ChildLog log = readChildLog(ChildLogPath(folder, child), deadline);
         if (log.problem.isEmpty())
             overview.rows.append(summariesOf(child, log.tallies));
         else
             overview.problems.append(child + QStringLiteral(": ") + log.problem);
     }
     return overview;
+}
+
+qint64 ClassLogBytes(const QString &folder)
+{
+    qint64 bytes = 0;
+    for (const QString &child : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        bytes += QFileInfo(ChildLogPath(folder, child)).size();
+    return bytes;
 }
 
 QString ChildLogPath(const QString &folder, const QString &child)

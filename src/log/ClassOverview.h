@@ -28,6 +28,10 @@ struct ClassOverview
 // Reads every "bm.log" in the direct subfolders of folder; the child is the subfolder's name.
 ClassOverview ReadClassOverview(const QString &folder);
 
+// How many bytes the logs of the class folder hold together (to judge how long reading
+// them takes).
+qint64 ClassLogBytes(const QString &folder);
+
 // The log of child in the class folder.
 QString ChildLogPath(const QString &folder, const QString &child);
 

@@ -26,10 +26,18 @@ QStringList csvFields(const LogEntry &entry)
     };
 }
 
+// A spreadsheet takes a cell that begins with one of these for a formula and runs it; an
+// apostrophe in front makes it text.
+bool startsLikeFormula(const QString &text)
+{
+    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front());
+}
+
 } // namespace
 
-QString CsvField(const QString &text)
+QString CsvField(const QString &field)
 {
+    const QString text = startsLikeFormula(field) ? QLatin1Char('\'') + field : field;
     const bool needsQuotes = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
                              || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
     if (!needsQuotes)

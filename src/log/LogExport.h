@@ -18,8 +18,9 @@ QByteArray LogRecordsAsCsv(const QStringList &records);
 // row ended by CR LF, UTF-8 behind a byte-order mark.
 QByteArray CsvTable(const QList<QStringList> &rows);
 
-// One field of such a table: quoted, with its quotes doubled, when it holds a semicolon,
-// a quote or a line break.
+// One field of such a table: behind an apostrophe when it begins like a formula ("=", "+",
+// "-", "@", tab, CR), and quoted, with its quotes doubled, when it holds a semicolon, a
+// quote or a line break.
 QString CsvField(const QString &text);
 
 // Whether exporting to path would overwrite the log fileName itself (in the log directory,

@@ -1,5 +1,7 @@
 #include "log/LogFile.h"
 
+#include "log/LogLock.h"
+#include "log/LogReader.h"
 #include "log/basics/Cp1252.h"
 #include "log/basics/ErrorCause.h"
 
@@ -17,39 +19,8 @@
 
 namespace {
 
-constexpr char MaskByte = 0x0E;
 constexpr mode_t WriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t PermissionBits = 07777;
-
-// Owns one open file and closes it when it goes out of scope.
-class Descriptor
-{
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    int get() const { return fd_; }
-    bool isOpen() const { return fd_ >= 0; }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-    // Closes now, so that a failing close can be reported.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_ = -1;
-};
 
 QString lastSystemError()
 {
@@ -58,60 +29,13 @@ QString lastSystemError()
 
 LogOutcome ioError(const QString &what)
 {
-    return {LogStatus::IoError, what + QStringLiteral(": ") + lastSystemError()};
+    const QString cause = lastSystemError();
+    return {LogStatus::IoError, what + QStringLiteral(": ") + cause, cause};
 }
 
-// Never through a symbolic link: in a folder that several accounts can write, a link
-// named like the log could point at another user's file, which would then be appended
-// to and made read-only.
-int openFile(const QByteArray &path, int flags, mode_t mode = 0)
+QString logPath(const QString &fileName)
 {
-    int fd;
-    do {
-        fd = ::open(path.constData(), flags | O_CLOEXEC | O_NOFOLLOW, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Waits for the lock. A file system without locks leaves the file unlocked rather than
-// losing the record.
-void waitForLock(int fd, int kind)
-{
-    while (::flock(fd, kind) != 0 && errno == EINTR) {
-    }
-}
-
-// NotAPlainFile: under the log's name stands a folder, a link or a pipe, or the log
-// folder is a file; the program treats that as no log at all. Failed: the log is there
-// but cannot be opened (errno tells why).
-enum class LockResult { Locked, NoLog, NotAPlainFile, Failed };
-
-// Opens and locks the log at path. The other copy of the program may move the log aside
-// while this one waits for the lock, so the lock counts only if path still names the
-// file that was locked. A pipe under the log's name would block a plain open.
-LockResult lockLog(const QByteArray &path, int kind, Descriptor &log, struct stat &status)
-{
-    for (;;) {
-        log.reset(openFile(path, O_RDONLY | O_NONBLOCK));
-        if (!log.isOpen()) {
-            if (errno == ENOENT)
-                return LockResult::NoLog;
-            return errno == ELOOP || errno == ENOTDIR ? LockResult::NotAPlainFile : LockResult::Failed;
-        }
-        if (::fstat(log.get(), &status) != 0)
-            return LockResult::Failed;
-        if (!S_ISREG(status.st_mode)) {
-            // ENODEV stands for "no plain file" in the causes the user is shown.
-            errno = S_ISDIR(status.st_mode) ? EISDIR : ENODEV;
-            return LockResult::NotAPlainFile;
-        }
-        waitForLock(log.get(), kind);
-        if (::fstat(log.get(), &status) != 0)
-            return LockResult::Failed;
-        struct stat named;
-        if (::stat(path.constData(), &named) == 0 && named.st_dev == status.st_dev && named.st_ino == status.st_ino)
-            return LockResult::Locked;
-    }
+    return logSettings().logDirectory + fileName;
 }
 
 // A log whose stored first line has "." in column 3 starts with a plain date: it was
@@ -145,6 +69,30 @@ bool renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
         return false;
     }
     return ::rename(from.constData(), to.constData()) == 0;
+}
+
+// The name of the n-th log moved aside: "Oldbm.log", then "Oldbm-2.log", "Oldbm-3.log", ...
+QString asideName(const QString &fileName, int n)
+{
+    if (n == 1)
+        return QStringLiteral("Old") + fileName;
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const qsizetype end = dot > 0 ? dot : fileName.size();
+    return QStringLiteral("Old") + fileName.left(end) + QLatin1Char('-') + QString::number(n) + fileName.mid(end);
+}
+
+// Moves the log at path aside to the first free name, so that no earlier moved-aside log
+// is replaced and no later run is refused; a link under a name only takes that name.
+bool moveAside(const QByteArray &path, const QString &fileName)
+{
+    constexpr int Names = 1000;
+    for (int n = 1; n <= Names; ++n) {
+        if (renameWithoutReplacing(path, QFile::encodeName(logPath(asideName(fileName, n)))))
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 bool writeAll(int fd, const QByteArray &bytes)
@@ -194,7 +142,7 @@ std::optional<bool> endsInsideLine(int fd, off_t size)
 // log never keeps a torn record.
 LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mode_t attributes)
 {
-    Descriptor out(openFile(path, O_WRONLY | O_APPEND));
+    Descriptor out(OpenWithoutLink(path, O_WRONLY | O_APPEND));
     if (!out.isOpen())
         return {LogStatus::CannotOpen, lastSystemError()};
     struct stat before;
@@ -216,62 +164,7 @@ LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mo
     return {};
 }
 
-// The records of the stored log, unmasked and decoded. Lines end at CR LF, CR or LF as
-// stored; a last line without line end counts.
-QStringList storedRecords(const QByteArray &stored)
-{
-    const QByteArray plain = MaskLogText(stored);
-    QStringList records;
-    qsizetype start = 0;
-    const qsizetype size = stored.size();
-    const auto addRecord = [&](qsizetype end) {
-        records.append(DecodeCp1252(QByteArray::fromRawData(plain.constData() + start, end - start)));
-    };
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = stored.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        addRecord(i);
-        if (c == '\r' && i + 1 < size && stored.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        addRecord(size);
-    return records;
-}
-
-std::optional<QByteArray> readAll(int fd, qsizetype expectedSize)
-{
-    QByteArray bytes;
-    bytes.reserve(expectedSize);
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return bytes;
-        bytes.append(buffer, got);
-    }
-}
-
-QString logPath(const QString &fileName)
-{
-    return logSettings().logDirectory + fileName;
-}
-
 } // namespace
-
-QByteArray MaskLogText(const QByteArray &text)
-{
-    QByteArray masked = text;
-    for (char &c : masked)
-        c = char(c ^ MaskByte);
-    return masked;
-}
 
 QString LogOutcomeMessage(const LogOutcome &outcome)
 {
@@ -287,6 +180,8 @@ QString LogOutcomeMessage(const LogOutcome &outcome)
         return QStringLiteral("Keine Protokolldatei vorhanden!");
     case LogStatus::IoError:
         return QStringLiteral("Ein-/Ausgabefehler bei der Logdatei:\n") + outcome.detail;
+    case LogStatus::NotRead:
+        return QStringLiteral("Die Protokolldatei wird nicht gelesen.\n") + outcome.detail;
     }
     return QString();
 }
@@ -297,20 +192,22 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
     if (logSettings().logDirectory.isEmpty())
         return {LogStatus::CannotOpen, QString()};
     const QByteArray path = QFile::encodeName(logPath(fileName));
-    const QByteArray oldPath = QFile::encodeName(logPath(QStringLiteral("Old") + fileName));
+    const LockDeadline deadline = std::chrono::steady_clock::now() + WriteLockPatience;
     // Set once this call has moved an older log aside: the new log takes over its mode.
     std::optional<mode_t> replacedMode;
     for (;;) {
         Descriptor log;
         struct stat status;
-        switch (lockLog(path, LOCK_EX, log, status)) {
+        switch (LockLog(path, LOCK_EX, deadline, log, status)) {
         case LockResult::NotAPlainFile:
         case LockResult::Failed:
             return {LogStatus::CannotOpen, lastSystemError()};
+        case LockResult::Busy:
+            return {LogStatus::CannotOpen, QStringLiteral("die Datei ist gesperrt")};
         case LockResult::NoLog: {
             // Created empty and then appended to like any log, so that the other copy
             // of the program may just as well be the one that creates it.
-            Descriptor created(openFile(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
+            Descriptor created(OpenWithoutLink(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
             if (!created.isOpen() && errno != EEXIST)
                 return {LogStatus::CannotOpen, lastSystemError()};
             continue;
@@ -328,13 +225,10 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
             return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
         if (!*older)
             return appendLocked(path, log.get(), line, attributes);
-        if (!renameWithoutReplacing(path, oldPath)) {
-            struct stat old;
-            if (errno == EEXIST && ::lstat(oldPath.constData(), &old) == 0 && S_ISLNK(old.st_mode))
-                return {LogStatus::CannotOpen, FileErrorCause(ELOOP)};
+        if (!moveAside(path, fileName))
             return ioError(QStringLiteral("Die alte Logdatei kann nicht nach ")
-                           + QFile::decodeName(oldPath) + QStringLiteral(" verschoben werden"));
-        }
+                           + logPath(asideName(fileName, 1))
+                           + QStringLiteral(" verschoben werden"));
         replacedMode = attributes;
     }
 }
@@ -358,22 +252,38 @@ LogOutcome LogRun(const RunResult &result)
     return AppendLogLine(QString::fromLatin1(LogFileName), LogRecordFor(result));
 }
 
-LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline deadline)
 {
     Descriptor log;
     struct stat status;
-    switch (lockLog(QFile::encodeName(path), LOCK_SH, log, status)) {
+    // A log that another process keeps locked is read as it stands: appends are whole
+    // records, and the window must not wait.
+    switch (LockLog(QFile::encodeName(path), LOCK_SH, deadline, log, status)) {
     case LockResult::NoLog:
     case LockResult::NotAPlainFile:
         return {LogStatus::Missing, QString()};
     case LockResult::Failed:
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+    case LockResult::Busy:
     case LockResult::Locked:
         break;
     }
-    const std::optional<QByteArray> bytes = readAll(log.get(), qsizetype(status.st_size));
-    if (!bytes)
+    if (const std::optional<QString> problem = LogSizeProblem(status))
+        return {LogStatus::NotRead, *problem};
+    QStringList records;
+    switch (ReadStoredRecords(log.get(), records)) {
+    case StoredRead::Failed:
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    lines.append(storedRecords(*bytes));
+    case StoredRead::TooManyLines:
+        return {LogStatus::NotRead, TooManyLinesProblem()};
+    case StoredRead::Done:
+        break;
+    }
+    lines.append(records);
     return {};
+}
+
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
+{
+    return ReadLogFileAt(path, lines, std::chrono::steady_clock::now() + ReadLockPatience);
 }

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-QByteArray MaskLogText(const QByteArray &text);          // XOR 0x0E on every byte
+#include <chrono>
 
 inline constexpr auto LogFileName = "bm.log";
 
@@ -20,26 +20,31 @@ enum class LogStatus {
     CannotOpen,  // the log cannot be opened for writing
     Missing,     // there is no log to read
     IoError,     // reading, moving aside or writing failed
+    NotRead,     // the log is there but too large to be a log, so it is not read
 };
 
 struct LogOutcome
 {
     LogStatus status = LogStatus::Done;
-    QString detail;   // what failed, in German words: the cause of CannotOpen, or an IoError
+    QString detail;   // what failed, in German words: the cause of CannotOpen, an IoError, or why NotRead
+    QString cause = {};   // of an IoError: the system's reason alone
 };
 
 // The text the user is shown for an outcome; empty when there is nothing to tell.
 QString LogOutcomeMessage(const LogOutcome &outcome);
 
 // Appends one record to fileName in the configured log directory, moving a log of the
-// older unmasked form aside to "Old" + fileName first. Safe against another copy of the
-// program appending to the same log at the same moment. A log that is a symbolic link
-// is never written through.
+// older unmasked form aside to "Old" + fileName first (or "Oldbm-2.log", ... when that
+// name is taken). Safe against another copy of the program appending to the same log at
+// the same moment; a log that another process keeps locked for 2 s is not written. A log
+// that is a symbolic link is never written through.
 LogOutcome AppendLogLine(const QString &fileName, const QString &line);
 
 // Fills lines with the unmasked records of fileName in the log directory, in file order;
 // lines stays as it is when the log is missing or cannot be read. A symbolic link, a
-// folder or a pipe under the log's name counts as missing.
+// folder or a pipe under the log's name counts as missing. Waits at most 200 ms for a
+// lock that another process holds, then reads all the same; a log larger than any log
+// can grow, or one that is mostly holes, is not read.
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings);
@@ -48,3 +53,6 @@ LogOutcome LogRun(const RunResult &result);
 
 // As ReadLogFile, for the log at path wherever it lies (a child's log in a class folder).
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines);
+// The same, waiting for another process's lock only until deadline (one wait shared by
+// the logs of a whole class).
+LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, std::chrono::steady_clock::time_point deadline);

@@ -4,6 +4,15 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+QByteArray MaskLogText(const QByteArray &text)
+{
+    constexpr char MaskByte = 0x0E;
+    QByteArray masked = text;
+    for (char &c : masked)
+        c = char(c ^ MaskByte);
+    return masked;
+}
+
 namespace {
 
 constexpr double AverageCap = 99.99;

@@ -5,6 +5,7 @@
 
 #include "run/types/RunResult.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,9 @@ inline constexpr qsizetype TitleStart = 52;
 } // namespace LogColumns
 
 inline constexpr int LogRecordPrefixLength = int(LogColumns::TitleStart);
+
+// A record is stored masked: XOR 0x0E on every byte.
+QByteArray MaskLogText(const QByteArray &text);
 
 // The unmasked record of a run, with the separators of the default locale (QLocale()).
 QString LogRecordFor(const RunResult &result);

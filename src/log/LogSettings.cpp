@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <optional>
+
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -19,6 +22,7 @@ namespace {
 // Another program may hold the file for a moment; trying again at once is what the
 // earlier versions did, so a busy file still gets read.
 constexpr int LoadAttempts = 20000;
+constexpr qint64 ConfigSizeLimit = 64 * 1024;
 
 LogSettings &settingsStorage()
 {
@@ -26,11 +30,25 @@ LogSettings &settingsStorage()
     return settings;
 }
 
+// Written with an editor's "Unicode" choice, the file is UTF-16 behind a byte-order mark.
 QString decodeConfigText(const QByteArray &bytes)
 {
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     return utf8.hasError() ? DecodeCp1252(bytes) : text;
+}
+
+// A larger file is no configuration anyone wrote by hand; it is not read at all.
+std::optional<QByteArray> readSmallFile(QFile &file)
+{
+    QByteArray bytes = file.read(ConfigSizeLimit + 1);
+    if (bytes.size() > ConfigSizeLimit)
+        return std::nullopt;
+    return bytes;
 }
 
 QStringList loadLines(const QString &filePath)
@@ -38,7 +56,10 @@ QStringList loadLines(const QString &filePath)
     for (int attempt = 0; attempt < LoadAttempts; ++attempt) {
         QFile file(filePath);
         if (file.open(QIODevice::ReadOnly)) {
-            QString text = decodeConfigText(file.readAll());
+            const std::optional<QByteArray> bytes = readSmallFile(file);
+            if (!bytes)
+                return {};
+            QString text = decodeConfigText(*bytes);
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
             QStringList lines = text.split(QLatin1Char('\n'));
@@ -49,6 +70,12 @@ QStringList loadLines(const QString &filePath)
         }
     }
     return {};
+}
+
+// A control character (a NUL above all) would cut the path or lead somewhere else.
+bool holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 // Upper case for the letters a-z only; other characters stay as they are.
@@ -151,6 +178,8 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
     } else if (directory == QLatin1String("%")) {
         directory.clear();
     }
+    if (holdsControlCharacter(directory))
+        directory.clear();
     if (!directory.isEmpty())
         directory = withTrailingSlash(directory);
     settings.logDirectory = directory;

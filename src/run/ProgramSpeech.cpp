@@ -13,14 +13,14 @@ Speech *speechOverride = nullptr;
 
 using CreateSpeech = Speech *(*)(QObject *parent);
 
-// Beside the executable (a build), where the installation puts it, or in the build tree
-// (the tests' executables live in a folder of their own).
+// Beside the executable (a build) or where the installation puts it, both found from the
+// program's own folder: a place named at build time would let whoever can write there
+// run code in every user's program.
 QStringList voiceLibraryPlaces()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.filePath(QStringLiteral(BRIMBELO_VOICE_FILE)),
-            programFolder.filePath(QStringLiteral("../" BRIMBELO_VOICE_INSTALL_DIR "/" BRIMBELO_VOICE_FILE)),
-            QStringLiteral(BRIMBELO_VOICE_BUILD_FILE)};
+            programFolder.filePath(QStringLiteral("../" BRIMBELO_VOICE_INSTALL_DIR "/" BRIMBELO_VOICE_FILE))};
 }
 
 CreateSpeech findVoice()

@@ -1,23 +1,26 @@
 #include "shell/NichtDoppelt.h"
 
+#include "shell/LockPlace.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString defaultLockDirectory()
+// A lock file that another account made (and may hold for ever), or a second name of
+// one, would let that account stop this one's program.
+bool isOwnLockFile(int fd)
 {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime;
-    return QDir::tempPath();
+    struct stat status;
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
+        && status.st_nlink == 1;
 }
 
 } // namespace
@@ -28,21 +31,26 @@ QString LockFileName(const QString &executablePath)
     if (canonical.isEmpty())
         canonical = QFileInfo(executablePath).absoluteFilePath();
     const QByteArray hash = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return QStringLiteral("brimbelo-%1.lock").arg(QString::fromLatin1(hash.left(32)));
+    return QStringLiteral("brimbelo-%1-%2.lock").arg(::geteuid()).arg(QString::fromLatin1(hash.left(32)));
 }
 
 SingleInstanceGuard::SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory)
 {
-    const QString directory = lockDirectory.isEmpty() ? defaultLockDirectory() : lockDirectory;
-    m_lockFilePath = QDir(directory).filePath(LockFileName(executablePath));
-    m_fd = ::open(QFile::encodeName(m_lockFilePath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_fd < 0)
+    const QString directory = lockDirectory.isEmpty() ? AccountLockFolder() : lockDirectory;
+    if (directory.isEmpty())
         return;   // no lock to be had: the program starts all the same
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
-        m_outcome = Outcome::Acquired;
+    m_lockFilePath = QDir(directory).filePath(LockFileName(executablePath));
+    m_fd = ::open(QFile::encodeName(m_lockFilePath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (m_fd < 0)
         return;
-    }
-    m_outcome = errno == EWOULDBLOCK ? Outcome::AlreadyRunning : Outcome::Unavailable;
+    if (!isOwnLockFile(m_fd))
+        m_outcome = Outcome::Unavailable;
+    else if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+        m_outcome = Outcome::Acquired;
+    else
+        m_outcome = errno == EWOULDBLOCK ? Outcome::AlreadyRunning : Outcome::Unavailable;
+    if (m_outcome == Outcome::Acquired)
+        return;
     ::close(m_fd);
     m_fd = -1;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Keeps a second copy of the same executable file from running: an advisory lock on a
-// file named after the executable's canonical path. The lock dies with the process, so a
-// crashed or killed copy never blocks the next start.
+// Keeps a second copy of the same executable file from running in the same account: an
+// advisory lock on a file named after the account and the executable's canonical path.
+// The lock dies with the process, so a crashed or killed copy never blocks the next start;
+// a lock file of another account, or a link, is never used.
 
 #include <QString>
 
@@ -10,8 +11,7 @@ class SingleInstanceGuard
 public:
     enum class Outcome { Acquired, AlreadyRunning, Unavailable };
 
-    // lockDirectory: where the lock file goes; empty means the user's runtime directory,
-    // or the temporary directory when there is none.
+    // lockDirectory: where the lock file goes; empty means AccountLockFolder().
     explicit SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory = QString());
     ~SingleInstanceGuard();
     SingleInstanceGuard(const SingleInstanceGuard &) = delete;
@@ -26,6 +26,6 @@ private:
     QString m_lockFilePath;
 };
 
-// The lock file's name for an executable: the same file gives the same name, different
-// files give different names.
+// The lock file's name for an executable in this account: the same file gives the same
+// name, different files or accounts give different names.
 QString LockFileName(const QString &executablePath);

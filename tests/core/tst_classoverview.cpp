@@ -9,8 +9,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +22,7 @@ using ClassFolder = QMap<QString, QStringList>;
 const QString NoLog = QStringLiteral("<kein bm.log>");
 const QString LogIsFolder = QStringLiteral("<bm.log ist ein Ordner>");
 const QString LogIsLink = QStringLiteral("<bm.log ist eine Verknüpfung>");
+const QString LogIsHole = QStringLiteral("<bm.log ist 2 GiB lang und belegt nichts>");
 
 QString record(const QString &when, int percent, const QString &title)
 {
@@ -49,6 +53,9 @@ bool build(const QString &root, const ClassFolder &children)
         } else if (child.value() == QStringList{LogIsLink}) {
             const QString elsewhere = dir.filePath(QStringLiteral("fremd.log"));
             if (!writeLog(elsewhere, {record("01.12.26 10:00:00", 90, "Zählen")}) || !QFile::link(elsewhere, log))
+                return false;
+        } else if (child.value() == QStringList{LogIsHole}) {
+            if (!writeLog(log, {}) || !QFile::resize(log, qint64(2) << 30))
                 return false;
         } else if (!writeLog(log, child.value())) {
             return false;
@@ -139,6 +146,10 @@ private slots:
         QTest::newRow("bm.log is a link, not followed")
             << ClassFolder{{"anna", {LogIsLink}}} << QStringList{}
             << QStringList{"anna: Keine Protokolldatei vorhanden (bm.log ist nur eine Verknüpfung)."};
+        QTest::newRow("a log of 2 GiB that takes no room")
+            << ClassFolder{{"anna", {LogIsHole}}, {"ben", {record("05.12.26 10:00:00", 80, "Zählen")}}}
+            << QStringList{"ben|Zählen|1|2026-12-05|80|3+"}
+            << QStringList{"anna: bm.log wird nicht gelesen. Sie ist 2048,0 MB groß; gelesen werden höchstens 64,0 MB."};
         QTest::newRow("names with umlauts in German order, case ignored")
             << ClassFolder{{"Zoe", {record("05.12.26 10:00:00", 80, "Zählen")}},
                            {"Özlem", {record("05.12.26 10:00:00", 80, "Zahlenfolgen"),
@@ -168,6 +179,29 @@ private slots:
         QCOMPARE(shown(overview.rows), rows);
         QCOMPARE(overview.problems, problems);
         QCOMPARE(snapshot(root.path()), before);
+    }
+
+    void unreadableLogGivesWrongReason()
+    {
+        // Seen from an account that may not read the logs; the superuser may read them all.
+        QTemporaryDir root;
+        QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                       | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(build(root.path(), {{"anna", {record("05.12.26 10:00:00", 80, "Zählen")}},
+                                    {"ben", {record("05.12.26 10:00:00", 80, "Zählen")}}}));
+        QVERIFY(QFile::setPermissions(root.filePath(QStringLiteral("anna")), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(ChildLogPath(root.path(), QStringLiteral("ben")), QFile::ReadOwner));
+        const QString helper = qEnvironmentVariable("BRIMBELO_TEST_HELPERS") + QStringLiteral("/class_problems");
+        QProcess overview;
+        if (::geteuid() == 0)
+            overview.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                                       QStringLiteral("--clear-groups"), helper, root.path()});
+        else
+            overview.start(helper, {root.path()});
+        QVERIFY(overview.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(overview.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{"anna: bm.log kann nicht gelesen werden: keine Berechtigung",
+                              "ben: bm.log kann nicht gelesen werden: keine Berechtigung"}));
     }
 
     void classFolderWithoutChildrenNotReported()

@@ -16,7 +16,21 @@ QString fakeEnvironment(const QString &name)
         return QStringLiteral("/srv/Ergebnisse der Klasse");
     if (name == QLatin1String("EMPTY"))
         return QString();
+    if (name == QLatin1String("BELL"))
+        return QStringLiteral("/srv/a\u0007b");
     return QString();
+}
+
+// The text as an editor saves it with its "Unicode" choice: UTF-16 behind a byte-order mark.
+QByteArray utf16(const QString &text, QSysInfo::Endian order)
+{
+    QByteArray bytes = order == QSysInfo::LittleEndian ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff");
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xff);
+        bytes.append(order == QSysInfo::LittleEndian ? low : high);
+        bytes.append(order == QSysInfo::LittleEndian ? high : low);
+    }
+    return bytes;
 }
 
 void writeFile(const QString &path, const QByteArray &content)
@@ -69,6 +83,12 @@ private slots:
         QTest::newRow("umlauts in Windows-1252") << QByteArray("LogFilePath=/home/J\xfcrgen\n") << "/home/J\u00fcrgen/" << 0;
         QTest::newRow("empty file") << QByteArray() << "" << 0;
         QTest::newRow("binary file") << QByteArray("\x00\x01\xff=\xfe\x00LogFilePath\x00=/x", 18) << "" << 0;
+        QTest::newRow("NUL cuts the path") << QByteArray("LogFilePath=/home/anna/notizen.txt") + '\0' + "/x\n" << "" << 0;
+        QTest::newRow("control character in the path") << QByteArray("LogFilePath=/a\x01/b\n") << "" << 0;
+        QTest::newRow("control character from the variable") << QByteArray("LogFilePath=%BELL%\n") << "" << 0;
+        QTest::newRow("UTF-16 with byte-order mark") << utf16(QStringLiteral("LogFilePath=/home/J\u00fcrgen\r\nMinimumLog=3\r\n"), QSysInfo::LittleEndian) << "/home/J\u00fcrgen/" << 3;
+        QTest::newRow("UTF-16 big-endian") << utf16(QStringLiteral("LogFilePath=/a\n"), QSysInfo::BigEndian) << "/a/" << 0;
+        QTest::newRow("file over 64 KiB") << QByteArray("LogFilePath=/a\n") + QByteArray(64 * 1024, ';') << "" << 0;
     }
     void logFolderAndMinimumFromTheFile()
     {
@@ -200,7 +220,8 @@ private slots:
         while (content.size() < qsizetype(10) * 1024 * 1024)
             content += noise + "\n";
         content += "LogFilePath=/big\n";
-        QCOMPARE(settingsFor(content).logDirectory, QStringLiteral("/big/"));
+        // Far larger than any configuration written by hand: not read, logging stays off.
+        QCOMPARE(settingsFor(content).logDirectory, QString());
     }
 
     void unreadableFileSwitchesLoggingOff()

@@ -107,6 +107,13 @@ private slots:
         QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
         QTest::newRow("comma stays bare") << "a, b" << "a, b";
         QTest::newRow("empty") << "" << "";
+        QTest::newRow("formula") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+        QTest::newRow("function with at sign") << "@SUMME(1;2)" << "\"'@SUMME(1;2)\"";
+        QTest::newRow("plus") << "+1" << "'+1";
+        QTest::newRow("minus") << "-1" << "'-1";
+        QTest::newRow("leading tab") << "\tx" << "'\tx";
+        QTest::newRow("leading carriage return") << "\rx" << "\"'\rx\"";
+        QTest::newRow("sign inside stays") << "Plus+Minus-" << "Plus+Minus-";
     }
     void fieldQuotedWrongly()
     {

@@ -117,7 +117,7 @@ private slots:
     void appendToReadOnlyLogLosesRecordsOrModes();
     void olderFormNotMovedAside_data();
     void olderFormNotMovedAside();
-    void existingOldLogOverwritten();
+    void existingOldLogOverwrittenOrRunLost();
     void missingDirectoryNotReported();
     void missingLogNotReported();
     void unwritableLogGivesWrongBox_data();
@@ -200,18 +200,19 @@ void TestLogFile::olderFormNotMovedAside()
     }
 }
 
-void TestLogFile::existingOldLogOverwritten()
+void TestLogFile::existingOldLogOverwrittenOrRunLost()
 {
+    // Moved aside to the first free name; every earlier log stays as it was.
     writeFile(logPath(), OlderFormLog, 0444);
     writeFile(oldPath(), "earlier log\r\n", 0644);
+    writeFile(directory->filePath(QStringLiteral("Oldbm-2.log")), "second log\r\n", 0644);
 
-    const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
+    QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), Record).status, LogStatus::Done);
 
-    QCOMPARE(outcome.status, LogStatus::IoError);
-    QVERIFY(LogOutcomeMessage(outcome).startsWith(QStringLiteral("Ein-/Ausgabefehler")));
-    QVERIFY(LogOutcomeMessage(outcome).contains(QStringLiteral("Oldbm.log")));
-    QCOMPARE(contents(logPath()), OlderFormLog);
+    QCOMPARE(readBack(), QStringList{Record});
     QCOMPARE(contents(oldPath()), QByteArray("earlier log\r\n"));
+    QCOMPARE(contents(directory->filePath(QStringLiteral("Oldbm-2.log"))), QByteArray("second log\r\n"));
+    QCOMPARE(contents(directory->filePath(QStringLiteral("Oldbm-3.log"))), OlderFormLog);
 }
 
 void TestLogFile::missingDirectoryNotReported()
@@ -342,11 +343,12 @@ void TestLogFile::linkedOldLogFollowed()
 
     const LogOutcome outcome = AppendLogLine(QStringLiteral("bm.log"), Record);
 
-    QCOMPARE(LogOutcomeMessage(outcome),
-             QStringLiteral("Fehler beim Schreiben der Logdatei!\nUrsache: an dieser Stelle steht eine Verknüpfung"));
+    // The link only takes its name: the older log goes to the next one.
+    QCOMPARE(outcome.status, LogStatus::Done);
     QCOMPARE(contents(victim), QByteArray("kept\r\n"));
     QCOMPARE(modeOf(victim), mode_t(0644));
-    QCOMPARE(contents(logPath()), OlderFormLog);
+    QCOMPARE(contents(directory->filePath(QStringLiteral("Oldbm-2.log"))), OlderFormLog);
+    QCOMPARE(readBack(), QStringList{Record});
 }
 
 void TestLogFile::tornLastLineSwallowsRecord_data()

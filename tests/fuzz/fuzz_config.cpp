@@ -1,5 +1,6 @@
-// Any configuration file: reading it never crashes or hangs, and logging is on exactly
-// when a log folder came out of it.
+// Any configuration file: reading it never crashes or hangs, logging is on exactly when a
+// log folder came out of it, and the log would end up at that folder's path as read,
+// never at a path cut short by a control character.
 
 #include "log/LogSettings.h"
 
@@ -25,5 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (settings.logEnabled && !settings.logDirectory.endsWith(QLatin1Char('/')))
         std::abort();
+    const QByteArray where = QFile::encodeName(settings.logDirectory + QStringLiteral("bm.log"));
+    if (where.contains('\0'))
+        std::abort();
+    for (const QChar c : settings.logDirectory) {
+        if (c.category() == QChar::Other_Control)
+            std::abort();
+    }
     return 0;
 }

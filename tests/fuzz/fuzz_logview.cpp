@@ -1,6 +1,7 @@
 // Any log file: reading it and arranging it for the viewer never crashes or hangs, every
 // stored line comes back as one record, and the viewer shows no more records than the
-// log holds, never none of them.
+// log holds, never none of them. Inputs of up to 1 MiB (tools/fuzz.sh) reach logs of
+// thousands of records and lines longer than any record.
 
 #include "log/LogFile.h"
 #include "log/LogView.h"

@@ -39,6 +39,8 @@ done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/brimbelo.svg" ] || fail "icon missing"
 # The voice, loaded by bm from ../lib/brimbelo when it first reads aloud.
 [ -n "$(find "$root/usr/lib" -path '*/brimbelo/libbrimbelo_voice.so')" ] || fail "voice library missing"
+# Nothing in the build folder is a place bm would load code from.
+! grep -qF "$(cd "$build" && pwd -P)" "$root/usr/bin/bm" || fail "bm names a place in the build folder"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libbrimbelo-lernprog1 acl libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 qt6-translations-l10n \
                libespeak-ng1 espeak-ng-data libqt6multimedia6; do

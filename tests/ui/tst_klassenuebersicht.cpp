@@ -2,12 +2,14 @@
 // where a double-click leads, how the log viewer's "Klasse…" opens it, and its export.
 
 #include "TourPictures.h"
+#include "log/basics/Cp1252.h"
 #include "log/widgets/TKlassenUebersicht.h"
 #include "log/widgets/TLogbuch.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QListWidget>
@@ -136,6 +138,7 @@ private slots:
 
     void overviewNotShownAsLaidOut_data();
     void overviewNotShownAsLaidOut();
+    void largeClassFreezesTheWindowOrIsShownWrong();
     void doubleClickNotOpeningTheChildsLog_data();
     void doubleClickNotOpeningTheChildsLog();
     void classButtonNotAskingForTheFolderOrForgettingIt();
@@ -191,6 +194,39 @@ void TestKlassenUebersicht::overviewNotShownAsLaidOut()
     for (const QWidget *part : {static_cast<QWidget *>(window->ExportButton), static_cast<QWidget *>(window->CloseButton),
                                 static_cast<QWidget *>(window->ProblemList)})
         QVERIFY(window->rect().contains(part->geometry()));
+}
+
+void TestKlassenUebersicht::largeClassFreezesTheWindowOrIsShownWrong()
+{
+    // Three children with some 2 MiB of log each: read on a worker thread.
+    QTemporaryDir large;
+    for (const QString &child : {QStringLiteral("anna"), QStringLiteral("ben"), QStringLiteral("mia")}) {
+        QVERIFY(QDir(large.path()).mkdir(child));
+        QByteArray stored;
+        for (int i = 0; i < 30000; ++i) {
+            const QString record = QStringLiteral("%1.11.26 10:00:00 12 ok   3 falsch  %2% 12,61 sec  %3")
+                                       .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 101, 3)
+                                       .arg(Exercises.at(i % Exercises.size()));
+            stored += MaskLogText(EncodeCp1252(record)) + "\r\n";
+        }
+        QFile log(ChildLogPath(large.path(), child));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        QCOMPARE(log.write(stored), stored.size());
+    }
+    QElapsedTimer clock;
+    clock.start();
+    window->ShowClass(large.path());
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsReading(), 60000);
+
+    const ClassTable table = LayOutClassTable(ReadClassOverview(large.path()));
+    QCOMPARE(window->Table->rowCount(), 3);
+    QCOMPARE(window->Table->columnCount(), table.columns.size());
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < table.columns.size(); ++column)
+            QCOMPARE(window->Table->item(row, column)->text(), table.cells.at(row).at(column).text);
+    }
+    QVERIFY(window->ProblemList->isHidden());
 }
 
 void TestKlassenUebersicht::doubleClickNotOpeningTheChildsLog_data()

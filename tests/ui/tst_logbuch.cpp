@@ -2,6 +2,7 @@
 // look at the log and close the window.
 
 #include "TourPictures.h"
+#include "log/LogView.h"
 #include "log/LogViewerLayout.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QFontInfo>
@@ -132,6 +134,7 @@ private slots:
     }
 
     void logNotShownArranged();
+    void longLogFreezesTheWindowOrLosesLines();
     void missingLogNotReported();
     void emptyLogReported();
     void memoNotSetUpForReading();
@@ -480,13 +483,47 @@ void TestLogbuch::longSeriesNotThinnedForThePicture()
     QVERIFY2(newest.blue() > newest.red() + 60, qPrintable(newest.name()));
 }
 
+void TestLogbuch::longLogFreezesTheWindowOrLosesLines()
+{
+    // Some 2 MiB: read on a worker thread while the window stays responsive.
+    QByteArray stored;
+    QStringList records;
+    for (int i = 0; i < 30000; ++i) {
+        records.append(QStringLiteral("%1.12.26 10:00:%2 12 ok   3 falsch   80% 12,61 sec  Zählen %3")
+                           .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')).arg(i % 7));
+        stored += MaskLogText(records.last().toLatin1()) + "\r\n";
+    }
+    QFile log(directory->filePath(QStringLiteral("bm.log")));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QCOMPARE(log.write(stored), stored.size());
+    log.close();
+
+    QElapsedTimer clock;
+    clock.start();
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsReading(), 60000);
+    QCOMPARE(window->Memo1->toPlainText(), LogViewLines(records).join(QLatin1Char('\n')));
+    // The runs for the picture are taken apart on the worker as well.
+    QTRY_VERIFY_WITH_TIMEOUT(window->ViewButton->isEnabled(), 60000);
+    window->ViewButton->click();
+    QCOMPARE(window->ExerciseList->count(), 7);
+}
+
 void TestLogbuch::exportNotWrittenOrLogChanged()
 {
     showWithLog();
     const QString logPath = directory->filePath(QStringLiteral("bm.log"));
     const QByteArray before = fileBytes(logPath);
     const QString tablePath = directory->filePath(QStringLiteral("tabelle.csv"));
+    // An earlier table that others could read is replaced by one for the owner's eyes only.
+    QFile earlier(tablePath);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    QVERIFY(earlier.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(window->ExportTo(tablePath));
+    QCOMPARE(QFile::permissions(tablePath) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray table = fileBytes(tablePath);
     QVERIFY(table.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(table.count("\r\n"), 4);

@@ -29,9 +29,11 @@ void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent)
 bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent)
 {
     // Written aside and renamed at the end, so a failed export leaves no half-written file.
+    // Children's grades are for the teacher's eyes only, whatever the folder allows.
     QSaveFile file(path);
     errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        && file.write(table) == table.size() && file.commit())
         return true;
     // The toolkit's own description would be the system's English words.
     QMessageBox::critical(parent, QStringLiteral("Exportieren"),

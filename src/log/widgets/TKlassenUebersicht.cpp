@@ -3,15 +3,20 @@
 #include "log/widgets/LogMessages.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace {
 
@@ -20,6 +25,9 @@ constexpr int ExerciseColumnWidth = 92;
 // Exercise titles wrap onto up to three lines above their column.
 constexpr int HeaderLines = 3;
 constexpr int ProblemLinesShown = 4;
+// Classes whose logs hold up to this much (some 50 000 records) are read while the window
+// opens; larger ones on a worker thread, so that the window never stands still.
+constexpr qint64 ReadAtOnceUpTo = qint64(4) << 20;
 
 QTableWidgetItem *itemFor(const ClassTableCell &cell)
 {
@@ -30,6 +38,13 @@ QTableWidgetItem *itemFor(const ClassTableCell &cell)
         item->setBackground(cell.background);
     item->setToolTip(cell.toolTip);
     return item;
+}
+
+// The class folder read and laid out as a table, on whichever thread.
+ReadClass readClass(const QString &folder)
+{
+    const ClassOverview overview = ReadClassOverview(folder);
+    return {LayOutClassTable(overview), overview.problems};
 }
 
 } // namespace
@@ -79,10 +94,42 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
 void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
 {
     folder = chosenFolder;
-    const ClassOverview overview = ReadClassOverview(folder);
-    table = LayOutClassTable(overview);
-
     FolderLabel->setText(QStringLiteral("Klassenordner: ") + QDir::toNativeSeparators(folder));
+    const quint64 number = ++readingNumber;
+    if (ClassLogBytes(folder) <= ReadAtOnceUpTo) {
+        ShowReadClass(readClass(folder));
+        return;
+    }
+    reading = true;
+    table = ClassTable();
+    Table->clear();
+    Table->setRowCount(0);
+    Table->setColumnCount(0);
+    showProblems({QStringLiteral("Die Protokolle werden gelesen …")});
+    const QPointer<TKlassenUebersicht> window(this);
+    const QString read = folder;
+    QThreadPool::globalInstance()->start([=] {
+        auto readFolder = std::make_shared<ReadClass>(readClass(read));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [=] {
+                // Only the latest reading of a window that is still there is shown.
+                if (window && window->readingNumber == number)
+                    window->ShowReadClass(std::move(*readFolder));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool TKlassenUebersicht::IsReading() const
+{
+    return reading;
+}
+
+void TKlassenUebersicht::ShowReadClass(ReadClass read)
+{
+    reading = false;
+    table = std::move(read.table);
     Table->clear();
     Table->setRowCount(int(table.children.size()));
     Table->setColumnCount(int(table.columns.size()));
@@ -96,11 +143,15 @@ void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
     }
     // No cell looks picked before the teacher picks one.
     Table->setCurrentCell(-1, -1);
+    showProblems(read.problems);
+}
 
+void TKlassenUebersicht::showProblems(const QStringList &problems)
+{
     ProblemList->clear();
-    ProblemList->addItems(overview.problems);
-    ProblemsLabel->setVisible(!overview.problems.isEmpty());
-    ProblemList->setVisible(!overview.problems.isEmpty());
+    ProblemList->addItems(problems);
+    ProblemsLabel->setVisible(!problems.isEmpty());
+    ProblemList->setVisible(!problems.isEmpty());
 }
 
 void TKlassenUebersicht::TableDoubleClick(int row, int column)

@@ -12,6 +12,13 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 
+// A class folder read and laid out for the window, on whichever thread.
+struct ReadClass
+{
+    ClassTable table;
+    QStringList problems;
+};
+
 class TKlassenUebersicht : public QDialog
 {
     Q_OBJECT
@@ -25,8 +32,10 @@ public:
     QPushButton *ExportButton;
     QPushButton *CloseButton;
 
-    // Reads the class folder and shows its table; shown modally by the caller.
+    // Reads the class folder and shows its table; shown modally by the caller. The logs of
+    // a large class are read on a worker thread while the window stands.
     void ShowClass(const QString &chosenFolder);
+    bool IsReading() const;
     // Writes the table to path, telling the user if that fails or path lies in the class
     // folder.
     bool ExportTo(const QString &path);
@@ -40,7 +49,11 @@ signals:
 private:
     void TableDoubleClick(int row, int column);
     void ExportButtonClick();
+    void ShowReadClass(ReadClass read);
+    void showProblems(const QStringList &problems);
 
     QString folder;
     ClassTable table;
+    bool reading = false;
+    quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
 };

@@ -12,12 +12,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QThread>
+#include <QThreadPool>
 
+#include <memory>
 
 TLogbuch *Logbuch = nullptr;
 
@@ -32,8 +38,24 @@ constexpr QSize SideButtonSize(80, 20);
 constexpr int EdgeMargin = 7;
 constexpr int ButtonGap = 8;
 
+// Logs up to this size are read while the viewer opens (some 14 000 records).
+constexpr qint64 ReadAtOnceUpTo = qint64(1) << 20;
+
 const QString ProgressCaption = QStringLiteral("Verlauf");
 const QString LogCaption = QStringLiteral("Protokoll");
+
+// The log at path (none when path is empty: no log folder is configured) read and
+// arranged for the memo, on whichever thread.
+ArrangedLog readAndArrange(const QString &path, const QFont &font)
+{
+    ArrangedLog log;
+    log.outcome = path.isEmpty() ? LogOutcome{LogStatus::Missing, QString()} : ReadLogFileAt(path, log.records);
+    log.lines = std::make_unique<QTextDocument>();
+    log.lines->setDocumentLayout(new QPlainTextDocumentLayout(log.lines.get()));
+    log.lines->setDefaultFont(font);
+    log.lines->setPlainText(LogViewLines(log.records).join(QLatin1Char('\n')));
+    return log;
+}
 
 } // namespace
 
@@ -112,41 +134,95 @@ void TLogbuch::FormCreate()
 
 void TLogbuch::ShowLogFile(const QString &fileName)
 {
-    records.clear();
-    const LogOutcome outcome = ReadLogFile(fileName, records);
-    ShowReadLog(fileName, outcome);
+    const QString directory = logSettings().logDirectory;
+    ReadAndShow(fileName, directory.isEmpty() ? QString() : directory + fileName, QString());
 }
 
 // A child's log is looked at from the class overview, which stands right behind.
 void TLogbuch::ShowChildLog(const QString &path, const QString &exercise)
 {
-    records.clear();
-    const LogOutcome outcome = ReadLogFileAt(path, records);
-    ShowReadLog(path, outcome);
     ClassButton->hide();
+    ReadAndShow(path, path, exercise);
+}
+
+// A small log is read at once; a larger one on a worker thread, so that the window never
+// stands still while it is read and laid out. Then the view of the log called name is
+// shown, on the progress of exercise unless that is empty.
+void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QString &exercise)
+{
+    setWindowTitle(name);
+    shownLogFile = name;
+    records.clear();
+    progressPrepared = false;
+    runsTakenApart = false;
+    ViewButton->setEnabled(true);
+    ShowProgress(false);
+    const quint64 number = ++readingNumber;
+    const QFont font = Memo1->font();
+    if (QFileInfo(path).size() <= ReadAtOnceUpTo) {
+        ShowArrangedLog(readAndArrange(path, font), exercise);
+        return;
+    }
+    reading = true;
+    // The picture needs the runs taken apart, which the worker does after the text.
+    ViewButton->setEnabled(false);
+    Memo1->setPlainText(QStringLiteral("Die Protokolldatei wird gelesen …"));
+    QThread *windowThread = thread();
+    const QPointer<TLogbuch> window(this);
+    // Only the latest reading of a window that is still there is shown.
+    const auto whenStillWanted = [window, number](auto show) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [window, number, show] {
+                if (window && window->readingNumber == number)
+                    show(*window);
+            },
+            Qt::QueuedConnection);
+    };
+    QThreadPool::globalInstance()->start([=] {
+        auto log = std::make_shared<ArrangedLog>(readAndArrange(path, font));
+        log->lines->moveToThread(windowThread);
+        const QStringList read = log->records;
+        whenStillWanted([log](TLogbuch &viewer) { viewer.ShowArrangedLog(std::move(*log), QString()); });
+        auto runs = std::make_shared<QList<LogEntry>>(ParseLogRecords(read));
+        whenStillWanted([runs, exercise](TLogbuch &viewer) { viewer.ShowRunsTakenApart(std::move(*runs), exercise); });
+    });
+}
+
+void TLogbuch::ShowRunsTakenApart(QList<LogEntry> runs, const QString &exercise)
+{
+    entries = std::move(runs);
+    runsTakenApart = true;
+    ViewButton->setEnabled(true);
     if (exercise.isEmpty())
         return;
     ShowProgress(true);
     ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
 }
 
-// Shows the records just read from the log called name.
-void TLogbuch::ShowReadLog(const QString &name, const LogOutcome &outcome)
+void TLogbuch::ShowArrangedLog(ArrangedLog log, const QString &exercise)
 {
-    setWindowTitle(name);
-    shownLogFile = name;
-    ReportLogOutcome(outcome, QApplication::activeWindow());
-    Memo1->setPlainText(LogViewLines(records).join(QLatin1Char('\n')));
-
-    progressPrepared = false;
-    ShowProgress(false);
+    reading = false;
+    records = std::move(log.records);
+    // The memo's first document goes with the memo's own parts; later ones are the window's.
+    QTextDocument *previous = Memo1->document()->parent() == Memo1 ? Memo1->document() : nullptr;
+    QTextDocument *lines = log.lines.release();
+    lines->setParent(Memo1);
+    Memo1->setDocument(lines);
+    delete previous;
+    ReportLogOutcome(log.outcome, QApplication::activeWindow());
+    if (exercise.isEmpty())
+        return;
+    ShowProgress(true);
+    ExerciseList->setCurrentIndex(ExerciseList->findText(exercise));
 }
 
 // Taken apart only when the picture is first asked for: opening the viewer on a long log
 // costs no more than the arranged text.
 void TLogbuch::PrepareProgress()
 {
-    entries = ParseLogRecords(records);
+    if (!runsTakenApart)
+        entries = ParseLogRecords(records);
     const QSignalBlocker quiet(ExerciseList);
     ExerciseList->clear();
     ExerciseList->addItems(ProgressTitles(entries));

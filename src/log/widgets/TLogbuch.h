@@ -8,15 +8,25 @@
 #include "log/Progress.h"
 
 #include <QDialog>
+#include <QTextDocument>
+
+#include <memory>
 
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class TKlassenUebersicht;
 class TVerlaufBild;
 
-class TKlassenUebersicht;
+// A log read and arranged for the viewer's memo, on whichever thread.
+struct ArrangedLog
+{
+    LogOutcome outcome;
+    QStringList records;                   // unmasked, in log order
+    std::unique_ptr<QTextDocument> lines;  // the viewer's lines
+};
 
 class TLogbuch : public QDialog
 {
@@ -40,6 +50,8 @@ public:
     // Fills the viewer with a child's log from a class folder, on the progress of exercise
     // (the arranged log when exercise is empty).
     void ShowChildLog(const QString &path, const QString &exercise);
+    // Whether a long log is still being read (on a worker thread; the memo says so).
+    bool IsReading() const { return reading; }
     // Switches between the arranged log and the progress picture.
     void ShowProgress(bool progress);
     bool ShowsProgress() const;
@@ -63,12 +75,17 @@ private:
     void ClassButtonClick();
     void ExerciseListChange();
     void PrepareProgress();
-    void ShowReadLog(const QString &name, const LogOutcome &outcome);
+    void ReadAndShow(const QString &name, const QString &path, const QString &exercise);
+    void ShowArrangedLog(ArrangedLog log, const QString &exercise);
+    void ShowRunsTakenApart(QList<LogEntry> runs, const QString &exercise);
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
     QList<LogEntry> entries;      // the well-formed ones, taken apart
     bool progressPrepared = false;
+    bool reading = false;
+    bool runsTakenApart = false;  // entries came from the worker that read a long log
+    quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
     bool sizedWithFrame = false;
 };
 

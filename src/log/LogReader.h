@@ -1,0 +1,28 @@
+#pragma once
+// Reading a stored log with bounded memory: the masked lines of an open log, unmasked and
+// decoded one at a time, and the sizes of log that are not read at all (a child's folder
+// may hold any file under the log's name). Opening and locking are left to the log file.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include <sys/stat.h>
+
+// Larger than years of daily practice can make it.
+inline constexpr qint64 LogSizeLimit = qint64(64) << 20;
+
+// Why a stored log of this size is not read, as a German sentence with its size; nothing
+// when it may be read.
+std::optional<QString> LogSizeProblem(const struct stat &status);
+
+enum class StoredRead { Done, Failed, TooManyLines };
+
+// Appends the records of the open log fd, read from its current position to its end.
+// Lines end at CR LF, CR or LF as stored; a last line without line end counts. Failed
+// leaves errno telling why.
+StoredRead ReadStoredRecords(int fd, QStringList &records);
+
+// The sentence for TooManyLines.
+QString TooManyLinesProblem();
