@@ -36,7 +36,10 @@ QPixmap correctionPicture()
 TKorrektur::TKorrektur(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Korrektur"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    // Without a minimise button: a minimised correction would leave the exercise window
+    // waiting for it with nothing on screen. The close box closes it as Escape does.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowStaysOnTopHint);
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
