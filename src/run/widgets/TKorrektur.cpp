@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <QTimer>
 
 TKorrektur *Korrektur = nullptr;
 
@@ -102,6 +103,20 @@ void TKorrektur::showEvent(QShowEvent *event)
     // Only now is the frame known that the outer size includes.
     SetOuterSize(this, m_outerSize);
     keepButtonClearOfHint();
+}
+
+void TKorrektur::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Some window managers offer to minimise any window, and take the exercise window
+    // with it; the correction comes straight back, since the run waits for its "OK".
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            raise();
+            activateWindow();
+        });
 }
 
 void TKorrektur::resizeEvent(QResizeEvent *event)
