@@ -26,12 +26,8 @@ inline void CreateProgramWindows()
     UseGermanWhenNoLocaleIsSet();
     if (Titelbild == nullptr)
         Titelbild = new TTitelbild;
-    if (Form2 == nullptr) {
-        Form2 = new TForm2;
-        ConnectRunToTitle(Form2, Titelbild);
-    }
-    if (Korrektur == nullptr)
-        Korrektur = new TKorrektur;
+    if (Form2 == nullptr)
+        CreateRunWindows(Titelbild);
 }
 
 // Opens the exercise window (not modally, so the test keeps control) for a run of kind

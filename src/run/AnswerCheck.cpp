@@ -39,11 +39,6 @@ QString NowItIsRightText()
     return QStringLiteral("Jetzt stimmt es!");
 }
 
-QString ConvertedAnswer::refusal() const
-{
-    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(cleanedText);
-}
-
 ConvertedAnswer ConvertAnswerText(const QString &typed)
 {
     ConvertedAnswer answer;
@@ -85,6 +80,33 @@ QString CorrectionHint(const QString &solutionText)
          + solutionText;
 }
 
+namespace {
+
+// The dialog moved off the picture: below, above, right of it or left of it, kept on the
+// screen across the picture's side; the first place wholly on the screen.
+std::optional<QRect> BesideThePicture(const QRect &dialog, const QRect &picture, const QRect &screen)
+{
+    constexpr int Gap = 8;
+    const auto across = [](int at, int length, int low, int high) {
+        return std::max(low, std::min(at, high - length + 1));
+    };
+    const int left = across(dialog.left(), dialog.width(), screen.left(), screen.right());
+    const int top = across(dialog.top(), dialog.height(), screen.top(), screen.bottom());
+    const QRect places[] = {
+        QRect(QPoint(left, picture.bottom() + 1 + Gap), dialog.size()),
+        QRect(QPoint(left, picture.top() - Gap - dialog.height()), dialog.size()),
+        QRect(QPoint(picture.right() + 1 + Gap, top), dialog.size()),
+        QRect(QPoint(picture.left() - Gap - dialog.width(), top), dialog.size()),
+    };
+    for (const QRect &place : places) {
+        if (screen.contains(place))
+            return place;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 CorrectionPlacement PlaceCorrection(const CorrectionRequest &request)
 {
     // The solution's lines keep this distance to the dialog's right edge, as the picture
@@ -98,6 +120,8 @@ CorrectionPlacement PlaceCorrection(const CorrectionRequest &request)
                               std::min(field.x() + 10, request.screen.left() + request.screen.width() - width));
     CorrectionPlacement placement;
     placement.dialog = QRect(left, field.y() + request.answerField.height() + 30, width, request.hintHeight + 100);
+    if (placement.dialog.intersects(request.picture))
+        placement.dialog = BesideThePicture(placement.dialog, request.picture, request.screen).value_or(placement.dialog);
     placement.buttonLeft = width / 2 - request.buttonWidth / 2;
     return placement;
 }
@@ -115,7 +139,6 @@ AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elaps
     const ConvertedAnswer answer = ConvertAnswerText(typed);
     if (!answer.value) {
         feedback.outcome = AnswerFeedback::Outcome::Refused;
-        feedback.refusal = answer.refusal();
         return feedback;
     }
     const bool failedBefore = run.currentTask.taskFailed;

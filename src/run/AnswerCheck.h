@@ -18,12 +18,11 @@ const QStringList &BlameWords();    // 16 words
 // The caption of a right answer to a task that was answered wrong before.
 QString NowItIsRightText();
 
-// A typed answer: the whole number it stands for, or the text of the refusal.
+// A typed answer: the whole number it stands for, if it is one the field can hold.
 struct ConvertedAnswer
 {
     std::optional<qint32> value;
     QString cleanedText;    // the typed text as compared
-    QString refusal() const;
 };
 ConvertedAnswer ConvertAnswerText(const QString &typed);
 
@@ -40,8 +39,10 @@ int FitFontSize(int size, const std::function<bool(int pointSize)> &fits);
 // The text of the correction dialog.
 QString CorrectionHint(const QString &solutionText);
 
-// Where the correction dialog stands: just below the answer field, in screen coordinates,
-// at its designed width, or wider where the worked solution needs it.
+// Where the correction dialog stands, in screen coordinates: just below the answer field,
+// at its designed width, or wider where the worked solution needs it. Where that would
+// hide the task's picture (the revealed dots, the arrows on the line) it moves below,
+// above, right or left of the picture, whichever first lies wholly on the screen.
 struct CorrectionRequest
 {
     QPoint windowTopLeft;    // the exercise window's corner on screen
@@ -52,6 +53,7 @@ struct CorrectionRequest
     int buttonWidth = 0;
     double scale = 1.0;
     QRect screen;            // the screen's available area
+    QRect picture;           // the task's picture on screen; empty for tasks without one
 };
 struct CorrectionPlacement
 {
@@ -63,9 +65,10 @@ CorrectionPlacement PlaceCorrection(const CorrectionRequest &request);
 // What the window shows after an answer was checked.
 struct AnswerFeedback
 {
+    // Refused: no whole number the field can hold (only blanks, pasted words, too large);
+    // it answers nothing, as an empty field does after a right answer.
     enum class Outcome { Empty, Refused, Ignored, Right, Wrong };
     Outcome outcome = Outcome::Empty;
-    QString refusal;          // Refused: the text of the error box
     QString word;             // Right, Wrong: the caption of the praise or blame word
     QString fontFamily;       // Right: the face of the praise word
     QString averageCaption;   // Right: the average thinking time

@@ -29,3 +29,16 @@ std::optional<int> PointingArrow::column() const
         return std::nullopt;
     return m_at->x();
 }
+
+bool DoubleClickGuard::accepts(quint64 pressMs, int doubleClickIntervalMs)
+{
+    if (m_answered && pressMs >= *m_answered && pressMs - *m_answered < quint64(doubleClickIntervalMs))
+        return false;
+    m_accepted = pressMs;
+    return true;
+}
+
+void DoubleClickGuard::answered()
+{
+    m_answered = m_accepted;
+}

@@ -5,6 +5,7 @@
 // is stays ClickAnswerText's; drawing the arrow is left to the window.
 
 #include <QPoint>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -22,4 +23,21 @@ public:
 
 private:
     std::optional<QPoint> m_at;
+};
+
+// The second click of a double-click is no answer of its own: a press within the
+// double-click interval after the press that gave the last answer answers nothing.
+// Times are the presses' event times in milliseconds.
+class DoubleClickGuard
+{
+public:
+    // True when the press at `pressMs` may answer; it is remembered as the press that
+    // answers, should an answer follow.
+    bool accepts(quint64 pressMs, int doubleClickIntervalMs);
+    // The press last accepted has given an answer.
+    void answered();
+
+private:
+    std::optional<quint64> m_accepted;
+    std::optional<quint64> m_answered;
 };

@@ -1,6 +1,7 @@
 #include "shell/WindowWiring.h"
 
 #include "run/widgets/TForm2.h"
+#include "run/widgets/TKorrektur.h"
 #include "shell/TTitelbild.h"
 
 void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title)
@@ -10,4 +11,11 @@ void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title)
         title->move(where);
         title->show();
     });
+}
+
+void CreateRunWindows(TTitelbild *title)
+{
+    Form2 = new TForm2(title);
+    ConnectRunToTitle(Form2, title);
+    Korrektur = new TKorrektur(Form2);
 }

@@ -8,3 +8,8 @@ class TTitelbild;
 // While a run is open the title window steps aside; when the exercise window closes it
 // comes back where that window stood.
 void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title);
+
+// Creates the exercise window and its correction dialog, connected to the title window.
+// Each window belongs to the one it opens from, so the window manager keeps it in front
+// of that one.
+void CreateRunWindows(TTitelbild *title);

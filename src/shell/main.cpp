@@ -90,17 +90,15 @@ int main(int argc, char **argv)
     // Only the exact first argument asks for the background.
     if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-bkg"))
         BackGr = new TBackGr;
-    Titelbild = new TTitelbild;
+    Titelbild = new TTitelbild(BackGr);
     // The other windows follow, hidden and in their order, as soon as the title window
     // stands: the child cannot reach them before, and the title comes up without waiting.
     QTimer::singleShot(1, [] {
         // The title window shows none of the toolkit's own texts, so their German
         // translation (a millisecond to load) can wait until it stands as well.
         InstallGermanToolkitTexts();
-        Form2 = new TForm2;
-        ConnectRunToTitle(Form2, Titelbild);
-        Korrektur = new TKorrektur;
-        Logbuch = new TLogbuch;
+        CreateRunWindows(Titelbild);
+        Logbuch = new TLogbuch(Titelbild);
         // Every run that ends with a summary goes to the result log when logging wants it.
         QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
     });

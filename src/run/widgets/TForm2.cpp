@@ -18,12 +18,14 @@
 #include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QScreen>
+#include <QStyleHints>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -191,7 +193,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         const QPoint at = mouse->position().toPoint();
         // Presses on the question, the number to find or a button reach the box too; only
         // its free area answers.
-        if (GroupBox1->childAt(at) == nullptr)
+        if (GroupBox1->childAt(at) == nullptr && pressMayPoint(mouse->timestamp()))
             PaintBox1MouseDown(mouse->button(), at.x(), at.y());
     }
     return QDialog::eventFilter(watched, event);
@@ -214,8 +216,16 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton, int x, int y)
         return;
     const QString answer = ClickAnswerText(x, y);
     Edit1->setText(answer);
-    if (!answer.isEmpty())
+    if (!answer.isEmpty()) {
+        m_pressGuard.answered();
         BOkClick();
+    }
+}
+
+bool TForm2::pressMayPoint(quint64 pressMs)
+{
+    return currentRun().currentTask.kind == ShowNumberKind && !currentRun().ended
+        && m_pressGuard.accepts(pressMs, QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 void TForm2::BOkClick()
@@ -227,25 +237,25 @@ void TForm2::BOkClick()
     QScopedValueRollback<bool> checking(m_checkingAnswer, true);
     const QString typed = Edit1->text();
     if (!typed.isEmpty()) {
-        Label2->show();
-        QFont word = Label2->font();
-        word.setPointSize(PraiseWordSize);
-        Label2->setFont(word);
         const AnswerFeedback feedback =
             CheckAnswer(run, typed, stop(run.taskStartTick), sharedRandom(), FamiliesThatCanWrite, QLocale());
+        QFont word = Label2->font();
+        word.setPointSize(PraiseWordSize);
         switch (feedback.outcome) {
         case AnswerFeedback::Outcome::Empty:
         case AnswerFeedback::Outcome::Ignored:
             return;
         case AnswerFeedback::Outcome::Refused:
-            QMessageBox::critical(this, QStringLiteral("Brimbelo"), feedback.refusal);
+            // No number: nothing is answered, and no word of an earlier answer stays.
+            Label2->hide();
+            Edit1->clear();
+            Edit1->setFocus();
             return;
         case AnswerFeedback::Outcome::Right:
             Timer1->start(m_reward.begin());
             run.rewardStep = 0;
             Timer1Timer();
             word.setFamily(feedback.fontFamily);
-            Label2->setFont(word);
             Label4->setText(feedback.averageCaption);
             Label4->adjustSize();
             break;
@@ -253,7 +263,9 @@ void TForm2::BOkClick()
             Timer1->stop();
             break;
         }
+        Label2->setFont(word);
         Label2->setText(feedback.word);
+        Label2->show();
         Vorlesen->answerJudged(feedback.word);
         Label2->adjustSize();
         UpdateBalance();
@@ -280,11 +292,23 @@ void TForm2::showCorrection()
 {
     paintCorrectionPicture();
     Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
+    const bool pictured = !std::holds_alternative<std::monostate>(currentRun().taskPicture);
+    const QRect picture = pictured ? QRect(PaintBox1->mapToGlobal(QPoint(0, 0)), PaintBox1->size()) : QRect();
     Korrektur->place(PlaceCorrection({pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
                                       Korrektur->hintRight(), Korrektur->buttonWidth(), m_layout.scale,
-                                      ScreenOf(this)->availableGeometry()}));
+                                      ScreenOf(this)->availableGeometry(), picture}));
     Vorlesen->correctionShown(currentRun().currentTask.kind, currentRun().currentTask.solutionText);
     Korrektur->exec();
+    backToTheAnswerField();
+}
+
+void TForm2::backToTheAnswerField()
+{
+    // However the answer was given, the next digits go into the field, over the old answer.
+    if (currentRun().ended || !Edit1->isVisible())
+        return;
+    Edit1->setFocus();
+    Edit1->selectAll();
 }
 
 void TForm2::Timer1Timer()

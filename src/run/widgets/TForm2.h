@@ -4,6 +4,7 @@
 // and the answer check; this window lays out, paints and forwards the child's input.
 
 #include "run/ExerciseLayout.h"
+#include "run/PointingArrow.h"
 #include "run/RewardPlayback.h"
 #include "run/types/Generation.h"
 #include "run/types/RunResult.h"
@@ -102,6 +103,9 @@ private:
     void clearDrawingArea();
 
     void showCorrection();
+    void backToTheAnswerField();
+    // Whether a press on the number line at this event time may answer.
+    bool pressMayPoint(quint64 pressMs);
     void fitPraiseWord();
     void refuseKindWithoutTasks();
 
@@ -111,6 +115,7 @@ private:
     LabelState m_label1;
     LabelState m_label3;
     RewardPlayback m_reward;
+    DoubleClickGuard m_pressGuard;
     bool m_firstPaintDue = false;
     bool m_checkingAnswer = false;
     bool m_updatingBalance = false;

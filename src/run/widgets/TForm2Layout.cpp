@@ -122,7 +122,7 @@ void TForm2::createControls()
     connect(BilanzOk, &QPushButton::clicked, this, &TForm2::BilanzOkClick);
     // "Zahlen zeigen" answers where the arrow stands when the finger or button is lifted.
     new TZeigePfeil(
-        PaintBox1, [] { return currentRun().currentTask.kind == ShowNumberKind && !currentRun().ended; },
+        PaintBox1, [this](quint64 pressMs) { return pressMayPoint(pressMs); },
         [this](QPoint at) { PaintBox1MouseDown(Qt::LeftButton, at.x(), at.y()); });
 }
 
@@ -178,6 +178,7 @@ void TForm2::WindowInit()
     ZeichenFlaeche->hide();
 
     run.reset();
+    m_pressGuard = DoubleClickGuard();
     m_firstPaintDue = true;
     move(screenSize.width() / 2 - m_layout.windowSize.width() / 2,
          screenSize.height() / 2 - m_layout.windowSize.height() / 2);

@@ -27,7 +27,7 @@ void TImageView::paintEvent(QPaintEvent *)
 
 void TImageView::mousePressEvent(QMouseEvent *event)
 {
-    emit mousePressed(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint(), event->timestamp());
 }
 
 void TImageView::mouseMoveEvent(QMouseEvent *event)

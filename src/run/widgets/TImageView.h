@@ -20,7 +20,8 @@ public:
     void setGeometryAndClear(const QRect &geometry, const QColor &fill);
 
 signals:
-    void mousePressed(Qt::MouseButton button, QPoint position);
+    // `timestamp` is the press's event time in milliseconds.
+    void mousePressed(Qt::MouseButton button, QPoint position, quint64 timestamp);
     // While a button is held, and when it is let go.
     void mouseMoved(QPoint position);
     void mouseReleased(QPoint position);

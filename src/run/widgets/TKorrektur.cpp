@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <QTimer>
 
 TKorrektur *Korrektur = nullptr;
 
@@ -36,7 +37,10 @@ QPixmap correctionPicture()
 TKorrektur::TKorrektur(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Korrektur"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    // Without a minimise button: a minimised correction would leave the exercise window
+    // waiting for it with nothing on screen. The close box closes it as Escape does.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowStaysOnTopHint);
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -99,6 +103,20 @@ void TKorrektur::showEvent(QShowEvent *event)
     // Only now is the frame known that the outer size includes.
     SetOuterSize(this, m_outerSize);
     keepButtonClearOfHint();
+}
+
+void TKorrektur::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Some window managers offer to minimise any window, and take the exercise window
+    // with it; the correction comes straight back, since the run waits for its "OK".
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            raise();
+            activateWindow();
+        });
 }
 
 void TKorrektur::resizeEvent(QResizeEvent *event)

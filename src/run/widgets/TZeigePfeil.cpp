@@ -5,17 +5,18 @@
 
 #include <utility>
 
-TZeigePfeil::TZeigePfeil(TImageView *drawing, std::function<bool()> pointing, std::function<void(QPoint)> answer)
+TZeigePfeil::TZeigePfeil(TImageView *drawing, std::function<bool(quint64)> pointing, std::function<void(QPoint)> answer)
     : QObject(drawing), m_drawing(drawing), m_pointing(std::move(pointing)), m_answer(std::move(answer))
 {
-    connect(drawing, &TImageView::mousePressed, this, [this](Qt::MouseButton, QPoint at) { pressed(at); });
+    connect(drawing, &TImageView::mousePressed, this,
+            [this](Qt::MouseButton, QPoint at, quint64 timestamp) { pressed(at, timestamp); });
     connect(drawing, &TImageView::mouseMoved, this, &TZeigePfeil::moved);
     connect(drawing, &TImageView::mouseReleased, this, &TZeigePfeil::released);
 }
 
-void TZeigePfeil::pressed(QPoint at)
+void TZeigePfeil::pressed(QPoint at, quint64 timestamp)
 {
-    if (!m_pointing())
+    if (!m_pointing(timestamp))
         return;
     // Outside the band a press answers at once, and so answers nothing, as a click does.
     if (!m_arrow.press(at)) {

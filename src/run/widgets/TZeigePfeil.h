@@ -17,17 +17,19 @@ class TZeigePfeil : public QObject
 {
     Q_OBJECT
 public:
-    // `pointing` says whether the task on show is answered by pointing.
-    TZeigePfeil(TImageView *drawing, std::function<bool()> pointing, std::function<void(QPoint)> answer);
+    // `pointing` says whether a press at the given event time may answer the task on show
+    // by pointing.
+    TZeigePfeil(TImageView *drawing, std::function<bool(quint64 pressMs)> pointing,
+                std::function<void(QPoint)> answer);
 
 private:
-    void pressed(QPoint at);
+    void pressed(QPoint at, quint64 timestamp);
     void moved(QPoint at);
     void released();
     void showArrow();
 
     TImageView *m_drawing;
-    std::function<bool()> m_pointing;
+    std::function<bool(quint64)> m_pointing;
     std::function<void(QPoint)> m_answer;
     PointingArrow m_arrow;
     QImage m_withoutArrow;
