@@ -80,27 +80,40 @@ struct Tally
     LogEntry newest;
 };
 
-// The well-formed records of one log per exercise; a record the log holds twice counts once.
-QHash<QString, Tally> tallyByExercise(const QStringList &records)
+// The runs of one log per exercise, and how many of its lines are no run.
+struct LogTally
 {
-    QHash<QString, Tally> tallies;
-    QSet<QString> seen;
-    seen.reserve(records.size());
+    QHash<QString, Tally> byExercise;
+    int unreadable = 0;
+};
+
+// A record the log holds twice counts once; every line that is no run counts, as the viewer
+// lists each of them.
+LogTally tallyByExercise(const QStringList &records)
+{
+    const QDate today = QDate::currentDate();
+    LogTally tally;
+    QHash<QString, bool> isRun;
+    isRun.reserve(records.size());
     for (const QString &record : records) {
-        const qsizetype before = seen.size();
-        seen.insert(record);
-        if (seen.size() == before)
+        const auto seen = isRun.constFind(record);
+        if (seen != isRun.constEnd()) {
+            tally.unreadable += *seen ? 0 : 1;
             continue;
+        }
         // The moments are only compared: as written is enough.
-        std::optional<LogEntry> run = ParseLogRecord(record, Qt::UTC);
-        if (!run)
+        std::optional<LogEntry> run = ParseLogRecord(record, Qt::UTC, today);
+        isRun.insert(record, run.has_value());
+        if (!run) {
+            ++tally.unreadable;
             continue;
-        Tally &tally = tallies[run->title];
+        }
+        Tally &exercise = tally.byExercise[run->title];
         // The newest run is the latest moment, not the last line; of equal moments the later line.
-        if (tally.runs++ == 0 || run->when >= tally.newest.when)
-            tally.newest = std::move(*run);
+        if (exercise.runs++ == 0 || run->when >= exercise.newest.when)
+            exercise.newest = std::move(*run);
     }
-    return tallies;
+    return tally;
 }
 
 QList<ChildExerciseSummary> summariesOf(const QString &child, const QHash<QString, Tally> &tallies)
@@ -116,12 +129,19 @@ QList<ChildExerciseSummary> summariesOf(const QString &child, const QHash<QStrin
     return summaries;
 }
 
-// A child's runs per exercise, or why there are none to show.
+// A child's runs per exercise, and why some or all of the log cannot be shown.
 struct ChildLog
 {
     QHash<QString, Tally> tallies;
     QString problem;
 };
+
+QString unreadableLines(int count)
+{
+    if (count == 1)
+        return QStringLiteral("Das Protokoll enthält 1 nicht lesbaren Eintrag.");
+    return QStringLiteral("Das Protokoll enthält %1 nicht lesbare Einträge.").arg(count);
+}
 
 ChildLog readChildLog(const QString &path, LockDeadline deadline)
 {
@@ -130,8 +150,11 @@ ChildLog readChildLog(const QString &path, LockDeadline deadline)
     QStringList records;
     if (std::optional<QString> problem = readProblem(ReadLogFileAt(path, records, deadline)))
         return {{}, *problem};
-    ChildLog log{tallyByExercise(records), QString()};
-    if (log.tallies.isEmpty())
+    LogTally tally = tallyByExercise(records);
+    ChildLog log{std::move(tally.byExercise), QString()};
+    if (tally.unreadable > 0)
+        log.problem = unreadableLines(tally.unreadable);
+    else if (log.tallies.isEmpty())
         log.problem = QStringLiteral("Das Protokoll enthält keine Läufe.");
     return log;
 }
@@ -158,9 +181,8 @@ ClassOverview ReadClassOverview(const QString &folder)
     const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
     for (const QString &child : children) {
         const ChildLog log = readChildLog(ChildLogPath(folder, child), deadline);
-        if (log.problem.isEmpty())
-            overview.rows.append(summariesOf(child, log.tallies));
-        else
+        overview.rows.append(summariesOf(child, log.tallies));
+        if (!log.problem.isEmpty())
             overview.problems.append(child + QStringLiteral(": ") + log.problem);
     }
     return overview;

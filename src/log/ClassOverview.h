@@ -13,7 +13,7 @@ struct ChildExerciseSummary
 {
     QString child;       // the child's folder name
     QString exercise;    // the exercise title as logged
-    int runs = 0;        // well-formed records of this child and exercise
+    int runs = 0;        // runs of this child and exercise
     QDate lastDate;      // date of the newest of them (two-digit years are 20yy)
     int lastPercent = 0; // its percent field as a number
     QString lastGrade;   // GradeForPercent of its percent field
@@ -22,7 +22,9 @@ struct ChildExerciseSummary
 struct ClassOverview
 {
     QList<ChildExerciseSummary> rows;   // sorted by child, then exercise (locale order, case ignored)
-    QStringList problems;               // one German line per child folder that could not be read
+    // One German line per child folder that could not be read, or whose log holds lines
+    // that are no run.
+    QStringList problems;
 };
 
 // Reads every "bm.log" in the direct subfolders of folder; the child is the subfolder's name.

@@ -1,5 +1,5 @@
 #pragma once
-// The result log as a table for spreadsheet programs: one line per well-formed record,
+// The result log as a table for spreadsheet programs: one line per run,
 // German conventions (semicolons, decimal comma, dd.mm.yyyy). Asking for a file and
 // writing it is left to the log viewer.
 
@@ -11,7 +11,7 @@
 inline constexpr auto ExportDefaultFileName = "bm-export.csv";
 
 // The unmasked records, in log order, as UTF-8 text with a byte-order mark and CR LF line
-// ends, under a header line. Records that do not follow the log's layout are left out.
+// ends, under a header line. Lines that are no run are left out.
 QByteArray LogRecordsAsCsv(const QStringList &records);
 
 // Rows of fields as such a table: fields quoted where needed and separated by ";", every

@@ -1,5 +1,7 @@
 #include "log/LogRecord.h"
 
+#include "run/types/KindTitles.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -39,11 +41,12 @@ QString twoDigits(int n)
     return QString::asprintf("%02d", n);
 }
 
-// The fields in the columns of LogColumns, each holding what the writer puts there.
+// The fields in the columns of LogColumns, each laid out as the writer does: numbers
+// right-aligned with blanks, never with leading zeros; the separators of any locale.
 const QRegularExpression &recordPattern()
 {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d\d)\.(\d\d)\.(\d\d) (\d\d)\D(\d\d)\D(\d\d) ([ \d]\d) ok  ([ \d]\d) falsch  ([ \d]{2}\d)% ([ \d]\d)\D(\d\d) sec  (.+)$)"));
+        R"(^(\d\d)\.(\d\d)\.(\d\d) (\d\d)\D(\d\d)\D(\d\d) ( \d|[1-9]\d) ok  ( \d|[1-9]\d) falsch  (  \d| [1-9]\d|100)% ( \d|[1-9]\d)\D(\d\d) sec  (.+)$)"));
     return pattern;
 }
 
@@ -52,10 +55,10 @@ int field(const QRegularExpressionMatch &match, int group)
     return match.captured(group).trimmed().toInt();
 }
 
-bool isDigitAt(const QString &record, qsizetype i)
+// What a run can leave: the run ends at 50 right or 25 wrong answers.
+bool countsOfARun(qint32 right, qint32 wrong)
 {
-    const QChar c = record.at(i);
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return right >= 0 && right <= 50 && wrong >= 0 && wrong <= 25 && right + wrong > 0;
 }
 
 } // namespace
@@ -74,19 +77,6 @@ QString LogRecordFor(const RunResult &result)
          + twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second())
          + QString::asprintf(" %2d ok  %2d falsch  %3d%% ", result.rightCount, result.wrongCount, result.percentRight())
          + average + QStringLiteral(" sec  ") + result.title;
-}
-
-bool FollowsRecordLayout(const QString &record)
-{
-    using namespace LogColumns;
-    if (record.size() < LogRecordPrefixLength)
-        return false;
-    for (const qsizetype i : {DayStart, DayStart + 1, MonthStart, MonthStart + 1, YearStart, YearStart + 1}) {
-        if (!isDigitAt(record, i))
-            return false;
-    }
-    return record.at(MonthStart - 1) == QLatin1Char('.') && record.at(YearStart - 1) == QLatin1Char('.')
-        && record.at(TimeStart - 1) == QLatin1Char(' ') && record.at(PercentSign) == QLatin1Char('%');
 }
 
 QString GradeForPercent(const QString &percentField)
@@ -118,34 +108,40 @@ QString GradeForPercent(const QString &percentField)
     return QStringLiteral("6");
 }
 
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone)
+std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone, QDate today)
 {
     const QRegularExpressionMatch match = recordPattern().match(record);
-    if (!match.hasMatch())
+    if (!match.hasMatch() || !IsExerciseTitle(match.capturedView(12)))
         return std::nullopt;
     // Two-digit years: the log was started in this century.
     const QDate date(2000 + field(match, 3), field(match, 2), field(match, 1));
     const QTime time(field(match, 4), field(match, 5), field(match, 6));
-    if (!date.isValid() || !time.isValid())
+    // Tomorrow still counts: the computer that wrote the run may be a time zone ahead.
+    if (!date.isValid() || !time.isValid() || date > today.addDays(1))
+        return std::nullopt;
+    RunResult figures;
+    figures.rightCount = field(match, 7);
+    figures.wrongCount = field(match, 8);
+    if (!countsOfARun(figures.rightCount, figures.wrongCount) || field(match, 9) != figures.percentRight())
         return std::nullopt;
     LogEntry entry;
     entry.when = QDateTime(date, time, zone);
-    entry.rightCount = field(match, 7);
-    entry.wrongCount = field(match, 8);
-    entry.percent = field(match, 9);
+    entry.rightCount = figures.rightCount;
+    entry.wrongCount = figures.wrongCount;
+    entry.percent = figures.percentRight();
+    // The writer caps the average at 99,99, which the field's two digits before the separator hold.
     entry.averageSeconds = field(match, 10) + field(match, 11) / 100.0;
     entry.title = match.captured(12);
-    if (entry.percent > 100)
-        return std::nullopt;
     return entry;
 }
 
 QList<LogEntry> ParseLogRecords(const QStringList &records)
 {
+    const QDate today = QDate::currentDate();
     QList<LogEntry> entries;
     entries.reserve(records.size());
     for (const QString &record : records) {
-        if (auto entry = ParseLogRecord(record))
+        if (auto entry = ParseLogRecord(record, Qt::LocalTime, today))
             entries.append(std::move(*entry));
     }
     return entries;

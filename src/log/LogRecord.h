@@ -20,7 +20,6 @@ inline constexpr qsizetype YearStart = 6;
 inline constexpr qsizetype TimeStart = 9;
 inline constexpr qsizetype TimeEnd = 17;
 inline constexpr qsizetype PercentStart = 36;
-inline constexpr qsizetype PercentSign = 39;
 inline constexpr qsizetype AfterPercentSign = 40;
 inline constexpr qsizetype UnitStart = 46;
 // Everything before the exercise title.
@@ -35,10 +34,6 @@ QByteArray MaskLogText(const QByteArray &text);
 // The unmasked record of a run, with the separators of the default locale (QLocale()).
 QString LogRecordFor(const RunResult &result);
 
-// Whether a line has a record's date, blank and percent sign in their columns: the lines
-// the viewer arranges and grades. Any other line is shown as it stands.
-bool FollowsRecordLayout(const QString &record);
-
 // The school grade of a record's three-character percent field, two characters wide.
 QString GradeForPercent(const QString &percentField);
 
@@ -52,9 +47,14 @@ struct LogEntry
     QString title;
 };
 
-// The fields of one unmasked record, or nothing when a field does not hold what the writer
-// puts there. The moment is local time; Qt::UTC keeps it as written, many times cheaper
+// The fields of one unmasked record, or nothing when no run of this program can have
+// written it: a valid date not later than tomorrow (today is the reading computer's), 0 to 50
+// right and 0 to 25 wrong with at least one task, the percent that follows from them, a
+// thinking time as the writer caps it, one of the exercise titles, each field as the writer
+// lays it out. The moment is local time; Qt::UTC keeps it as written, many times cheaper
 // where runs are only counted and compared, as placing a moment in the local time zone asks
 // the system each time.
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime);
+std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime,
+                                       QDate today = QDate::currentDate());
+// The runs among records, in their order; the other lines are left out.
 QList<LogEntry> ParseLogRecords(const QStringList &records);

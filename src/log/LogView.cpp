@@ -16,7 +16,7 @@ int twoDigitsAt(const QString &record, qsizetype i)
     return (record.at(i).unicode() - '0') * 10 + (record.at(i + 1).unicode() - '0');
 }
 
-// Year, month and day of a well-formed record as one number that sorts by date.
+// Year, month and day of a run's record as one number that sorts by date.
 int dateKey(const QString &record)
 {
     using namespace LogColumns;
@@ -106,6 +106,7 @@ int compareRecords(const Entry &a, const Entry &b)
 // of the same width, so the columns stay where they are.
 const QLatin1String StoredUnit(" sec  ");
 const QLatin1String ShownUnit(" Sek. ");
+const QString UnreadableHeading = QStringLiteral("Nicht lesbare Einträge:");
 
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
 QString shownLine(const QString &record)
@@ -128,14 +129,16 @@ QString shownLine(const QString &record)
 
 QStringList LogViewLines(const QStringList &records)
 {
+    const QDate today = QDate::currentDate();
     std::vector<Entry> entries;
-    QStringList malformed;
+    QStringList unreadable;
     entries.reserve(size_t(records.size()));
     for (const QString &record : records) {
-        if (FollowsRecordLayout(record))
+        // Only the runs are graded; the moment is only compared, so as written will do.
+        if (ParseLogRecord(record, Qt::UTC, today))
             entries.push_back({0, 0, dateKey(record), &record, titleOf(record)});
         else
-            malformed.append(record);
+            unreadable.append(record);
     }
 
     rankTitles(entries);
@@ -155,9 +158,12 @@ QStringList LogViewLines(const QStringList &records)
         lines.append(shownLine(*entry.record));
         previous = &entry;
     }
-    // Lines the writer did not lay out close the view in their own group, in log order.
-    if (!lines.isEmpty() && !malformed.isEmpty())
-        lines.append(QString());
-    lines.append(malformed);
+    // Lines that are no run close the view in their own group, in log order and as they stand.
+    if (!unreadable.isEmpty()) {
+        if (!lines.isEmpty())
+            lines.append(QString());
+        lines.append(UnreadableHeading);
+        lines.append(unreadable);
+    }
     return lines;
 }

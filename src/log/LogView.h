@@ -5,5 +5,6 @@
 
 #include <QStringList>
 
-// Records as read (unmasked) -> the viewer's lines.
+// Records as read (unmasked) -> the viewer's lines. Lines that are no run of this program
+// follow the groups under a heading of their own, without a grade.
 QStringList LogViewLines(const QStringList &records);

@@ -4,6 +4,7 @@
 
 #include "run/types/Generation.h"
 #include "run/types/KindCodes.h"
+#include "run/types/KindTitles.h"
 
 #include <QString>
 #include <span>
@@ -11,12 +12,14 @@
 struct KindInfo
 {
     qint32 code = 0;
-    QString caption;                  // empty for the kind without menu entry
     GeneratorFn generator = nullptr;  // nullptr: the kind cannot pose tasks
     int level = 0;
     const char *menuName = nullptr;   // the menu entry's object name; nullptr: no entry
     QString menuCaption = {};         // with its accelerator
     const char *separatorBefore = nullptr;   // the object name of a separator above the entry
+
+    // The window caption; empty for the kind without menu entry.
+    QString caption() const { return TitleOfKind(code); }
 };
 
 // The entry of a code, or nullptr for a code outside the table.

@@ -71,7 +71,7 @@ void TTitelbild::addExercise(QMenu *menu, const char *name, const QString &capti
     item->setObjectName(QLatin1String(name));
     connect(item, &QAction::triggered, this, [this, kind] {
         const KindInfo *info = FindKind(kind);
-        StartIt(info->caption, kind);
+        StartIt(info->caption(), kind);
     });
 }
 

@@ -2,6 +2,7 @@
 // which child folders are reported instead, in which order, and that the folder stays as
 // it was; then the table a teacher sees of it and its export.
 
+#include "RunCounts.h"
 #include "log/ClassTable.h"
 #include "log/basics/Cp1252.h"
 #include "log/LogFile.h"
@@ -26,7 +27,7 @@ const QString LogIsHole = QStringLiteral("<bm.log ist 2 GiB lang und belegt nich
 
 QString record(const QString &when, int percent, const QString &title)
 {
-    return QStringLiteral("%1 12 ok   3 falsch  %2% 12,61 sec  %3").arg(when).arg(percent, 3).arg(title);
+    return when + RunCountsFor(percent) + QStringLiteral(" 12,61 sec  ") + title;
 }
 
 bool writeLog(const QString &path, const QStringList &records)
@@ -118,10 +119,10 @@ private slots:
                            "ben|Zählen|1|2026-12-01|94|1 "}
             << QStringList{};
         QTest::newRow("newest by date and time, not by line; years are 20yy")
-            << ClassFolder{{"anna", {record("02.01.27 09:00:00", 70, "Zählen"), record("30.12.26 17:00:00", 20, "Zählen"),
+            << ClassFolder{{"anna", {record("02.01.26 09:00:00", 70, "Zählen"), record("30.12.25 17:00:00", 20, "Zählen"),
                                      record("05.12.26 14:00:00", 90, "Abstände"),
                                      record("05.12.26 09:00:00", 40, "Abstände")}}}
-            << QStringList{"anna|Abstände|2|2026-12-05|90|2+", "anna|Zählen|2|2027-01-02|70|3-"}
+            << QStringList{"anna|Abstände|2|2026-12-05|90|2+", "anna|Zählen|2|2026-01-02|70|3-"}
             << QStringList{};
         QTest::newRow("a duplicate record counts once")
             << ClassFolder{{"anna", {record("05.12.26 10:00:00", 80, "Zählen"), record("05.12.26 10:00:00", 80, "Zählen"),
@@ -131,7 +132,15 @@ private slots:
             << ClassFolder{{"anna", {"kaputt", " " + record("09.12.26 10:00:00", 10, "Zählen"),
                                      record("31.02.26 10:00:00", 10, "Zählen"), record("09.12.26 10:00:00", 180, "Zählen"),
                                      record("04.12.26 10:00:00", 60, "Zählen")}}}
-            << QStringList{"anna|Zählen|1|2026-12-04|60|4 "} << QStringList{};
+            << QStringList{"anna|Zählen|1|2026-12-04|60|4 "}
+            << QStringList{"anna: Das Protokoll enthält 4 nicht lesbare Einträge."};
+        QTest::newRow("records no run can write are named with their number")
+            << ClassFolder{{"anna", {record("05.12.26 10:00:00", 80, "Fake 000"), record("05.12.26 11:00:00", 80, "Zählen"),
+                                     record("05.12.26 12:00:00", 80, "Fake 000")}},
+                           {"ben", {record("05.12.26 10:00:00", 80, "Zählen"), record("06.12.26 10:00:00", 80, "Zahlenst")}}}
+            << QStringList{"anna|Zählen|1|2026-12-05|80|3+", "ben|Zählen|1|2026-12-05|80|3+"}
+            << QStringList{"anna: Das Protokoll enthält 2 nicht lesbare Einträge.",
+                           "ben: Das Protokoll enthält 1 nicht lesbaren Eintrag."};
         QTest::newRow("an empty log")
             << ClassFolder{{"anna", {}}, {"ben", {record("05.12.26 10:00:00", 80, "Zählen")}}}
             << QStringList{"ben|Zählen|1|2026-12-05|80|3+"}

@@ -1,6 +1,7 @@
 // Where the progress picture puts things: runs as points over the date, the grade bands,
 // the three axes, the newest run, and the thinning of very long logs.
 
+#include "RunCounts.h"
 #include "log/ProgressChart.h"
 
 #include <QTest>
@@ -11,10 +12,8 @@ const QSize PictureSize(600, 300);
 
 QString record(const QString &date, const QString &time, int percent, const QString &seconds, const QString &title)
 {
-    return QStringLiteral("%1 %2 %3 ok  %4 falsch  %5% %6 sec  %7")
-        .arg(date, time, QStringLiteral("10"), QStringLiteral(" 2"))
-        .arg(percent, 3)
-        .arg(seconds, title);
+    return date + QLatin1Char(' ') + time + RunCountsFor(percent) + QLatin1Char(' ') + seconds
+         + QStringLiteral(" sec  ") + title;
 }
 
 // The runs of one exercise written in log order, which need not be time order.
@@ -255,11 +254,11 @@ private slots:
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QString>("title");
         QTest::newRow("newest first in the log")
-            << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "B"), record("01.12.26", "08:00:00", 10, " 9,00", "A")}
-            << "B";
+            << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "Zählen"), record("01.12.26", "08:00:00", 10, " 9,00", "Abstände")}
+            << "Zählen";
         QTest::newRow("same second: the later record")
-            << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "A"), record("09.12.26", "08:00:00", 10, " 9,00", "B")}
-            << "B";
+            << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "Abstände"), record("09.12.26", "08:00:00", 10, " 9,00", "Zählen")}
+            << "Zählen";
         QTest::newRow("only broken records") << QStringList{QStringLiteral("kaputt")} << QString();
     }
     void newestTitleTakenFromLogOrder()

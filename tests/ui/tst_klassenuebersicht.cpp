@@ -204,9 +204,10 @@ void TestKlassenUebersicht::largeClassFreezesTheWindowOrIsShownWrong()
         QVERIFY(QDir(large.path()).mkdir(child));
         QByteArray stored;
         for (int i = 0; i < 30000; ++i) {
-            const QString record = QStringLiteral("%1.11.26 10:00:00 12 ok   3 falsch  %2% 12,61 sec  %3")
-                                       .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 101, 3)
-                                       .arg(Exercises.at(i % Exercises.size()));
+            const int right = 1 + i % 50, wrong = i % 26;
+            const QString record = QStringLiteral("%1.11.26 10:00:00 %2 ok  %3 falsch  %4% 12,61 sec  %5")
+                                       .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(right, 2).arg(wrong, 2)
+                                       .arg(right * 100 / (right + wrong), 3).arg(Exercises.at(i % Exercises.size()));
             stored += MaskLogText(EncodeCp1252(record)) + "\r\n";
         }
         QFile log(ChildLogPath(large.path(), child));

@@ -3,6 +3,7 @@
 
 #include "TourPictures.h"
 #include "log/LogView.h"
+#include "run/types/KindTitles.h"
 #include "log/LogViewerLayout.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"
@@ -424,7 +425,7 @@ void TestLogbuch::progressPictureNotDrawnWhereLaidOut()
         RunResult result;
         result.finishedAt = start.addDays(qint64(i) * 3).addSecs(qint64(i) * 1000);
         result.rightCount = shares[i] / 2;
-        result.wrongCount = 50 - result.rightCount;
+        result.wrongCount = std::min(25, 50 - result.rightCount);
         result.totalThinkTime = seconds[i] * result.rightCount;
         result.title = QStringLiteral("Zahlenstrahl bis 1000");
         QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), LogRecordFor(result)).status, LogStatus::Done);
@@ -489,8 +490,9 @@ void TestLogbuch::longLogFreezesTheWindowOrLosesLines()
     QByteArray stored;
     QStringList records;
     for (int i = 0; i < 30000; ++i) {
-        records.append(QStringLiteral("%1.12.26 10:00:%2 12 ok   3 falsch   80% 12,61 sec  Zählen %3")
-                           .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')).arg(i % 7));
+        records.append(QStringLiteral("%1.11.26 10:00:%2 12 ok   3 falsch   80% 12,61 sec  %3")
+                           .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'))
+                           .arg(KindTitles[size_t(i % 7)].title));
         stored += MaskLogText(records.last().toLatin1()) + "\r\n";
     }
     QFile log(directory->filePath(QStringLiteral("bm.log")));

@@ -157,7 +157,7 @@ void TitleWindowTest::exerciseEntriesStartTheirKind()
         });
         Titelbild->findChild<QAction *>(QLatin1String(name))->trigger();
         QCOMPARE(currentRun().currentTask.kind, kind);
-        QCOMPARE(caption, FindKind(kind)->caption);
+        QCOMPARE(caption, FindKind(kind)->caption());
         QVERIFY(!Form2->isVisible());
     }
     Titelbild->hide();

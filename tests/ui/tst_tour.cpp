@@ -153,7 +153,7 @@ void TourTest::exerciseWindowInBothLayouts()
     QFETCH(int, screenHeight);
     QFETCH(int, kind);
     QFETCH(QString, name);
-    const QString caption = FindKind(kind)->caption;
+    const QString caption = FindKind(kind)->caption();
     QVERIFY(StartRun(kind, caption, screenHeight));
     ModalWatcher watcher;
     watcher.whileCorrectionShown = [&] { render(Korrektur, name + QStringLiteral("-correction")); };
@@ -195,7 +195,7 @@ void TourTest::everyKindPosesItsTaskAndCorrectsIt()
     QFETCH(qint32, kind);
     QFETCH(int, screenHeight);
     const QString name = QStringLiteral("kind-%1-%2").arg(kind).arg(screenHeight > 600 ? "large" : "small");
-    QVERIFY(StartRun(kind, FindKind(kind)->caption.isEmpty() ? QStringLiteral("Zahlen") : FindKind(kind)->caption,
+    QVERIFY(StartRun(kind, FindKind(kind)->caption().isEmpty() ? QStringLiteral("Zahlen") : FindKind(kind)->caption(),
                      screenHeight));
     QVERIFY(!currentRun().currentTask.taskText.isEmpty());
     QVERIFY(hasContent(render(Form2, name), Form2->GroupBox1->geometry()));

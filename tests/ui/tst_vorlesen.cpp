@@ -218,7 +218,7 @@ void VorlesenTest::buttonCoversNoControlOfAnyKind()
 {
     QFETCH(qint32, kind);
     QFETCH(int, screenHeight);
-    QVERIFY(StartRun(kind, FindKind(kind)->caption, screenHeight));
+    QVERIFY(StartRun(kind, FindKind(kind)->caption(), screenHeight));
     // A good run: the tasks are as large as they get.
     for (int i = 0; i < 12; ++i) {
         TypeAndEnter(ExpectedAnswerText());

@@ -81,7 +81,7 @@ private:
 
     QString shownLogFile;
     QStringList records;          // unmasked, in log order
-    QList<LogEntry> entries;      // the well-formed ones, taken apart
+    QList<LogEntry> entries;      // the runs among them, taken apart
     bool progressPrepared = false;
     bool reading = false;
     bool runsTakenApart = false;  // entries came from the worker that read a long log

@@ -1,7 +1,8 @@
 #pragma once
 // The exercise kinds' codes that generators, pictures and the run tell apart. The hundreds
 // digit of a code names the menu family (1 number line, 2 writing numbers, 3 rounding,
-// 4 miscellaneous); the table of all kinds is the run's (run/Kinds.h).
+// 4 miscellaneous); their titles are in KindTitles.h, the table of all kinds is the run's
+// (run/Kinds.h).
 
 #include <QtGlobal>
 
