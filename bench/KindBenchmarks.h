@@ -26,7 +26,7 @@ inline void RegisterPerKind(const std::string &family, KindBenchmark benchmark, 
 {
     for (qint32 code = 100; code < 500; ++code) {
         const KindInfo *info = FindKind(code);
-        if (info == nullptr || (menuKindsOnly && info->caption.isEmpty()))
+        if (info == nullptr || (menuKindsOnly && info->caption().isEmpty()))
             continue;
         for (const int screenHeight : {600, 768}) {
             const std::string name = family + "/" + std::to_string(code) + "/screen" + std::to_string(screenHeight);

@@ -19,7 +19,7 @@ inline QByteArray PracticeLog(Random &random, int records, qint64 secondsApart)
         result.rightCount = random.between(0, 50);
         result.wrongCount = random.between(result.rightCount == 0 ? 1 : 0, 25);
         result.totalThinkTime = random.fraction() * 400.0;
-        result.title = FindKind(menuKinds.at(random.below(qint32(menuKinds.size()))))->caption;
+        result.title = FindKind(menuKinds.at(random.below(qint32(menuKinds.size()))))->caption();
         bytes += MaskLogText(EncodeCp1252(LogRecordFor(result))) + "\r\n";
     }
     return bytes;

@@ -14,7 +14,7 @@ namespace {
 
 bool startMeasuredRun(qint32 kind, int screenHeight)
 {
-    return StartRun(kind, FindKind(kind)->caption, screenHeight) && Form2->isVisible();
+    return StartRun(kind, FindKind(kind)->caption(), screenHeight) && Form2->isVisible();
 }
 
 void RightAnswer(benchmark::State &state, qint32 kind, int screenHeight)

@@ -54,7 +54,7 @@ int main(int argc, char **argv)
         return 1;
     for (qint32 code = 100; code < 500; ++code) {
         const KindInfo *info = FindKind(code);
-        if (info == nullptr || info->caption.isEmpty())
+        if (info == nullptr || info->caption().isEmpty())
             continue;
         const std::string name = "TaskToFirstSamples/" + std::to_string(code);
         benchmark::RegisterBenchmark(name.c_str(), TaskToFirstSamples, code)
