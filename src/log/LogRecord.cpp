@@ -3,7 +3,6 @@
 #include "run/types/KindTitles.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <algorithm>
 
 QByteArray MaskLogText(const QByteArray &text)
@@ -41,18 +40,77 @@ QString twoDigits(int n)
     return QString::asprintf("%02d", n);
 }
 
-// The fields in the columns of LogColumns, each laid out as the writer does: numbers
-// right-aligned with blanks, never with leading zeros; the separators of any locale.
-const QRegularExpression &recordPattern()
+// The record's fields are read from their columns, each laid out as the writer does:
+// numbers right-aligned with blanks, never with leading zeros; the separators of any
+// locale. Reading the columns directly keeps a long log quick to check.
+class RecordColumns
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d\d)\.(\d\d)\.(\d\d) (\d\d)\D(\d\d)\D(\d\d) ( \d|[1-9]\d) ok  ( \d|[1-9]\d) falsch  (  \d| [1-9]\d|100)% ( \d|[1-9]\d)\D(\d\d) sec  (.+)$)"));
-    return pattern;
-}
+public:
+    explicit RecordColumns(QStringView record) : m_record(record) {}
 
-int field(const QRegularExpressionMatch &match, int group)
+    bool isDigit(qsizetype i) const
+    {
+        const QChar c = m_record.at(i);
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    }
+    bool is(qsizetype i, char c) const { return m_record.at(i) == QLatin1Char(c); }
+    bool holds(qsizetype i, QLatin1String text) const { return m_record.mid(i, text.size()) == text; }
+    int digit(qsizetype i) const { return m_record.at(i).unicode() - '0'; }
+
+    // Two digits, a leading zero included (dates and times).
+    std::optional<int> twoDigits(qsizetype i) const
+    {
+        if (!isDigit(i) || !isDigit(i + 1))
+            return std::nullopt;
+        return digit(i) * 10 + digit(i + 1);
+    }
+    // A number right-aligned in `width` columns: blanks, then digits without a leading zero.
+    std::optional<int> aligned(qsizetype i, int width) const
+    {
+        int value = 0;
+        bool started = false;
+        for (qsizetype k = i; k < i + width; ++k) {
+            const bool last = k == i + width - 1;
+            if (!started && is(k, ' ') && !last)
+                continue;
+            if (!isDigit(k) || (!started && digit(k) == 0 && !last))
+                return std::nullopt;
+            started = true;
+            value = value * 10 + digit(k);
+        }
+        return value;
+    }
+
+private:
+    QStringView m_record;
+};
+
+struct RecordFields
 {
-    return match.captured(group).trimmed().toInt();
+    int day, month, year, hour, minute, second, right, wrong, percent, seconds, hundredths;
+};
+
+std::optional<RecordFields> readColumns(QStringView record)
+{
+    using namespace LogColumns;
+    if (record.size() <= TitleStart)
+        return std::nullopt;
+    const RecordColumns columns(record);
+    const auto day = columns.twoDigits(DayStart), month = columns.twoDigits(MonthStart),
+               year = columns.twoDigits(YearStart), hour = columns.twoDigits(TimeStart),
+               minute = columns.twoDigits(TimeStart + 3), second = columns.twoDigits(TimeStart + 6);
+    const auto right = columns.aligned(18, 2), wrong = columns.aligned(25, 2);
+    const auto percent = columns.aligned(PercentStart, 3);
+    const auto seconds = columns.aligned(AfterPercentSign + 1, 2), hundredths = columns.twoDigits(44);
+    const bool separators = columns.is(2, '.') && columns.is(5, '.') && columns.is(8, ' ')
+        && !columns.isDigit(TimeStart + 2) && !columns.isDigit(TimeStart + 5) && columns.is(TimeEnd, ' ')
+        && columns.holds(20, QLatin1String(" ok  ")) && columns.holds(27, QLatin1String(" falsch  "))
+        && columns.holds(AfterPercentSign - 1, QLatin1String("% ")) && !columns.isDigit(43)
+        && columns.holds(UnitStart, QLatin1String(" sec  "));
+    if (!separators || !day || !month || !year || !hour || !minute || !second || !right || !wrong || !percent
+        || !seconds || !hundredths)
+        return std::nullopt;
+    return RecordFields{*day, *month, *year, *hour, *minute, *second, *right, *wrong, *percent, *seconds, *hundredths};
 }
 
 // What a run can leave: the run ends at 50 right or 25 wrong answers.
@@ -110,19 +168,20 @@ QString GradeForPercent(const QString &percentField)
 
 std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone, QDate today)
 {
-    const QRegularExpressionMatch match = recordPattern().match(record);
-    if (!match.hasMatch() || !IsExerciseTitle(match.capturedView(12)))
+    const std::optional<RecordFields> fields = readColumns(record);
+    const QStringView title = QStringView(record).mid(LogColumns::TitleStart);
+    if (!fields || !IsExerciseTitle(title))
         return std::nullopt;
     // Two-digit years: the log was started in this century.
-    const QDate date(2000 + field(match, 3), field(match, 2), field(match, 1));
-    const QTime time(field(match, 4), field(match, 5), field(match, 6));
+    const QDate date(2000 + fields->year, fields->month, fields->day);
+    const QTime time(fields->hour, fields->minute, fields->second);
     // Tomorrow still counts: the computer that wrote the run may be a time zone ahead.
     if (!date.isValid() || !time.isValid() || date > today.addDays(1))
         return std::nullopt;
     RunResult figures;
-    figures.rightCount = field(match, 7);
-    figures.wrongCount = field(match, 8);
-    if (!countsOfARun(figures.rightCount, figures.wrongCount) || field(match, 9) != figures.percentRight())
+    figures.rightCount = fields->right;
+    figures.wrongCount = fields->wrong;
+    if (!countsOfARun(figures.rightCount, figures.wrongCount) || fields->percent != figures.percentRight())
         return std::nullopt;
     LogEntry entry;
     entry.when = QDateTime(date, time, zone);
@@ -130,8 +189,8 @@ std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone,
     entry.wrongCount = figures.wrongCount;
     entry.percent = figures.percentRight();
     // The writer caps the average at 99,99, which the field's two digits before the separator hold.
-    entry.averageSeconds = field(match, 10) + field(match, 11) / 100.0;
-    entry.title = match.captured(12);
+    entry.averageSeconds = fields->seconds + fields->hundredths / 100.0;
+    entry.title = title.toString();
     return entry;
 }
 
