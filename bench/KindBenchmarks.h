@@ -2,7 +2,7 @@
 // What the benchmarks per exercise kind share: the toolkit offscreen unless another
 // platform is asked for, one benchmark per kind and screen height, and the run itself.
 
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -2,10 +2,10 @@
 // Logs as years of practice leave them, for the benchmarks: every exercise of the menu,
 // runs a fixed time apart with some minutes of jitter, stored masked as the program does.
 
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 #include "log/LogFile.h"
-#include "run/Kinds.h"
-#include "run/lernprog/Random.h"
+#include "kinds/Kinds.h"
+#include "core/Random.h"
 
 inline QByteArray PracticeLog(Random &random, int records, qint64 secondsApart)
 {

@@ -3,7 +3,7 @@
 
 #include "log/ProgressChart.h"
 #include "log/widgets/TVerlaufBild.h"
-#include "run/lernprog/Random.h"
+#include "core/Random.h"
 
 #include <QApplication>
 #include <QImage>

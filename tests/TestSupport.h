@@ -3,7 +3,7 @@
 // context laid out like the exercise window at either scale.
 
 #include "run/ExerciseLayout.h"
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 // Every character is two thirds of the point size plus one pixel wide (8 points for the
 // window's own font), so widths grow with text and font as real ones do.

@@ -4,8 +4,8 @@
 #include "log/LogLock.h"
 #include "log/LogRecord.h"
 #include "log/Progress.h"
-#include "log/basics/ErrorCause.h"
-#include "log/basics/UserSettings.h"
+#include "core/ErrorCause.h"
+#include "core/UserSettings.h"
 
 #include <QCollator>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "log/LogLock.h"
 #include "log/LogReader.h"
-#include "log/basics/Cp1252.h"
-#include "log/basics/ErrorCause.h"
+#include "core/Cp1252.h"
+#include "core/ErrorCause.h"
 
 #include <QFile>
 

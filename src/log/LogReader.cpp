@@ -2,7 +2,7 @@
 
 #include "log/LogRecord.h"
 #include "log/Progress.h"
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <algorithm>
 #include <cerrno>

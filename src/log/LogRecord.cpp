@@ -1,6 +1,6 @@
 #include "log/LogRecord.h"
 
-#include "run/types/KindTitles.h"
+#include "kinds/KindTitles.h"
 
 #include <QLocale>
 #include <algorithm>

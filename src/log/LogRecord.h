@@ -3,7 +3,7 @@
 // the record taken apart again. The writer, the viewer, "Verlauf", the export and the
 // class overview all read a record through this unit; files are LogFile's.
 
-#include "run/types/RunResult.h"
+#include "core/RunResult.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "log/LogSettings.h"
 
-#include "log/basics/Cp1252.h"
-#include "log/basics/IntegerText.h"
-#include "log/basics/MyTools.h"
+#include "core/Cp1252.h"
+#include "core/IntegerText.h"
+#include "core/MyTools.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "run/AnswerCheck.h"
 
-#include "log/basics/IntegerText.h"
-#include "log/basics/MyTools.h"
-#include "run/types/Generation.h"
-#include "run/types/TaskTypes.h"
+#include "core/IntegerText.h"
+#include "core/MyTools.h"
+#include "core/Generation.h"
+#include "core/TaskTypes.h"
 
 #include <algorithm>
 

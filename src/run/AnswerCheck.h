@@ -3,7 +3,7 @@
 // blame words, the conversion of the typed text, the average thinking time, the click
 // answer on the number line and the correction text. Showing them is left to the window.
 
-#include "run/lernprog/Random.h"
+#include "core/Random.h"
 #include "run/RunState.h"
 
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "run/BalanceStrip.h"
 
 #include "run/RunState.h"
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "run/ExerciseLayout.h"
 
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 ExerciseLayout ExerciseLayoutFor(int screenHeight)
 {

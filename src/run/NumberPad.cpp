@@ -1,8 +1,8 @@
 #include "run/NumberPad.h"
 
-#include "log/basics/UserSettings.h"
-#include "run/types/Generation.h"
-#include "run/Kinds.h"
+#include "core/UserSettings.h"
+#include "core/Generation.h"
+#include "kinds/Kinds.h"
 
 #include <QInputDevice>
 

@@ -1,6 +1,6 @@
 #include "run/ReadAloud.h"
 
-#include "log/basics/UserSettings.h"
+#include "core/UserSettings.h"
 #include "run/ProgramSpeech.h"
 #include "voice/Speech.h"
 #include "run/SpokenText.h"

@@ -5,7 +5,7 @@
 // closing the window stop what is being said. The voice is ProgramSpeech(); the button and
 // the menu entry are left to the widgets.
 
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // once, a run ends at 50 right or 25 wrong answers, and no task follows itself. The
 // exercise window drives it; timing and painting are left to the callers.
 
-#include "run/types/Generation.h"
-#include "run/Kinds.h"
-#include "run/types/TaskTypes.h"
+#include "core/Generation.h"
+#include "kinds/Kinds.h"
+#include "core/TaskTypes.h"
 
 #include <optional>
 

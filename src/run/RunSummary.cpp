@@ -2,7 +2,7 @@
 
 #include "run/AnswerCheck.h"
 #include "run/RunState.h"
-#include "run/types/TaskTypes.h"
+#include "core/TaskTypes.h"
 
 #include <QStringList>
 

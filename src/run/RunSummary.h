@@ -2,7 +2,7 @@
 // The result of a finished run and the texts of the summary that replaces the task area
 // at its end.
 
-#include "run/types/RunResult.h"
+#include "core/RunResult.h"
 
 class PracticeRun;
 

@@ -1,7 +1,7 @@
 #include "run/SpokenText.h"
 
-#include "generators/NumberWords.h"
-#include "run/Kinds.h"
+#include "generators/writing/NumberWords.h"
+#include "kinds/Kinds.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // worked solution. Every number is written out in German words, so the voice never sees
 // digits or the blanks between digit groups. Pure; speaking is left to the speech engine.
 
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 #include <QString>
 

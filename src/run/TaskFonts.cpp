@@ -1,6 +1,6 @@
 #include "run/TaskFonts.h"
 
-#include "generators/SymbolFont.h"
+#include "generators/numberline/SymbolFont.h"
 
 #include <QFontMetrics>
 #include <QHash>

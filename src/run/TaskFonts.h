@@ -3,7 +3,7 @@
 // them. Generators measure with TaskTextWidth through their context; the window sets the
 // same fonts on its labels. Which text gets which font is left to the generators.
 
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 #include <QFont>
 

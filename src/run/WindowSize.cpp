@@ -1,6 +1,6 @@
 #include "run/WindowSize.h"
 
-#include "log/basics/UserSettings.h"
+#include "core/UserSettings.h"
 #include "run/ExerciseLayout.h"
 
 #include <algorithm>

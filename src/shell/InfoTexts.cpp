@@ -1,6 +1,6 @@
 #include "shell/InfoTexts.h"
 
-#include "run/types/TaskTypes.h"
+#include "core/TaskTypes.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"
-#include "run/lernprog/Random.h"
+#include "core/Random.h"
 #include "run/widgets/TForm2.h"
 #include "run/widgets/TKorrektur.h"
 #include "shell/ExecutablePath.h"

@@ -3,9 +3,9 @@
 // rule of a run.
 
 #include "TestSupport.h"
-#include "generators/NumberLineTasks.h"
-#include "log/basics/MyTools.h"
-#include "run/Kinds.h"
+#include "generators/numberline/NumberLineTasks.h"
+#include "core/MyTools.h"
+#include "kinds/Kinds.h"
 #include "run/RunState.h"
 
 #include <QSet>

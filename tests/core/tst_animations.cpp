@@ -1,6 +1,6 @@
 // The reward animation catalogue and its draw, the stopwatch arithmetic and the credits.
 
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 #include "run/lernprog/Lernprog.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "run/AnswerCheck.h"
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 #include "run/RunSummary.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 // the exact colours and extents, and the scale drawn again with every redraw.
 
 #include "run/BalanceStrip.h"
-#include "run/types/Generation.h"
+#include "core/Generation.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 
 #include "RunCounts.h"
 #include "log/ClassTable.h"
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 #include "log/LogFile.h"
 
 #include <QDirIterator>

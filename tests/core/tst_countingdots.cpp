@@ -3,9 +3,9 @@
 // that cannot find a different task at the smallest grid.
 
 #include "TestSupport.h"
-#include "generators/CountingDots.h"
-#include "generators/DotGrid.h"
-#include "log/basics/MyTools.h"
+#include "generators/counting/CountingDots.h"
+#include "generators/counting/DotGrid.h"
+#include "core/MyTools.h"
 #include "run/RunState.h"
 
 #include <QElapsedTimer>

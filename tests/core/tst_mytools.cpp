@@ -1,8 +1,8 @@
 // Digit groups for display and the cleaning of typed numbers.
 
 #include "Spaces.h"
-#include "log/basics/IntegerText.h"
-#include "log/basics/MyTools.h"
+#include "core/IntegerText.h"
+#include "core/MyTools.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // the tenfold sequences, the gap position and the answer field over the covered term.
 
 #include "TestSupport.h"
-#include "generators/NumberSequences.h"
+#include "generators/sequences/NumberSequences.h"
 #include "run/RunState.h"
 
 #include <QtTest>

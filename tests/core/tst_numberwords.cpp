@@ -1,8 +1,8 @@
 // German number words: the place rules, the shortened forms, the eins/eine/ein suffixes
 // and the line break after the millions.
 
-#include "generators/NumberWords.h"
-#include "run/types/TaskTypes.h"
+#include "generators/writing/NumberWords.h"
+#include "core/TaskTypes.h"
 
 #include <QtTest>
 

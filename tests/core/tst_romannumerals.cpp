@@ -2,8 +2,8 @@
 // it opens, the alternation of I and II at the start of a run, and the fit in the task box.
 
 #include "TestSupport.h"
-#include "generators/RomanNumerals.h"
-#include "log/basics/MyTools.h"
+#include "generators/roman/RomanNumerals.h"
+#include "core/MyTools.h"
 #include "run/RunState.h"
 
 #include <QtTest>

@@ -2,8 +2,8 @@
 // ranges of every kind, and where the task stands in the task area.
 
 #include "TestSupport.h"
-#include "generators/Rounding.h"
-#include "log/basics/MyTools.h"
+#include "generators/rounding/Rounding.h"
+#include "core/MyTools.h"
 
 #include <QtTest>
 

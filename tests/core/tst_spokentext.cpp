@@ -3,7 +3,7 @@
 // generator ever reaching the voice.
 
 #include "TestSupport.h"
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 #include "run/SpokenText.h"
 
 #include <QRegularExpression>

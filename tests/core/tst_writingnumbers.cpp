@@ -2,8 +2,8 @@
 // too wide for the task box, the worked solution and where the task is laid out.
 
 #include "TestSupport.h"
-#include "generators/NumberWords.h"
-#include "generators/WritingNumbers.h"
+#include "generators/writing/NumberWords.h"
+#include "generators/writing/WritingNumbers.h"
 #include "run/RunState.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // Any typed text: cleaning and converting it never crashes, and cleaning twice changes
 // nothing more than cleaning once would on the digits and signs the child can type.
 
-#include "log/basics/IntegerText.h"
-#include "log/basics/MyTools.h"
+#include "core/IntegerText.h"
+#include "core/MyTools.h"
 
 #include <cstdint>
 #include <cstdlib>

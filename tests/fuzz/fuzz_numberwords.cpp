@@ -1,8 +1,8 @@
 // Any whole number: the words exist exactly from 10 to 999 999 999, are made of the
 // letters of the German number words only, and break the line once, after the millions.
 
-#include "generators/NumberWords.h"
-#include "run/types/TaskTypes.h"
+#include "generators/writing/NumberWords.h"
+#include "core/TaskTypes.h"
 
 #include <algorithm>
 #include <cstdint>

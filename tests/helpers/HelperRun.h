@@ -1,7 +1,7 @@
 #pragma once
 // The runs that the append helper logs, so that the test knows every record to expect.
 
-#include "run/types/RunResult.h"
+#include "core/RunResult.h"
 
 inline RunResult HelperRun(const QString &name, int index)
 {

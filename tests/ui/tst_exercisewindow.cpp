@@ -3,8 +3,8 @@
 // back to the title window.
 
 #include "WindowTestSupport.h"
-#include "generators/NumberLine.h"
-#include "log/basics/UserSettings.h"
+#include "generators/numberline/NumberLine.h"
+#include "core/UserSettings.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
 #include "run/NumberPad.h"

@@ -2,7 +2,7 @@
 // where a double-click leads, how the log viewer's "Klasse…" opens it, and its export.
 
 #include "TourPictures.h"
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 #include "log/widgets/TKlassenUebersicht.h"
 #include "log/widgets/TLogbuch.h"
 

@@ -3,7 +3,7 @@
 
 #include "TourPictures.h"
 #include "log/LogView.h"
-#include "run/types/KindTitles.h"
+#include "kinds/KindTitles.h"
 #include "log/LogViewerLayout.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"

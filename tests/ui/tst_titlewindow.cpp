@@ -4,9 +4,9 @@
 
 #include "WindowTestSupport.h"
 #include "bm_exports.h"
-#include "log/basics/Cp1252.h"
+#include "core/Cp1252.h"
 #include "log/LogSettings.h"
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 #include "shell/TInfoBox.h"
 
 #include <QFileInfo>

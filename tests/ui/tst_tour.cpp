@@ -4,7 +4,7 @@
 
 #include "WindowTestSupport.h"
 #include "run/BalanceStrip.h"
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 #include "shell/TInfoBox.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 
-#include "log/basics/UserSettings.h"
+#include "core/UserSettings.h"
 #include "run/NumberPad.h"
 #include "run/widgets/TImageView.h"
 #include "run/widgets/TZiffernblock.h"

@@ -4,8 +4,8 @@
 // entry is remembered, and without sound the button is disabled and the entry says why.
 
 #include "WindowTestSupport.h"
-#include "log/basics/UserSettings.h"
-#include "run/Kinds.h"
+#include "core/UserSettings.h"
+#include "kinds/Kinds.h"
 #include "RecordingSpeech.h"
 #include "run/ProgramSpeech.h"
 #include "run/SpokenText.h"

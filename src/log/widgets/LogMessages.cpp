@@ -1,6 +1,6 @@
 #include "log/widgets/LogMessages.h"
 
-#include "log/basics/ErrorCause.h"
+#include "core/ErrorCause.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // is left to the caller (they are resources of the library libbrimbelo-lernprog).
 
 #include "run/lernprog/LernprogApi.h"
-#include "run/lernprog/Random.h"
+#include "core/Random.h"
 
 #include <QSize>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 // Marks what the shared library libbrimbelo-lernprog lets bm itself use besides the four
-// functions for other programs: the shared random generator and the animation catalogue.
+// functions for other programs: the animation catalogue, the reward draw and the stopwatch.
 
 #include <QtGlobal>
 

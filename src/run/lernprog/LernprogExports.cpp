@@ -8,8 +8,11 @@
 extern "C" void GetThePicture(QImage *rewardFrameA, QImage *rewardFrameB,
                               int32_t *rewardStepX, int32_t *rewardStepY, int32_t *rewardDelay)
 {
-    sharedRandom().seedFromClock();
-    const RewardAnimation &animation = PickRewardAnimation(sharedRandom());
+    // A sibling program's draw; bm itself draws through PickRewardAnimation with its own
+    // shared generator.
+    static Random random;
+    random.seedFromClock();
+    const RewardAnimation &animation = PickRewardAnimation(random);
     *rewardDelay = animation.delay;
     *rewardStepX = animation.stepX;
     *rewardStepY = animation.stepY;

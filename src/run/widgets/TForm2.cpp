@@ -1,12 +1,12 @@
 #include "run/widgets/TForm2.h"
 
-#include "generators/DotGrid.h"
-#include "generators/NumberLinePainting.h"
+#include "generators/counting/DotGrid.h"
+#include "generators/numberline/NumberLinePainting.h"
 
 #include "bm_exports.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
-#include "run/Kinds.h"
+#include "kinds/Kinds.h"
 #include "run/PraiseFonts.h"
 #include "run/RewardPlayback.h"
 #include "run/RunState.h"
@@ -147,7 +147,7 @@ void TForm2::paintTaskPicture()
     const PracticeRun &run = currentRun();
     clearDrawingArea();
     if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
-        PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind, run.currentTask.taskFailed, run.layoutScale);
+        PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind != ShowNumberKind, run.currentTask.taskFailed, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
 }
@@ -155,8 +155,8 @@ void TForm2::paintTaskPicture()
 void TForm2::paintCorrectionPicture()
 {
     const PracticeRun &run = currentRun();
-    if (std::holds_alternative<NumberLinePicture>(run.taskPicture))
-        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind, run.layoutScale);
+    if (std::holds_alternative<NumberLinePicture>(run.taskPicture) && RedrawsNumberLine(run.currentTask.kind))
+        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind != ShowNumberKind, run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
     PaintBox1->update();

@@ -6,8 +6,8 @@
 #include "run/ExerciseLayout.h"
 #include "run/PointingArrow.h"
 #include "run/RewardPlayback.h"
-#include "run/types/Generation.h"
-#include "run/types/RunResult.h"
+#include "core/Generation.h"
+#include "core/RunResult.h"
 
 #include <QDialog>
 #include <QImage>

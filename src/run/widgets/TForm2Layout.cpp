@@ -3,7 +3,7 @@
 
 #include "run/widgets/TForm2.h"
 
-#include "generators/SymbolFont.h"
+#include "generators/numberline/SymbolFont.h"
 #include "run/BalanceStrip.h"
 #include "run/RunState.h"
 #include "run/TaskFonts.h"

@@ -1,6 +1,6 @@
 #include "run/widgets/TZeigePfeil.h"
 
-#include "generators/NumberLine.h"
+#include "generators/numberline/NumberLine.h"
 #include "run/widgets/TImageView.h"
 
 #include <utility>

@@ -1,0 +1,47 @@
+#include "core/Cp1252.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80 to 0x9F; the rest of the code page equals Latin-1. Unassigned bytes map
+// to themselves, as the platform's own conversion does.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeOne(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (size_t i = 0; i < HighControlRange.size(); ++i) {
+        if (HighControlRange[i] == c)
+            return char(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QString DecodeCp1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = b >= 0x80 && b < 0xA0 ? QChar(HighControlRange[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray EncodeCp1252(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text)
+        bytes.append(encodeOne(c.unicode()));
+    return bytes;
+}

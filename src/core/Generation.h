@@ -1,0 +1,118 @@
+#pragma once
+// What a task generator gets and what it hands back. A generator is a pure function: it
+// draws from the random source it is given, measures text with the function it is given,
+// and describes the task and how the task area should look; the exercise window applies
+// that description and paints the picture.
+
+#include "core/Random.h"
+#include "core/TaskTypes.h"
+
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <variant>
+
+struct FontSpec
+{
+    QString family;   // empty: the exercise window's own font
+    int pointSize = 0;
+    bool bold = false;
+
+    bool operator==(const FontSpec &) const = default;
+};
+
+// Pixel width of a text in a font, as the exercise window would draw it.
+using TextMeasure = std::function<int(const QString &text, const FontSpec &font)>;
+
+// Every field left empty keeps the control as it stands.
+struct LabelSetup
+{
+    std::optional<QString> caption;
+    std::optional<FontSpec> font;
+    std::optional<int> left, top, width;
+    std::optional<bool> visible;
+};
+
+// A label with caption, font and place all given.
+inline LabelSetup PlacedLabel(const QString &caption, const FontSpec &font, int left, int top, int width)
+{
+    LabelSetup label;
+    label.caption = caption;
+    label.font = font;
+    label.left = left;
+    label.top = top;
+    label.width = width;
+    return label;
+}
+
+struct FieldSetup
+{
+    std::optional<int> left, top, width;
+    std::optional<bool> visible;
+};
+
+struct TaskLayout
+{
+    LabelSetup label1;               // text before the answer field
+    LabelSetup label3;               // text after the answer field
+    FieldSetup edit1;                // the answer field (always emptied)
+    std::optional<bool> praiseVisible;   // the praise or blame word
+    std::optional<int> buttonsTop;   // "&Okay" and "&Ende"
+    std::optional<int> drawingTop;   // the drawing area
+    bool focusTaskBox = false;       // answers come by mouse, not by keyboard
+};
+
+// A number line, with the band to clear first and, for distances, a second arrow.
+struct NumberLinePicture
+{
+    TNumberLine line;
+    QRect clearedRect;
+    std::optional<qint32> secondArrowOffset;
+};
+
+struct DotPicture
+{
+    TCoverTriangle triangle{};
+    int gridSize = 0;
+};
+
+using TaskPicture = std::variant<std::monostate, NumberLinePicture, DotPicture>;
+
+struct GeneratedTask
+{
+    qint32 expectedAnswer = 0;
+    QString taskText;
+    QString solutionText;
+    TaskLayout layout;
+    TaskPicture picture;
+};
+
+struct GenerationContext
+{
+    Random &random;
+    qint32 rightCount = 0;
+    qint32 wrongCount = 0;
+    double layoutScale = 1.0;
+    int taskBoxWidth = 0;     // the group box "Deine Aufgaben"
+    int taskBoxHeight = 0;
+    int drawingWidth = 0;     // the drawing area inside it
+    int drawingHeight = 0;
+    int buttonHeight = 25;
+    TextMeasure textWidth = {};
+
+    qint32 balance() const { return rightCount - wrongCount; }
+};
+
+using GeneratorFn = GeneratedTask (*)(GenerationContext &context, int level);
+
+// How often a generator draws a task anew because it does not fit the task box before it
+// gives up and poses the last draw. Real fonts fit within a few draws; the bound only
+// keeps a window with unusual fonts from hanging.
+inline constexpr int MaxLayoutRedraws = 1000;
+
+// Nearest integer of a scaled design value; no value used by the program falls on a half.
+inline int ScaledRound(double value)
+{
+    return int(value < 0 ? value - 0.5 : value + 0.5);
+}

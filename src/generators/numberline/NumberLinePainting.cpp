@@ -1,0 +1,24 @@
+#include "generators/numberline/NumberLinePainting.h"
+
+#include "generators/numberline/NumberLine.h"
+
+#include <QImage>
+#include <QPainter>
+
+void PaintNumberLineTask(QImage &drawing, const NumberLinePicture &picture, bool arrowShown,
+                         bool taskFailed, double layoutScale)
+{
+    {
+        QPainter painter(&drawing);
+        painter.fillRect(picture.clearedRect, QColor(192, 192, 192));
+    }
+    DrawNumberLine(drawing, picture.line, arrowShown, taskFailed, layoutScale);
+    if (picture.secondArrowOffset)
+        DrawArrowAt(drawing, OffsetX(picture.line.pixelsPerUnit, *picture.secondArrowOffset));
+}
+
+void PaintNumberLineCorrection(QImage &drawing, const TNumberLine &line, bool arrowShown,
+                               double layoutScale)
+{
+    DrawNumberLine(drawing, line, arrowShown, true, layoutScale);
+}

@@ -1,0 +1,62 @@
+#include "generators/numberline/NumberLine.h"
+#include "generators/numberline/NumberLineTasks.h"
+#include "core/MyTools.h"
+
+ReadingLine PlaceReadingLine(GenerationContext &context, int spacingLevel, int rangeLevel)
+{
+    const qint32 balance = context.balance();
+    ReadingLine placed;
+    do {
+        placed.offset = ReadingOffset(context.random, spacingLevel);
+        if (rangeLevel == 0)
+            rangeLevel = RandomRangeLevel(context.random);
+        placed.section = ReadingSection(context.random, rangeLevel, spacingLevel, balance);
+        SetNumberLine(placed.line, placed.section.start, placed.section.start + placed.section.span,
+                      spacingLevel, placed.offset);
+        // The larger picture spreads every unit over one pixel more.
+        if (context.layoutScale > 1.0)
+            ++placed.line.pixelsPerUnit;
+    } while (placed.line.arrowOffset * placed.line.pixelsPerUnit >= context.drawingWidth - 20);
+    return placed;
+}
+
+LabelSetup TaskQuestion(const QString &caption, int top)
+{
+    LabelSetup label;
+    label.caption = caption;
+    label.font = FontSpec{QStringLiteral("Comic Sans MS"), 12, false};
+    label.left = 8;
+    label.top = top;
+    return label;
+}
+
+int AnswerFieldWidth(GenerationContext &context, qint32 expectedAnswer)
+{
+    const int w = context.textWidth(QString::number(expectedAnswer), FontSpec{});
+    return int(1.7 * w) + 30;
+}
+
+QRect TaskBand(int rightEdge)
+{
+    // Right and bottom edges excluded, as the band is filled as a rectangle.
+    return QRect(QPoint(1, 30), QPoint(rightEdge - 1, 99));
+}
+
+GeneratedTask ZStrahl(GenerationContext &context, int rangeLevel)
+{
+    const int spacingLevel = ReadingSpacingLevel(context.random, context.balance());
+    const ReadingLine placed = PlaceReadingLine(context, spacingLevel, rangeLevel);
+    const qint32 expected = placed.section.valueAt(placed.offset);
+
+    GeneratedTask task;
+    task.expectedAnswer = expected;
+    // Identified by the arrow's place: two tasks in a row never point at the same spot.
+    task.taskText = FormatGrouped(placed.offset);
+    task.solutionText = FormatGrouped(expected);
+    task.layout.label1 = TaskQuestion(QStringLiteral("Auf welche Zahl zeigt der Pfeil?"), 30);
+    task.layout.label3.caption = QString();
+    task.layout.edit1.top = 150;
+    task.layout.edit1.width = AnswerFieldWidth(context, expected);
+    task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt};
+    return task;
+}

@@ -1,0 +1,39 @@
+#include "generators/numberline/NumberLine.h"
+#include "generators/numberline/NumberLineTasks.h"
+#include "core/MyTools.h"
+
+const QStringList &HintTexts()
+{
+    static const QStringList hints = {
+        QStringLiteral("Ziele genauer!"),
+        QStringLiteral("Versuche es nochmal!"),
+        QStringLiteral("Zähle die Markierungen!"),
+        QStringLiteral("Achte auf die Schrittweite!"),
+        QStringLiteral("Noch ein Versuch!"),
+    };
+    return hints;
+}
+
+GeneratedTask ZZeigen(GenerationContext &context, int)
+{
+    const int rangeLevel = RandomRangeLevel(context.random);
+    const int spacingLevel = ReadingSpacingLevel(context.random, context.balance());
+    const ReadingLine placed = PlaceReadingLine(context, spacingLevel, rangeLevel);
+
+    GeneratedTask task;
+    task.taskText = FormatGrouped(placed.section.valueAt(placed.offset));
+    // The answer is the column where the number lies, as a click there gives it.
+    task.expectedAnswer = OffsetX(placed.line.pixelsPerUnit, placed.offset);
+    task.solutionText = HintTexts().at(context.random.below(HintTexts().size()));
+
+    task.layout.focusTaskBox = true;
+    task.layout.edit1.visible = false;
+    task.layout.drawingTop = 49;
+    task.layout.label1 = TaskQuestion(QStringLiteral("Klicke mit der Maus auf die Zahl:"), 30);
+    task.layout.label3.caption = task.taskText;
+    task.layout.label3.font = FontSpec{QStringLiteral("Comic Sans MS"), 14, false};
+    task.layout.label3.left = 28;
+    task.layout.label3.top = 60;
+    task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt};
+    return task;
+}
