@@ -24,10 +24,10 @@ inline void UseOffscreenUnlessAsked()
 inline void RegisterPerKind(const std::string &family, KindBenchmark benchmark, bool menuKindsOnly,
                             benchmark::TimeUnit unit, int repetitions, bool manualTime = false)
 {
-    for (qint32 code = 100; code < 500; ++code) {
-        const KindInfo *info = FindKind(code);
-        if (info == nullptr || (menuKindsOnly && info->caption().isEmpty()))
+    for (const KindInfo &kind : AllKinds()) {
+        if (menuKindsOnly && !kind.hasMenuEntry())
             continue;
+        const qint32 code = kind.code;
         for (const int screenHeight : {600, 768}) {
             const std::string name = family + "/" + std::to_string(code) + "/screen" + std::to_string(screenHeight);
             auto *registered = benchmark::RegisterBenchmark(name.c_str(), benchmark, code, screenHeight);

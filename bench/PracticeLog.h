@@ -9,8 +9,7 @@
 
 inline QByteArray PracticeLog(Random &random, int records, qint64 secondsApart)
 {
-    static const QList<qint32> menuKinds{102, 103, 104, 105, 109, 110, 201, 202, 203,
-                                         301, 302, 303, 304, 305, 401, 402, 403};
+    const QList<const KindInfo *> menuKinds = PractisedKinds();
     const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
     QByteArray bytes;
     for (int i = 0; i < records; ++i) {
@@ -19,7 +18,7 @@ inline QByteArray PracticeLog(Random &random, int records, qint64 secondsApart)
         result.rightCount = random.between(0, 50);
         result.wrongCount = random.between(result.rightCount == 0 ? 1 : 0, 25);
         result.totalThinkTime = random.fraction() * 400.0;
-        result.title = FindKind(menuKinds.at(random.below(qint32(menuKinds.size()))))->caption();
+        result.title = menuKinds.at(random.below(qint32(menuKinds.size())))->logTitle.toString();
         bytes += MaskLogText(EncodeCp1252(LogRecordFor(result))) + "\r\n";
     }
     return bytes;

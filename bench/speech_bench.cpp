@@ -52,10 +52,8 @@ int main(int argc, char **argv)
     // Loading the voice is paid once per program, before the first task is read.
     if (GermanVoiceSampleRate() == 0)
         return 1;
-    for (qint32 code = 100; code < 500; ++code) {
-        const KindInfo *info = FindKind(code);
-        if (info == nullptr || info->caption().isEmpty())
-            continue;
+    for (const KindInfo *kind : PractisedKinds()) {
+        const qint32 code = kind->code;
         const std::string name = "TaskToFirstSamples/" + std::to_string(code);
         benchmark::RegisterBenchmark(name.c_str(), TaskToFirstSamples, code)
             ->Unit(benchmark::kMillisecond)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The whole program as a child uses it, under a private X display: every one of the 17
-# exercise entries opened from the menu with the keyboard, one task answered in each (a
-# click on the number line for "Zahlen zeigen"), the correction when the answer was wrong,
-# the summary, and at the end the log viewer. A screenshot of every screen goes into the
+# The whole program as a child uses it, under a private X display: the title window, every
+# exercise that "bm --uebungen" lists opened on its own, one task answered in each (typed,
+# or a click on the number line), the correction when the answer was wrong, the summary,
+# and at the end the log viewer. A screenshot of every screen goes into the
 # folder given (default: tour/).
 #   bash tools/e2e-tour.sh [FOLDER]
 set -euo pipefail
@@ -22,44 +22,28 @@ e2e_start_display
 e2e_start_bm "$PWD/build/bm" "cfg=$work/wolf.cfg" >/dev/null
 e2e_shot "$out" 00-title
 
-# menu, entry, window caption, file name
-entries=(
-  "0 0 Zahlenstrahl bis 200|zahlenstrahl-200"
-  "0 1 Zahlenstrahl bis 1000|zahlenstrahl-1000"
-  "0 2 Zahlenstrahl bis 10 000|zahlenstrahl-10000"
-  "0 3 Gemischte Aufgaben zum Zahlenstrahl|zahlenstrahl-gemischt"
-  "0 4 Zahlen zeigen|zahlen-zeigen"
-  "0 5 Abstände|abstaende"
-  "1 0 Schreibe Zahlen bis 1000|schreiben-1000"
-  "1 1 Schreibe Zahlen bis 100 000|schreiben-100000"
-  "1 2 Schreibe Zahlen größer als 1 Million|schreiben-million"
-  "2 0 Runde auf Zehner|runden-zehner"
-  "2 1 Runde auf Hunderter|runden-hunderter"
-  "2 2 Runde auf Tausender|runden-tausender"
-  "2 3 Runde auf Zehntausender|runden-zehntausender"
-  "2 4 Gemischte Aufgaben zum Runden|runden-gemischt"
-  "3 0 Römische Zahlen|roemisch"
-  "3 1 Zahlenfolgen|zahlenfolgen"
-  "3 2 Zählen|zaehlen"
-)
-
+# Every exercise the program lists, each started on its own as a desktop entry would.
 number=1
-for entry in "${entries[@]}"; do
-  read -r menu item caption <<<"${entry%%|*}"
-  name=$(printf '%02d-%s' "$number" "${entry##*|}")
-  e2e_menu "$menu" "$item"
-  window=$(e2e_wait_window "^${caption}\$")
+while IFS=$'\t' read -r code title; do
+  name=$(printf '%02d-%s' "$number" "$code")
+  XDG_RUNTIME_DIR=$(mktemp -d) build/bm --uebung "$code" "cfg=$work/wolf.cfg" >/dev/null 2>&1 &
+  exercise=$!
+  window=$(e2e_wait_window "^${title}\$")
   e2e_shot "$out" "$name-task"
-  if [ "$caption" = "Zahlen zeigen" ]; then
-    # The drawing area starts at (15, 53) in the window; the base line is 70 pixels down.
-    e2e_click "$window" 40 $((53 + 70))
-  else
-    e2e_type 7
-    e2e_key Return
-  fi
+  # A typed answer, then a click on the number line: each kind takes the one it is
+  # answered by and lets the other pass.
+  e2e_type 7
+  e2e_key Return
   sleep 0.4
   if e2e_visible "^Korrektur\$"; then
     e2e_shot "$out" "$name-correction"
+    e2e_key Return
+  fi
+  # The drawing area starts at (15, 53) in the window; the base line is 70 pixels down.
+  e2e_click "$window" 40 $((53 + 70))
+  sleep 0.4
+  if e2e_visible "^Korrektur\$"; then
+    e2e_shot "$out" "$name-pointed-correction"
     e2e_key Return
   fi
   e2e_shot "$out" "$name-answered"
@@ -67,9 +51,14 @@ for entry in "${entries[@]}"; do
   sleep 0.4
   e2e_shot "$out" "$name-summary"
   e2e_key Return
-  e2e_wait_window "^Brimbelo v0\\.1\$" >/dev/null
+  # Closing the exercise ends a program started for it.
+  for _ in $(seq 50); do kill -0 "$exercise" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$exercise" 2>/dev/null; then
+    echo "bm --uebung $code did not end with its exercise window" >&2
+    exit 1
+  fi
   number=$((number + 1))
-done
+done < <(build/bm --uebungen)
 
 e2e_menu 4 3                                   # Info → Protokoll zeigen
 e2e_wait_window "^bm\\.log\$" >/dev/null

@@ -12,7 +12,7 @@ struct RunResult
     qint32 rightCount = 0;
     qint32 wrongCount = 0;
     double totalThinkTime = 0.0;
-    QString title;            // the exercise window's caption
+    QString title;            // the title the log records for the run's kind
 
     qint32 answeredTasks() const { return rightCount + wrongCount; }
     // Share of right answers in whole percent, remainder dropped.

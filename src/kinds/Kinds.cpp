@@ -2,54 +2,61 @@
 
 #include "generators/counting/CountingDots.h"
 #include "generators/numberline/NumberLineTasks.h"
-#include "generators/sequences/NumberSequences.h"
 #include "generators/roman/RomanNumerals.h"
 #include "generators/rounding/Rounding.h"
+#include "generators/sequences/NumberSequences.h"
 #include "generators/writing/WritingNumbers.h"
 
 #include <array>
 
 namespace {
 
+// The mixed writing kind has no menu entry: it draws one of these for every task.
+constexpr std::array<qint32, 2> MixedWriting = {201, 202};
+
+// The one list of kinds. A new kind is one row here (with its generator and its tests).
 const std::array<KindInfo, 18> &kindTable()
 {
+    using A = Answering;
+    using R = Reading;
     static const std::array<KindInfo, 18> table = {{
-        {102, ZStrahl, 1,
-         "Strahl200", QStringLiteral("Zahlenstrahl bis     &200")},
-        {103, ZStrahl, 2,
-         "Strahl2000", QStringLiteral("Zahlenstrahl bis  &1 000")},
-        {104, ZStrahl, 3,
-         "ZahlenstrahlbisZT", QStringLiteral("Zahlenstrahl bis 10 &000")},
-        {105, ZStrahl, 0,
-         "StrahlMixed", QStringLiteral("ge&mischte Aufgaben")},
-        {109, ZZeigen, 0,
-         "Zeigen", QStringLiteral("Zahlen am Zahlenstrahl &zeigen"), "N2"},
-        {110, Abstand, 0,
-         "Abstand", QStringLiteral("&Abstände")},
-        {201, Schreiben, 1,
-         "bisT", QStringLiteral("Zahlen bis      1 000")},
-        {202, Schreiben, 2,
-         "bisHT", QStringLiteral("Zahlen bis  100 000")},
-        {203, Schreiben, 3,
-         "ueber1M", QStringLiteral("Zahlen über 1 Million")},
-        // Never called as such: the run draws 201 or 202 for every task.
-        {204, Schreiben, 0},
-        {301, Runden, 1,
-         "RundeaufZehner", QStringLiteral("Runde auf &Zehner")},
-        {302, Runden, 2,
-         "RundeaufHunderter", QStringLiteral("Runde auf &Hunderter")},
-        {303, Runden, 3,
-         "RundeaufTausender", QStringLiteral("Runde auf &Tausender")},
-        {304, Runden, 4,
-         "RundeaufZehntausender", QStringLiteral("Runde auf Z&ehntausender")},
-        {305, Runden, 0,
-         "Rundegemischt", QStringLiteral("&gemischte Aufgaben"), "N3"},
-        {401, Roemisch, 0,
-         "RmischeZahlen", QStringLiteral("&Römische Zahlen")},
-        {402, Folgen, 0,
-         "Zahlenfolgen1", QStringLiteral("Zahlen&folgen")},
-        {403, Zaehlen, 0,
-         "Zaehlen", QStringLiteral("\"Z&ählen\"")},
+        {102, u"Zahlenstrahl bis 200", u"Zahlenstrahl bis 200", 1, "Strahl200", u"Zahlenstrahl bis     &200",
+         nullptr, ZStrahl, 1, {}, A::Typed, R::ShownTexts, true, 3, 290},
+        {103, u"Zahlenstrahl bis 1000", u"Zahlenstrahl bis 1000", 1, "Strahl2000", u"Zahlenstrahl bis  &1 000",
+         nullptr, ZStrahl, 2, {}, A::Typed, R::ShownTexts, true, 3, 1'045},
+        {104, u"Zahlenstrahl bis 10 000", u"Zahlenstrahl bis 10 000", 1, "ZahlenstrahlbisZT",
+         u"Zahlenstrahl bis 10 &000", nullptr, ZStrahl, 3, {}, A::Typed, R::ShownTexts, true, 4, 10'450},
+        {105, u"Gemischte Aufgaben zum Zahlenstrahl", u"Gemischte Aufgaben zum Zahlenstrahl", 1, "StrahlMixed",
+         u"ge&mischte Aufgaben", nullptr, ZStrahl, 0, {}, A::Typed, R::ShownTexts, true, 4, 10'450},
+        {109, u"Zahlen zeigen", u"Zahlen zeigen", 1, "Zeigen", u"Zahlen am Zahlenstrahl &zeigen", "N2", ZZeigen, 0,
+         {}, A::Pointing, R::ShownTexts, true, 4, 10'450},
+        {110, u"Abstände", u"Abstände", 1, "Abstand", u"&Abstände", nullptr, Abstand, 0, {}, A::Typed,
+         R::ShownTexts, false, 4, 10'000},
+        {201, u"Schreibe Zahlen bis 1000", u"Schreibe Zahlen bis 1000", 2, "bisT", u"Zahlen bis      1 000",
+         nullptr, Schreiben, 1, {}, A::Typed, R::ShownTexts, false, 3, 1'000},
+        {202, u"Schreibe Zahlen bis 100 000", u"Schreibe Zahlen bis 100 000", 2, "bisHT", u"Zahlen bis  100 000",
+         nullptr, Schreiben, 2, {}, A::Typed, R::ShownTexts, false, 4, 99'999},
+        {203, u"Schreibe Zahlen größer als 1 Million", u"Schreibe Zahlen größer als 1 Million", 2, "ueber1M",
+         u"Zahlen über 1 Million", nullptr, Schreiben, 3, {}, A::Typed, R::ShownTexts, false, 4, 98'999'999},
+        // Never started on its own: the run draws 201 or 202 for every task.
+        {204, {}, {}, 2, nullptr, {}, nullptr, Schreiben, 0, MixedWriting, A::Typed, R::ShownTexts, false, 4,
+         99'999},
+        {301, u"Runde auf Zehner", u"Runde auf Zehner", 3, "RundeaufZehner", u"Runde auf &Zehner", nullptr, Runden,
+         1, {}, A::Typed, R::RoundingNumber, false, 4, 10'000},
+        {302, u"Runde auf Hunderter", u"Runde auf Hunderter", 3, "RundeaufHunderter", u"Runde auf &Hunderter",
+         nullptr, Runden, 2, {}, A::Typed, R::RoundingNumber, false, 4, 100'000},
+        {303, u"Runde auf Tausender", u"Runde auf Tausender", 3, "RundeaufTausender", u"Runde auf &Tausender",
+         nullptr, Runden, 3, {}, A::Typed, R::RoundingNumber, false, 4, 556'000},
+        {304, u"Runde auf Zehntausender", u"Runde auf Zehntausender", 3, "RundeaufZehntausender",
+         u"Runde auf Z&ehntausender", nullptr, Runden, 4, {}, A::Typed, R::RoundingNumber, false, 4, 900'000},
+        {305, u"Gemischte Aufgaben zum Runden", u"Gemischte Aufgaben zum Runden", 3, "Rundegemischt",
+         u"&gemischte Aufgaben", "N3", Runden, 0, {}, A::Typed, R::RoundingNumber, false, 4, 1'000'000},
+        {401, u"Römische Zahlen", u"Römische Zahlen", 4, "RmischeZahlen", u"&Römische Zahlen", nullptr, Roemisch,
+         0, {}, A::Typed, R::NumeralLetters, false, 4, 3'999},
+        {402, u"Zahlenfolgen", u"Zahlenfolgen", 4, "Zahlenfolgen1", u"Zahlen&folgen", nullptr, Folgen, 0, {},
+         A::Typed, R::SequenceWithGap, false, 4, 28'450},
+        {403, u"Zählen", u"Zählen", 4, "Zaehlen", u"\"Z&ählen\"", nullptr, Zaehlen, 0, {}, A::Typed,
+         R::ShownTexts, false, 2, 100},
     }};
     return table;
 }
@@ -59,6 +66,16 @@ const std::array<KindInfo, 18> &kindTable()
 std::span<const KindInfo> AllKinds()
 {
     return kindTable();
+}
+
+QList<const KindInfo *> PractisedKinds()
+{
+    QList<const KindInfo *> kinds;
+    for (const KindInfo &kind : kindTable()) {
+        if (kind.hasMenuEntry())
+            kinds.append(&kind);
+    }
+    return kinds;
 }
 
 QString KindFamilyTitle(int family)
@@ -74,9 +91,41 @@ QString KindFamilyTitle(int family)
 
 const KindInfo *FindKind(qint32 code)
 {
-    for (const KindInfo &info : kindTable()) {
-        if (info.code == code)
-            return &info;
+    for (const KindInfo &kind : kindTable()) {
+        if (kind.code == code)
+            return &kind;
     }
     return nullptr;
+}
+
+bool IsLoggedTitle(QStringView text)
+{
+    for (const KindInfo &kind : kindTable()) {
+        if (!kind.logTitle.isEmpty() && kind.logTitle == text)
+            return true;
+    }
+    return false;
+}
+
+const KindInfo *PractisedKindOf(const QString &code)
+{
+    bool isNumber = false;
+    const qint32 number = code.trimmed().toInt(&isNumber);
+    const KindInfo *kind = isNumber ? FindKind(number) : nullptr;
+    return kind != nullptr && kind->hasMenuEntry() ? kind : nullptr;
+}
+
+QString KindListing()
+{
+    QString listing;
+    for (const KindInfo *kind : PractisedKinds())
+        listing += QString::number(kind->code) + QLatin1Char('\t') + kind->logTitle.toString() + QLatin1Char('\n');
+    return listing;
+}
+
+qint32 DrawKindForTask(const KindInfo &kind, Random &random)
+{
+    if (kind.drawsFrom.empty())
+        return kind.code;
+    return kind.drawsFrom[size_t(random.below(qint32(kind.drawsFrom.size())))];
 }

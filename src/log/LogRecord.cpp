@@ -1,6 +1,6 @@
 #include "log/LogRecord.h"
 
-#include "kinds/KindTitles.h"
+#include "kinds/Kinds.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -170,7 +170,7 @@ std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone,
 {
     const std::optional<RecordFields> fields = readColumns(record);
     const QStringView title = QStringView(record).mid(LogColumns::TitleStart);
-    if (!fields || !IsExerciseTitle(title))
+    if (!fields || !IsLoggedTitle(title))
         return std::nullopt;
     // Two-digit years: the log was started in this century.
     const QDate date(2000 + fields->year, fields->month, fields->day);

@@ -60,7 +60,8 @@ PadPlacement PlaceNumberPad(const ExerciseLayout &layout, qint32 kind, int rewar
 {
     PadPlacement pad;
     pad.rewardSurfaceTop = RewardSurfaceTop;
-    if (!chosen || kind == ShowNumberKind)
+    const KindInfo *info = FindKind(kind);
+    if (!chosen || (info != nullptr && info->answeredByPointing()))
         return pad;
     pad.shown = true;
     const int size = ScaledRound(KeySize * layout.scale);

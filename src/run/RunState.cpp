@@ -15,6 +15,13 @@ void PracticeRun::reset()
     taskPicture = std::monostate{};
 }
 
+const KindInfo &PracticeRun::kindInfo() const
+{
+    static const KindInfo noKind;
+    const KindInfo *info = FindKind(currentTask.kind);
+    return info != nullptr ? *info : noKind;
+}
+
 double PracticeRun::averageThinkTime() const
 {
     return totalThinkTime / std::max(rightCount, qint32(1));
@@ -26,11 +33,11 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     currentTask.solutionText.clear();
     currentTask.taskFailed = false;
 
-    qint32 kind = currentTask.kind;
+    const KindInfo *runKind = lookup(currentTask.kind);
+    if (runKind == nullptr)
+        return std::nullopt;
     // Drawn once before the loop, so a regenerated repeat keeps its sub-kind.
-    if (kind == MixedWritingKind)
-        kind = context.random.below(2) == 0 ? 201 : 202;
-    const KindInfo *info = lookup(kind);
+    const KindInfo *info = lookup(DrawKindForTask(*runKind, context.random));
     if (info == nullptr || info->generator == nullptr)
         return std::nullopt;
 

@@ -41,6 +41,8 @@ public:
     void reset();
 
     qint32 balance() const { return rightCount - wrongCount; }
+    // The descriptor of the run's kind; an empty one for a code that is no kind.
+    const KindInfo &kindInfo() const;
     bool limitReached() const
     {
         return rightCount >= RightAnswersPerRun || wrongCount >= WrongAnswersPerRun;

@@ -17,14 +17,14 @@ QString TaskCount(qint32 count, const QString &how)
 
 } // namespace
 
-RunResult RunResultOf(const PracticeRun &run, const QString &caption, const QDateTime &finishedAt)
+RunResult RunResultOf(const PracticeRun &run, const QString &title, const QDateTime &finishedAt)
 {
     RunResult result;
     result.finishedAt = finishedAt;
     result.rightCount = run.rightCount;
     result.wrongCount = run.wrongCount;
     result.totalThinkTime = run.totalThinkTime;
-    result.title = caption;
+    result.title = title;
     return result;
 }
 

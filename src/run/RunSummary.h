@@ -11,7 +11,7 @@ class PracticeRun;
 
 // What a run that ended at finishedAt, under the exercise's caption, leaves for the
 // summary and the log.
-RunResult RunResultOf(const PracticeRun &run, const QString &caption, const QDateTime &finishedAt);
+RunResult RunResultOf(const PracticeRun &run, const QString &title, const QDateTime &finishedAt);
 // The exercise's caption between double quotation marks.
 QString SummaryTitle(const QString &caption);
 // Date, right and wrong counts and the average thinking time, lines broken by a carriage

@@ -136,26 +136,41 @@ QString SpokenNumbers(const QString &text)
     return spoken + text.mid(done);
 }
 
+namespace {
+
+Reading readingOf(qint32 kind)
+{
+    const KindInfo *info = FindKind(kind);
+    return info != nullptr ? info->reading : Reading::ShownTexts;
+}
+
+} // namespace
+
 QString SpokenTask(qint32 kind, const GeneratedTask &task)
 {
     const QString instruction = caption(task.layout.label1);
-    if (IsRoundingKind(kind))
+    switch (readingOf(kind)) {
+    case Reading::RoundingNumber:
         return spokenRounding(instruction, firstNumberIn(task.taskText));
-    if (kind == RomanKind)
+    case Reading::NumeralLetters:
         return withColon(instruction) + QLatin1Char(' ') + spelledNumeral(task.taskText);
-    if (kind == SequenceKind)
+    case Reading::SequenceWithGap:
         return withColon(instruction) + QLatin1Char(' ') + spokenSequence(task.taskText, task.expectedAnswer);
+    case Reading::ShownTexts:
+        break;
+    }
     return shownCaptions(task.layout);
 }
 
 QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText)
 {
     QString solution;
-    if (kind == RomanKind) {
+    const Reading reading = readingOf(kind);
+    if (reading == Reading::NumeralLetters) {
         const QString numeral = solutionText.section(QLatin1Char('='), 0, 0);
         solution = spelledNumeral(numeral) + QStringLiteral(" gleich ")
                    + SpokenNumbers(solutionText.section(QLatin1Char('='), 1).trimmed());
-    } else if (kind == SequenceKind) {
+    } else if (reading == Reading::SequenceWithGap) {
         solution = spokenSequence(solutionText, std::nullopt);
     } else {
         solution = spokenLines(solutionText, QStringLiteral(", "));

@@ -92,16 +92,14 @@ void TTitelbild::createMenu()
     // One menu per family of kinds, the entries in the kind table's order.
     QMenu *family = nullptr;
     int familyShown = 0;
-    for (const KindInfo &kind : AllKinds()) {
-        if (kind.menuName == nullptr)
-            continue;
-        if (kind.code / 100 != familyShown) {
-            familyShown = kind.code / 100;
+    for (const KindInfo *kind : PractisedKinds()) {
+        if (kind->family != familyShown) {
+            familyShown = kind->family;
             family = addMenu(KindFamilyTitle(familyShown));
         }
-        if (kind.separatorBefore != nullptr)
-            addSeparator(family, kind.separatorBefore);
-        addExercise(family, kind.menuName, kind.menuCaption, kind.code);
+        if (kind->separatorBefore != nullptr)
+            addSeparator(family, kind->separatorBefore);
+        addExercise(family, kind->menuName, kind->menuCaption.toString(), kind->code);
     }
 
     QMenu *info = addMenu(QStringLiteral("&Info"));

@@ -13,9 +13,14 @@ void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title)
     });
 }
 
+void CreateExerciseWindows(TTitelbild *owner)
+{
+    Form2 = new TForm2(owner);
+    Korrektur = new TKorrektur(Form2);
+}
+
 void CreateRunWindows(TTitelbild *title)
 {
-    Form2 = new TForm2(title);
+    CreateExerciseWindows(title);
     ConnectRunToTitle(Form2, title);
-    Korrektur = new TKorrektur(Form2);
 }

@@ -9,6 +9,10 @@ class TTitelbild;
 // comes back where that window stood.
 void ConnectRunToTitle(TForm2 *exercise, TTitelbild *title);
 
+// Creates the exercise window and its correction dialog, owned by the title window but
+// not connected to it: for a start straight into one exercise.
+void CreateExerciseWindows(TTitelbild *owner);
+
 // Creates the exercise window and its correction dialog, connected to the title window.
 // Each window belongs to the one it opens from, so the window manager keeps it in front
 // of that one.

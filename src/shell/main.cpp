@@ -1,7 +1,9 @@
 // Start-up: configuration and random seed first, then the single-instance guard, then the
 // five windows, created hidden, and the event loop until the main window closes. With
-// "--klasse [ORDNER]" only the class overview is shown, the teachers' way in.
+// "--klasse [ORDNER]" only the class overview is shown, the teachers' way in;
+// "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window.
 
+#include "kinds/Kinds.h"
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"
@@ -26,6 +28,7 @@
 #include <fontconfig/fontconfig.h>
 #define BRIMBELO_HAS_FONTCONFIG 1
 #endif
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -53,6 +56,48 @@ int showClassOverviewAlone(int argc, char **argv, const QStringList &arguments)
     return 0;
 }
 
+bool isOption(const QStringList &arguments, const char *option)
+{
+    return arguments.size() > 1 && arguments.at(1) == QLatin1String(option);
+}
+
+// What a desktop entry or a script needs to start one exercise: its code and title.
+int listExercises()
+{
+    std::fputs(KindListing().toUtf8().constData(), stdout);
+    return 0;
+}
+
+// The kind "--uebung CODE" asks for; nullptr, with the reason on stderr, when it names none.
+const KindInfo *chosenExercise(const QStringList &arguments)
+{
+    const QString code = arguments.value(2);
+    const KindInfo *kind = PractisedKindOf(code);
+    if (kind == nullptr) {
+        const QString what = code.isEmpty() ? QStringLiteral("bm: \"--uebung\" braucht die Nummer einer Übung.")
+                                            : QStringLiteral("bm: Keine Übung hat die Nummer \"%1\".").arg(code);
+        const QString message = what + QStringLiteral(" \"bm --uebungen\" zeigt alle Übungen.\n");
+        std::fputs(message.toUtf8().constData(), stderr);
+    }
+    return kind;
+}
+
+// A teacher's "today's exercise" on the desktop: the run opens at once, and closing it
+// ends the program. The title window is made but never shown; the run's windows belong
+// to it as always.
+int practiseOneExercise(const KindInfo &kind)
+{
+    InstallGermanToolkitTexts();
+    Titelbild = new TTitelbild(nullptr);
+    CreateExerciseWindows(Titelbild);
+    QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    Titelbild->StartIt(kind.caption(), kind.code);
+    delete Korrektur;
+    delete Form2;
+    delete Titelbild;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -67,7 +112,13 @@ int main(int argc, char **argv)
     const QStringList arguments = commandLine(argc, argv);
     // The toolkit takes the window size chosen in the menu only before it starts.
     ApplyChosenSize();
-    if (arguments.size() > 1 && arguments.at(1) == QLatin1String("--klasse"))
+    if (isOption(arguments, "--uebungen"))
+        return listExercises();
+    const bool oneExerciseAsked = isOption(arguments, "--uebung");
+    const KindInfo *oneExercise = oneExerciseAsked ? chosenExercise(arguments) : nullptr;
+    if (oneExerciseAsked && oneExercise == nullptr)
+        return 2;
+    if (isOption(arguments, "--klasse"))
         return showClassOverviewAlone(argc, argv, arguments);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
     sharedRandom().seedFromClock();
@@ -86,9 +137,11 @@ int main(int argc, char **argv)
     // The program ends when its main window closes, not when the last window happens to
     // be hidden between two modal windows.
     app.setQuitOnLastWindowClosed(false);
+    if (oneExercise != nullptr)
+        return practiseOneExercise(*oneExercise);
 
     // Only the exact first argument asks for the background.
-    if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-bkg"))
+    if (isOption(arguments, "-bkg"))
         BackGr = new TBackGr;
     Titelbild = new TTitelbild(BackGr);
     // The other windows follow, hidden and in their order, as soon as the title window

@@ -295,7 +295,7 @@ void ExerciseWindowTest::secondClickOfADoubleClickAnswersTheNextTask()
 {
     QFETCH(int, secondPressAfter);
     QFETCH(int, answered);
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     ModalWatcher watcher;
     TImageView *line = Form2->PaintBox1;
     const QPoint at(currentRun().currentTask.expectedAnswer, 70);
@@ -694,7 +694,7 @@ void ExerciseWindowTest::padOkAnswersAsOkayDoes()
     QVERIFY(Form2->Edit1->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), Form2->Edit1);
     // "Zahlen zeigen" is answered on the number line, with no pad.
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     QVERIFY(!padKey(QStringLiteral("1"))->isVisible());
 }
 
@@ -749,7 +749,7 @@ void ExerciseWindowTest::fingerOnTheNumberLineAnswersWhereTheArrowIsLifted()
     QFETCH(int, pressedAt);
     QFETCH(QPoint, slidTo);
     QFETCH(int, right);
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     ModalWatcher watcher;
     TImageView *line = Form2->PaintBox1;
     const int number = currentRun().currentTask.expectedAnswer;

@@ -3,7 +3,7 @@
 
 #include "TourPictures.h"
 #include "log/LogView.h"
-#include "kinds/KindTitles.h"
+#include "kinds/Kinds.h"
 #include "log/LogViewerLayout.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TLogbuch.h"
@@ -492,7 +492,7 @@ void TestLogbuch::longLogFreezesTheWindowOrLosesLines()
     for (int i = 0; i < 30000; ++i) {
         records.append(QStringLiteral("%1.11.26 10:00:%2 12 ok   3 falsch   80% 12,61 sec  %3")
                            .arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'))
-                           .arg(KindTitles[size_t(i % 7)].title));
+                           .arg(AllKinds()[size_t(i % 7)].logTitle));
         stored += MaskLogText(records.last().toLatin1()) + "\r\n";
     }
     QFile log(directory->filePath(QStringLiteral("bm.log")));

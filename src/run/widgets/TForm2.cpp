@@ -115,7 +115,7 @@ void TForm2::NeueAufgabe()
     applyTaskLayout(task->layout);
     Vorlesen->taskPosed(run.currentTask.kind, *task);
     paintTaskPicture();
-    if (isVisible() && run.currentTask.kind != ShowNumberKind)
+    if (isVisible() && !currentRun().kindInfo().answeredByPointing())
         Edit1->setFocus();
     run.taskStartTick = start();
 }
@@ -147,7 +147,8 @@ void TForm2::paintTaskPicture()
     const PracticeRun &run = currentRun();
     clearDrawingArea();
     if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
-        PaintNumberLineTask(PaintBox1->image(), *line, run.currentTask.kind != ShowNumberKind, run.currentTask.taskFailed, run.layoutScale);
+        PaintNumberLineTask(PaintBox1->image(), *line, !currentRun().kindInfo().answeredByPointing(), run.currentTask.taskFailed,
+                            run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
 }
@@ -155,8 +156,8 @@ void TForm2::paintTaskPicture()
 void TForm2::paintCorrectionPicture()
 {
     const PracticeRun &run = currentRun();
-    if (std::holds_alternative<NumberLinePicture>(run.taskPicture) && RedrawsNumberLine(run.currentTask.kind))
-        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, run.currentTask.kind != ShowNumberKind, run.layoutScale);
+    if (std::holds_alternative<NumberLinePicture>(run.taskPicture) && currentRun().kindInfo().redrawsPicture)
+        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, !currentRun().kindInfo().answeredByPointing(), run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
     PaintBox1->update();
@@ -212,7 +213,7 @@ void TForm2::keyPressEvent(QKeyEvent *event)
 void TForm2::PaintBox1MouseDown(Qt::MouseButton, int x, int y)
 {
     const PracticeRun &run = currentRun();
-    if (run.currentTask.kind != ShowNumberKind || PaintBox1->isHidden() || run.ended)
+    if (!currentRun().kindInfo().answeredByPointing() || PaintBox1->isHidden() || run.ended)
         return;
     const QString answer = ClickAnswerText(x, y);
     Edit1->setText(answer);
@@ -224,7 +225,7 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton, int x, int y)
 
 bool TForm2::pressMayPoint(quint64 pressMs)
 {
-    return currentRun().currentTask.kind == ShowNumberKind && !currentRun().ended
+    return currentRun().kindInfo().answeredByPointing() && !currentRun().ended
         && m_pressGuard.accepts(pressMs, QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
@@ -333,7 +334,9 @@ void TForm2::Finito()
         close();
         return;
     }
-    const RunResult result = RunResultOf(run, windowTitle(), QDateTime::currentDateTime());
+    // A kind without a title of its own is logged under the caption it was started with.
+    const QString logTitle = run.kindInfo().logTitle.isEmpty() ? windowTitle() : run.kindInfo().logTitle.toString();
+    const RunResult result = RunResultOf(run, logTitle, QDateTime::currentDateTime());
 
     const QString title = SummaryTitle(windowTitle());
     QFont titleFont = BilanzTitel->font();

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# End to end: "today's exercise" on a desktop. "bm --uebungen" lists every exercise as
+# CODE<TAB>title; "bm --uebung CODE" opens that exercise at once, without the title window,
+# logs its run, and ends when the exercise window closes; a code that names no exercise
+# is refused with a German message and status 2.
+#   one_exercise_alone.sh BM LOG_DUMP
+set -euo pipefail
+bm=$1
+log_dump=$2
+here=$(dirname "$0")
+source "$here/drive.sh"
+work=$(mktemp -d)
+trap 'e2e_stop; rm -rf "$work"' EXIT
+mkdir -p "$work/logs"
+printf 'LogFilePath=%s\r\nMinimumLog=0\r\n' "$work/logs" > "$work/wolf.cfg"
+fail() { echo "FAIL: $*"; exit 1; }
+
+listing=$("$bm" --uebungen)
+[ "$(printf '%s\n' "$listing" | wc -l)" -eq 17 ] || fail "not 17 exercises listed: $listing"
+printf '%s\n' "$listing" | grep -qx $'301\tRunde auf Zehner' || fail "301 is not listed with its title"
+
+for wrong in 999 204 Runden ""; do
+  status=0
+  message=$(QT_QPA_PLATFORM=offscreen "$bm" --uebung "$wrong" 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq 2 ] || fail "--uebung '$wrong' ended with $status, not 2"
+  [[ "$message" == *"Übung"* ]] || fail "--uebung '$wrong' said: $message"
+done
+
+e2e_start_display
+HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work "$bm" --uebung 301 "cfg=$work/wolf.cfg" >/dev/null 2>&1 &
+E2E_BM=$!
+e2e_wait_window "^Runde auf Zehner$" >/dev/null || fail "the exercise did not open"
+e2e_visible "^Brimbelo v0\\.1$" && fail "the title window came up as well"
+e2e_type 1
+e2e_key Return
+sleep 0.5
+e2e_visible "^Korrektur$" && e2e_key Return
+e2e_key Escape                                  # the summary
+sleep 0.5
+e2e_key Return                                  # closes the exercise window
+for _ in $(seq 50); do
+  kill -0 "$E2E_BM" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$E2E_BM" 2>/dev/null && fail "the program did not end with its exercise window"
+E2E_BM=
+"$log_dump" "$work/logs/" | grep -q "Runde auf Zehner" || fail "the run was not logged"
+echo "1 passed, 0 failed"
