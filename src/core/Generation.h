@@ -82,10 +82,15 @@ using TaskPicture = std::variant<std::monostate, NumberLinePicture, DotPicture>;
 struct GeneratedTask
 {
     qint32 expectedAnswer = 0;
-    QString taskText;
+    QString taskText;       // the task as posed: the words, the number to round, the sequence
     QString solutionText;
     TaskLayout layout;
     TaskPicture picture;
+    // What the next task must differ in; empty: the task text. The arrow tasks are told
+    // apart by where the arrows stand, which no text shows.
+    QString repeatKey;
+
+    const QString &noRepeatKey() const { return repeatKey.isEmpty() ? taskText : repeatKey; }
 };
 
 struct GenerationContext

@@ -31,7 +31,7 @@ const std::array<KindInfo, 18> &kindTable()
         {109, u"Zahlen zeigen", u"Zahlen zeigen", 1, "Zeigen", u"Zahlen am Zahlenstrahl &zeigen", "N2", ZZeigen, 0,
          {}, A::Pointing, R::ShownTexts, true, 4, 10'450},
         {110, u"Abstände", u"Abstände", 1, "Abstand", u"&Abstände", nullptr, Abstand, 0, {}, A::Typed,
-         R::ShownTexts, false, 4, 10'000},
+         R::ShownTexts, false, 4, 10'450},
         {201, u"Schreibe Zahlen bis 1000", u"Schreibe Zahlen bis 1000", 2, "bisT", u"Zahlen bis      1 000",
          nullptr, Schreiben, 1, {}, A::Typed, R::ShownTexts, false, 3, 1'000},
         {202, u"Schreibe Zahlen bis 100 000", u"Schreibe Zahlen bis 100 000", 2, "bisHT", u"Zahlen bis  100 000",

@@ -44,14 +44,14 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     GeneratedTask task;
     for (int tries = 0; tries < MaxGenerationTries; ++tries) {
         task = info->generator(context, info->level);
-        if (task.taskText != previousTaskText)
+        if (task.noRepeatKey() != previousTaskText)
             break;
     }
 
     currentTask.expectedAnswer = task.expectedAnswer;
     currentTask.taskText = task.taskText;
     currentTask.solutionText = task.solutionText;
-    previousTaskText = task.taskText;
+    previousTaskText = task.noRepeatKey();
     newTaskDue = false;
     taskPicture = task.picture;
     if (const auto *line = std::get_if<NumberLinePicture>(&task.picture))

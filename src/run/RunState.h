@@ -19,6 +19,7 @@ class PracticeRun
 {
 public:
     TAufgabe currentTask;
+    // The last task's no-repeat key (its text for most kinds), which the next must differ in.
     QString previousTaskText;
     qint32 rightCount = 0;
     qint32 wrongCount = 0;

@@ -71,7 +71,9 @@ GeneratedTask Abstand(GenerationContext &context, int)
 
     GeneratedTask task;
     task.expectedAnswer = expected;
-    task.taskText = FormatGrouped(arrows.first);
+    task.taskText = FormatGrouped(section.valueAt(arrows.first)) + QStringLiteral(" und ")
+                    + FormatGrouped(section.valueAt(arrows.second));
+    task.repeatKey = FormatGrouped(arrows.first);
     task.solutionText = FormatGrouped(expected);
     task.layout.label1 = TaskQuestion(
         QStringLiteral("Wie groß ist der Abstand") + CarriageReturn + QStringLiteral("zwischen den beiden Pfeilen?"),

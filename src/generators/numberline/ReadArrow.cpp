@@ -50,8 +50,9 @@ GeneratedTask ZStrahl(GenerationContext &context, int rangeLevel)
 
     GeneratedTask task;
     task.expectedAnswer = expected;
-    // Identified by the arrow's place: two tasks in a row never point at the same spot.
-    task.taskText = FormatGrouped(placed.offset);
+    task.taskText = FormatGrouped(expected);
+    // Two tasks in a row never point at the same spot.
+    task.repeatKey = FormatGrouped(placed.offset);
     task.solutionText = FormatGrouped(expected);
     task.layout.label1 = TaskQuestion(QStringLiteral("Auf welche Zahl zeigt der Pfeil?"), 30);
     task.layout.label3.caption = QString();
