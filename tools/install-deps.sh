@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build g++ pkg-config dpkg-dev
+  # build (ccache keeps the two builds of a test run from compiling unchanged files again)
+  cmake ninja-build g++ pkg-config dpkg-dev ccache
   # toolkit
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libfontconfig-dev libgl-dev libglx-dev libegl-dev libvulkan-dev
   # fonts with the metrics and code points the windows are laid out for

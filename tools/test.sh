@@ -4,12 +4,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
+# Compiled objects are reused across checkouts: paths below this folder count relative,
+# and the folder a debug build runs in does not count.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "$launcher"
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRIMBELO_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRIMBELO_SANITIZE=ON "$launcher"
 cmake --build build-asan -j2
 # Leaks inside the system's font and display libraries are theirs, not ours.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
