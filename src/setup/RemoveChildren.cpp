@@ -1,0 +1,38 @@
+// brimbelo-klasse entfernen: a child leaves the class. Her folder goes with everything in
+// it, and with it every access entry that named her; so does the workstation's entry. It
+// works also when her account is gone already, or its number belongs to someone else now.
+
+#include "setup/AccountEntries.h"
+#include "setup/Accounts.h"
+#include "setup/Commands.h"
+#include "setup/Refusal.h"
+
+#include <iostream>
+
+int RemoveChildren(const Arguments &arguments)
+{
+    const CommandLine line = ReadCommandLine(arguments, {{"--konfig", "Nach --konfig fehlt ein Ordner."}});
+    if (line.words.empty())
+        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
+    if (line.words.size() < 2)
+        throw Refusal("Es fehlt mindestens ein Konto eines Kindes.");
+    RequireRoot("Nur root darf Kinder aus einer Klasse entfernen.");
+    const Folder classFolder = ExistingClass(line.words[0]);
+    const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
+    const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
+    const std::vector<std::string> names(line.words.begin() + 1, line.words.end());
+    for (const std::string &name : names) {
+        if (!IsAccountName(name))
+            throw Refusal("Ungültiger Kontoname: " + name);
+        const std::optional<Folder> folder = classFolder.openChild(name);
+        if (!folder || folder->status().st_uid != 0)
+            throw Refusal("In " + classFolder.path() + " gibt es keinen Protokollordner von " + name + ".");
+    }
+    for (const std::string &name : names) {
+        classFolder.removeEntry(name);
+        std::cout << "Protokollordner " << classFolder.path() << "/" << name << " gelöscht, mit allem darin.\n";
+        if (config)
+            RemoveEntry(*config, name, classFolder.path() + "/" + name);
+    }
+    return 0;
+}
