@@ -54,10 +54,10 @@ Account ChildAccount(const std::string &name, gid_t teachers, const std::string 
     const Account account{name, found->pw_uid};
     if (account.uid == 0)
         throw Refusal(name + " ist ein Konto des Verwalters, kein Kinderkonto.");
-    const uid_t lowest = LowestPersonUid();
-    if (account.uid < lowest)
-        throw Refusal(name + " ist ein Konto des Systems (Nummer " + std::to_string(account.uid) + ", Konten von Personen beginnen bei "
-                      + std::to_string(lowest) + "), kein Kinderkonto.");
+    const PersonUids persons = PersonUidRange();
+    if (account.uid < persons.lowest || account.uid > persons.highest)
+        throw Refusal(name + " ist ein Konto des Systems (Nummer " + std::to_string(account.uid) + ", Konten von Personen haben "
+                      + std::to_string(persons.lowest) + " bis " + std::to_string(persons.highest) + "), kein Kinderkonto.");
     RefuseTeacher(account, teachers, teachersName);
     return account;
 }
@@ -85,18 +85,23 @@ std::optional<std::string> AccountName(uid_t uid)
     return found ? std::optional<std::string>(found->pw_name) : std::nullopt;
 }
 
-uid_t LowestPersonUid(const std::string &loginDefs)
+PersonUids PersonUidRange(const std::string &loginDefs)
 {
+    PersonUids range;
     std::ifstream file(loginDefs);
     std::string line;
     while (std::getline(file, line)) {
         std::istringstream words(line);
         std::string key;
         unsigned long value = 0;
-        if (words >> key && key == "UID_MIN" && words >> value)
-            return static_cast<uid_t>(value);
+        if (!(words >> key >> value))
+            continue;
+        if (key == "UID_MIN")
+            range.lowest = static_cast<uid_t>(value);
+        else if (key == "UID_MAX")
+            range.highest = static_cast<uid_t>(value);
     }
-    return 1000;
+    return range;
 }
 
 void RefuseHomesWithin(const std::string &path)

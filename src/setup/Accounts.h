@@ -25,8 +25,13 @@ void RefuseTeacher(const Account &account, gid_t teachers, const std::string &te
 std::optional<std::string> AccountName(uid_t uid);
 bool IsAccountName(const std::string &name);
 
-// The lowest number of a person's account: UID_MIN in `loginDefs`, else 1000.
-uid_t LowestPersonUid(const std::string &loginDefs = "/etc/login.defs");
+// The numbers of persons' accounts: UID_MIN to UID_MAX in /etc/login.defs, else 1000 to
+// 60000; below are the system's accounts, above accounts such as nobody.
+struct PersonUids {
+    uid_t lowest = 1000;
+    uid_t highest = 60000;
+};
+PersonUids PersonUidRange(const std::string &loginDefs = "/etc/login.defs");
 
 // Refuses when an account's home is the folder `path` or lies inside it.
 void RefuseHomesWithin(const std::string &path);

@@ -88,10 +88,12 @@ std::optional<Folder> Folder::openChild(const std::string &name) const
         return Folder(descriptor, path);
     if (errno == ENOENT)
         return std::nullopt;
-    if (errno == ELOOP)
-        throw Refusal(path + " ist ein Verweis; bitte den Ordner selbst angeben.");
-    if (errno == ENOTDIR)
+    if (errno == ELOOP || errno == ENOTDIR) {
+        struct stat status {};
+        if (::fstatat(m_descriptor, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode))
+            throw Refusal(path + " ist ein Verweis; bitte den Ordner selbst angeben.");
         throw Refusal(path + " gibt es schon, aber nicht als Ordner.");
+    }
     throw Refusal(path + " lässt sich nicht öffnen: " + Cause(errno) + ".");
 }
 
