@@ -89,8 +89,8 @@ std::vector<ChildFolder> ChildFolders(const Folder &classFolder)
                           + ", das brimbelo-klasse nicht angelegt hat; ein Klassenordner enthält nur die Ordner der Kinder.");
         const std::optional<std::string> now = AccountName(account->uid);
         if (now && *now != account->name)
-            throw Refusal(path + " gehört " + account->name + " (Nummer " + std::to_string(account->uid)
-                          + "), deren Nummer jetzt " + *now + " hat, der ihre Daten nie bekommen darf; "
+            throw Refusal(path + " gehört dem Konto " + account->name + " (Nummer " + std::to_string(account->uid)
+                          + "), das es nicht mehr gibt; seine Nummer hat jetzt " + *now + ", das diese Daten nie bekommen darf; "
                           + EraseHint(classFolder.path(), name));
         children.push_back({name, *account});
     });

@@ -50,7 +50,7 @@ mayNot() { ! as "$@" >/dev/null 2>&1 || fail "$1 may: ${*:2}"; }
 # access list or a note on a folder changes too).
 picture() { find "$1" -printf '%p %y %m %U %G %C@\n' | sort; }
 # refused WHAT COMMAND...: the command must fail with one line on stderr and change
-# nothing under $work.
+# nothing under $work; the line is kept in $refusal.
 refused() {
   local what=$1 before after status=0
   shift
@@ -61,6 +61,7 @@ refused() {
   [ "$(wc -l <"$work.err")" -eq 1 ] && grep -q '^brimbelo-klasse: ' "$work.err" \
     || fail "$what: not one sentence on stderr: $(cat "$work.err")"
   [ "$before" = "$after" ] || fail "$what: changed something: $(diff <(echo "$before") <(echo "$after") | head -5)"
-  echo "refused, $what: $(cat "$work.err")"
+  refusal=$(cat "$work.err")
+  echo "refused, $what: $refusal"
   rm -f "$work.out" "$work.err"
 }
