@@ -12,25 +12,10 @@ namespace {
 
 // Only root reads or writes "trusted." attributes, so no child can forge the note.
 constexpr auto NoteAttribute = "trusted.brimbelo.konto";
-// A child's own folders below this depth are left as they are.
-constexpr int RegroupDepth = 8;
 
 std::string EraseHint(const std::string &classPath, const std::string &name)
 {
     return "erst löschen mit: brimbelo-klasse entfernen " + classPath + " " + name;
-}
-
-int RegroupBelow(const Folder &folder, gid_t group, int depth)
-{
-    int changed = 0;
-    folder.forEachEntry([&](const std::string &name, const struct stat &status) {
-        changed += RegroupEntry(folder, name, group) ? 1 : 0;
-        if (S_ISDIR(status.st_mode) && depth < RegroupDepth) {
-            if (std::optional<Folder> inner = folder.openChild(name))
-                changed += RegroupBelow(*inner, group, depth + 1);
-        }
-    });
-    return changed;
 }
 
 } // namespace
@@ -74,6 +59,16 @@ std::optional<Account> FolderAccount(const Folder &childFolder, const std::strin
     return std::nullopt;
 }
 
+Standing AccountStanding(const Account &account, std::string *holder)
+{
+    const std::optional<std::string> now = AccountName(account.uid);
+    if (now && *now == account.name)
+        return Standing::Present;
+    if (holder && now)
+        *holder = *now;
+    return now ? Standing::NumberTaken : Standing::Gone;
+}
+
 std::vector<ChildFolder> ChildFolders(const Folder &classFolder)
 {
     std::vector<ChildFolder> children;
@@ -87,10 +82,10 @@ std::vector<ChildFolder> ChildFolders(const Folder &classFolder)
         if (!account)
             throw Refusal("In " + classFolder.path() + " liegt " + name
                           + ", das brimbelo-klasse nicht angelegt hat; ein Klassenordner enthält nur die Ordner der Kinder.");
-        const std::optional<std::string> now = AccountName(account->uid);
-        if (now && *now != account->name)
+        std::string holder;
+        if (AccountStanding(*account, &holder) == Standing::NumberTaken)
             throw Refusal(path + " gehört dem Konto " + account->name + " (Nummer " + std::to_string(account->uid)
-                          + "), das es nicht mehr gibt; seine Nummer hat jetzt " + *now + ", das diese Daten nie bekommen darf; "
+                          + "), das es nicht mehr gibt; seine Nummer hat jetzt " + holder + ", das diese Daten nie bekommen darf; "
                           + EraseHint(classFolder.path(), name));
         children.push_back({name, *account});
     });
@@ -114,7 +109,10 @@ int RegroupTree(const Folder &folder, gid_t group)
             throw Refusal(folder.path() + " lässt sich nicht der Gruppe geben: " + Cause(errno) + ".");
         changed = 1;
     }
-    return changed + RegroupBelow(folder, group, 0);
+    folder.forEachBelow(ChildFolderDepth, [&](const Folder &holder, const std::string &name, const struct stat &) {
+        changed += RegroupEntry(holder, name, group) ? 1 : 0;
+    });
+    return changed;
 }
 
 void SetUpFolder(const Folder &folder, const Rights &rights, bool made, const std::string &what, const std::string &description)

@@ -25,6 +25,11 @@ void NoteAccount(const Folder &childFolder, const Account &account);
 // there were notes, the account its access list names under the folder's own name.
 std::optional<Account> FolderAccount(const Folder &childFolder, const std::string &name);
 
+// Whether the account a folder is for is still there: the same name with the same number,
+// gone, or gone while its number belongs to another account now (`holder`).
+enum class Standing { Present, Gone, NumberTaken };
+Standing AccountStanding(const Account &account, std::string *holder = nullptr);
+
 // The children's folders of an existing class, each with the account it is for. Refuses
 // anything else in it (files, links, foreign folders) and a folder whose account's number
 // now belongs to another account.
@@ -41,6 +46,9 @@ void RefuseOtherChildsFolder(const Folder &childFolder, const Account &account, 
 // with `description` saying who may do what there.
 void SetUpFolder(const Folder &folder, const Rights &rights, bool made, const std::string &what, const std::string &description);
 
-// Gives `folder` and everything in it, down to a few levels, to `group`; the number of
+// How deep the set-up looks into a child's own folders; deeper ones are left as they are.
+inline constexpr int ChildFolderDepth = 8;
+
+// Gives `folder` and everything in it, down to ChildFolderDepth, to `group`; the number of
 // entries changed.
 int RegroupTree(const Folder &folder, gid_t group);

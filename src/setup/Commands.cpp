@@ -18,6 +18,8 @@ const std::vector<Command> &Commands()
         {"entfernen", "brimbelo-klasse entfernen ORDNER [--konfig ORDNER] KONTO...", RemoveChildren},
         {"verschieben", "brimbelo-klasse verschieben VON NACH [--konfig ORDNER] KONTO...", MoveChildren},
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
+        {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
+        {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
     };
     return commands;
 }
@@ -35,6 +37,8 @@ Ein erneuter Aufruf mit weiteren Konten fügt sie hinzu und ändert sonst nichts
 entfernen: Ein Kind verlässt die Klasse; sein Ordner wird mit allem darin gelöscht.
 verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
+liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.
+pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
 Siehe brimbelo-klasse(8).
 )";
 }

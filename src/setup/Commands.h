@@ -43,3 +43,5 @@ int SetUpClass(const Arguments &arguments);
 int RemoveChildren(const Arguments &arguments);
 int MoveChildren(const Arguments &arguments);
 int ChangeTeachers(const Arguments &arguments);
+int ListClasses(const Arguments &arguments);
+int CheckClass(const Arguments &arguments);

@@ -133,6 +133,17 @@ void Folder::forEachEntry(const std::function<void(const std::string &, const st
     }
 }
 
+void Folder::forEachBelow(int depth, const std::function<void(const Folder &, const std::string &, const struct stat &)> &visit) const
+{
+    forEachEntry([&](const std::string &name, const struct stat &status) {
+        visit(*this, name, status);
+        if (S_ISDIR(status.st_mode) && depth > 1) {
+            if (const std::optional<Folder> inner = openChild(name))
+                inner->forEachBelow(depth - 1, visit);
+        }
+    });
+}
+
 void Folder::removeEntry(const std::string &name) const
 {
     const std::string path = Joined(m_path, name);

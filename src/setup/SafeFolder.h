@@ -36,6 +36,9 @@ public:
     Folder makeChild(const std::string &name, mode_t mode) const;
     // Calls `visit` for every entry but . and .., with what lstat says about it.
     void forEachEntry(const std::function<void(const std::string &, const struct stat &)> &visit) const;
+    // Calls `visit` for every entry below this folder, down to `depth` folders, with the
+    // folder that holds it; folders are entered by their opened handles, never by links.
+    void forEachBelow(int depth, const std::function<void(const Folder &, const std::string &, const struct stat &)> &visit) const;
     // Deletes `name` and, for a folder, everything in it, without following any link.
     void removeEntry(const std::string &name) const;
 

@@ -71,6 +71,30 @@ run entfernen "$b" --konfig "$etc" "$cem"
 [ ! -e "$b/$cem" ] && [ ! -e "$etc/konten/$cem" ] || fail "the child who left left something behind"
 readsLog "$t2" "$b/$anna"
 
+# What pruefen finds, and with --reparieren mends: a link and a log of another group that
+# Ben made, a folder whose rights were changed by hand, the folder of Dora, whose account
+# was deleted without her leaving the class. Ben's log stays and is the teachers' again.
+dora=bkd$suffix
+make_account "$dora"
+run einrichten "$a" --konfig "$etc" --gruppe "$third" "$dora"
+userdel "$dora"
+echo geheim >"$work/geheim"
+chmod 600 "$work/geheim"
+may "$ben" ln -s "$work/geheim" "$a/$ben/x"
+may "$ben" chgrp "$ben" "$a/$ben/bm.log"
+chmod 0755 "$a/$paul"
+! report=$("$klasse" pruefen "$a") || fail "pruefen exits 0 on a class with problems"
+echo "$report"
+for problem in "$a/$ben/x: ein Verweis" "$a/$ben/bm.log: gehört nicht der Gruppe" "$a/$paul: Rechte" "$a/$dora: das Konto $dora"; do
+  grep -qF "$problem" <<<"$report" || fail "pruefen does not name: $problem ($report)"
+done
+! "$klasse" pruefen "$a" --reparieren >/dev/null || fail "pruefen --reparieren exits 0 after problems"
+"$klasse" pruefen "$a" >/dev/null || fail "pruefen finds problems after --reparieren: $("$klasse" pruefen "$a")"
+[ ! -e "$a/$dora" ] && [ "$(stat -c '%U:%G %a' "$work/geheim")" = "root:root 600" ] || fail "the repair left Dora's folder or followed the link"
+readsLog "$t3" "$a/$ben"
+readsLog "$t3" "$a/$paul"
+grep -q "Konto $ben, Nummer $(id -u "$ben"))" <<<"$("$klasse" liste "$a")" || fail "liste does not show $ben with his number"
+
 # What cannot be: moving into a class that has the child already (set up there from
 # another workstation), removing a child who is not there, giving a class a group one of
 # its children is in.
