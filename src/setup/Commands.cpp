@@ -15,7 +15,7 @@ const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands = {
         {"einrichten", "brimbelo-klasse einrichten ORDNER --gruppe GRUPPE [--konfig ORDNER] KONTO...", SetUpClass},
-        {"entfernen", "brimbelo-klasse entfernen ORDNER [--konfig ORDNER] KONTO...", RemoveChildren},
+        {"entfernen", "brimbelo-klasse entfernen ORDNER [--archiv DATEI] [--konfig ORDNER] KONTO...", RemoveChildren},
         {"verschieben", "brimbelo-klasse verschieben VON NACH [--konfig ORDNER] KONTO...", MoveChildren},
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
@@ -34,7 +34,8 @@ einrichten: Richtet den Klassenordner ORDNER mit einem Protokollordner für jede
 Jedes Kind schreibt nur sein eigenes Protokoll, die Mitglieder von GRUPPE lesen die ganze
 Klasse. Schreibt die Einstellungen für bm nach /etc/brimbelo (oder --konfig ORDNER).
 Ein erneuter Aufruf mit weiteren Konten fügt sie hinzu und ändert sonst nichts.
-entfernen: Ein Kind verlässt die Klasse; sein Ordner wird mit allem darin gelöscht.
+entfernen: Ein Kind verlässt die Klasse; sein Ordner wird mit allem darin gelöscht,
+mit --archiv DATEI vorher in eine Datei gepackt, die nur root lesen kann.
 verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
 liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.

@@ -66,9 +66,15 @@ run einrichten "$a" --konfig "$etc" --gruppe "$third" "$paul"
 practise "$paul" "$a"
 readsLog "$t3" "$a/$paul"
 
-# Cem leaves 3b: his folder, log and entry go; the rest of the class stays.
-run entfernen "$b" --konfig "$etc" "$cem"
+# Cem leaves 3b, his folder packed first: his folder, log and entry go, the archive holds
+# his log and only root reads it; the rest of the class stays.
+cp "$b/$cem/bm.log" "$work/log-of-cem"
+run entfernen "$b" --konfig "$etc" --archiv "$work/cem.tar" "$cem"
 [ ! -e "$b/$cem" ] && [ ! -e "$etc/konten/$cem" ] || fail "the child who left left something behind"
+[ "$(stat -c '%U:%G %a' "$work/cem.tar")" = "root:root 600" ] || fail "the archive can be read by others"
+mkdir "$work/unpacked"
+tar -xf "$work/cem.tar" -C "$work/unpacked"
+cmp -s "$work/unpacked/$cem/bm.log" "$work/log-of-cem" || fail "the archive does not hold the child's log"
 readsLog "$t2" "$b/$anna"
 
 # What pruefen finds, and with --reparieren mends: a link and a log of another group that
