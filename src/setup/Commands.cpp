@@ -2,14 +2,7 @@
 
 #include "setup/Refusal.h"
 
-#include "core/ErrorCause.h"
-
 #include <unistd.h>
-
-std::string Cause(int errorNumber)
-{
-    return FileErrorCause(errorNumber).toStdString();
-}
 
 const std::vector<Command> &Commands()
 {

@@ -41,6 +41,11 @@ SetUp CheckedSetUp(const Arguments &arguments)
     setUp.teachers = TeacherGroup(setUp.teachersName);
     const std::vector<ChildFolder> present =
         setUp.existingClass ? ChildFolders(*setUp.existingClass) : std::vector<ChildFolder>();
+    // Other teachers for a class regroup its logs too, which is the command gruppe's work.
+    if (!present.empty() && setUp.existingClass->status().st_gid != setUp.teachers)
+        throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
+                      + " gelesen; eine andere Gruppe bekommt die Klasse mit: brimbelo-klasse gruppe " + setUp.classPath + " "
+                      + setUp.teachersName);
     const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
     for (auto name = line.words.begin() + 1; name != line.words.end(); ++name) {
         const Account child = ChildAccount(*name, setUp.teachers, setUp.teachersName);

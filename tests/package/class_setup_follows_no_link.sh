@@ -41,6 +41,9 @@ a system account as a child|$work/srv/neu|daemon
 an account above the persons' numbers as a child|$work/srv/neu|nobody
 a teacher as a child|$work/srv/neu|$teacher
 TABLE
+"$klasse" einrichten "$work/srv/andere" --gruppe "$group" --konfig "$work/etc-2" "$anna" >/dev/null
+refused "another group for a class, which would leave the logs to the old teachers" \
+  "$klasse" einrichten "$work/srv/andere" --gruppe "$teacher" --konfig "$work/etc-2" "$anna"
 
 # The first race: where the class is to go, a child's link to the secret file comes and
 # goes.
