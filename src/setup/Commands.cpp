@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands = {
@@ -41,6 +43,17 @@ std::string CommandLine::value(const std::string &option, const std::string &fal
 {
     const auto found = values.find(option);
     return found == values.end() ? fallback : found->second;
+}
+
+std::vector<std::string> CommandLine::accounts(std::size_t first) const
+{
+    std::vector<std::string> names;
+    for (std::size_t i = first; i < words.size(); ++i) {
+        if (std::find(names.begin(), names.end(), words[i]) != names.end())
+            throw Refusal(words[i] + " ist zweimal angegeben.");
+        names.push_back(words[i]);
+    }
+    return names;
 }
 
 CommandLine ReadCommandLine(const Arguments &arguments, const std::map<std::string, std::string> &valueOptions,

@@ -27,6 +27,9 @@ struct CommandLine {
     std::set<std::string> flags;
     std::vector<std::string> words;
     std::string value(const std::string &option, const std::string &fallback = {}) const;
+    // The words from `first` on, the accounts a command works on; an account named twice
+    // is refused, since a command would do its work twice.
+    std::vector<std::string> accounts(std::size_t first) const;
 };
 // `valueOptions` maps each option that takes a value to the sentence for a missing one.
 CommandLine ReadCommandLine(const Arguments &arguments, const std::map<std::string, std::string> &valueOptions,

@@ -49,8 +49,8 @@ int MoveChildren(const Arguments &arguments)
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
     const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
     std::vector<Account> children;
-    for (auto name = line.words.begin() + 2; name != line.words.end(); ++name)
-        children.push_back(CheckedMove(from, to, *name, teachers));
+    for (const std::string &name : line.accounts(2))
+        children.push_back(CheckedMove(from, to, name, teachers));
 
     for (const Account &child : children) {
         if (::renameat2(from.descriptor(), child.name.c_str(), to.descriptor(), child.name.c_str(), RENAME_NOREPLACE) != 0)

@@ -23,7 +23,7 @@ int RemoveChildren(const Arguments &arguments)
     const Folder classFolder = ExistingClass(line.words[0]);
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
     const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
-    const std::vector<std::string> names(line.words.begin() + 1, line.words.end());
+    const std::vector<std::string> names = line.accounts(1);
     for (const std::string &name : names) {
         if (!IsAccountName(name))
             throw Refusal("Ungültiger Kontoname: " + name);

@@ -47,8 +47,8 @@ SetUp CheckedSetUp(const Arguments &arguments)
                       + " gelesen; eine andere Gruppe bekommt die Klasse mit: brimbelo-klasse gruppe " + setUp.classPath + " "
                       + setUp.teachersName);
     const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
-    for (auto name = line.words.begin() + 1; name != line.words.end(); ++name) {
-        const Account child = ChildAccount(*name, setUp.teachers, setUp.teachersName);
+    for (const std::string &name : line.accounts(1)) {
+        const Account child = ChildAccount(name, setUp.teachers, setUp.teachersName);
         if (setUp.existingClass) {
             if (const std::optional<Folder> folder = setUp.existingClass->openChild(child.name))
                 RefuseOtherChildsFolder(*folder, child, setUp.classPath);

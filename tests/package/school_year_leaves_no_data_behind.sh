@@ -103,10 +103,11 @@ grep -q "Konto $ben, Nummer $(id -u "$ben"))" <<<"$("$klasse" liste "$a")" || fa
 
 # What cannot be: moving into a class that has the child already (set up there from
 # another workstation), removing a child who is not there, giving a class a group one of
-# its children is in.
+# its children is in, naming a child twice.
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$cem"
 run einrichten "$b" --konfig "$work/etc-2" --gruppe "$second" "$cem"
 refused "a move onto a folder of the same name" "$klasse" verschieben "$b" "$a" --konfig "$etc" "$anna" "$cem"
 refused "removing a child the class does not have" "$klasse" entfernen "$b" --konfig "$etc" "$ben"
 refused "a group a child is in" "$klasse" gruppe "$a" "$ben"
+refused "a child named twice, whose folder would move half-way" "$klasse" verschieben "$a" "$b" --konfig "$etc" "$ben" "$ben"
 echo "1 passed, 0 failed"
