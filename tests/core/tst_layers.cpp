@@ -31,6 +31,7 @@ const QList<QPair<QString, QString>> &roomOfPrefix()
         {QStringLiteral("voice/Speech.h"), QStringLiteral("speech")},
         {QStringLiteral("voice/"), QStringLiteral("voice")},
         {QStringLiteral("shell/"), QStringLiteral("shell")},
+        {QStringLiteral("setup/"), QStringLiteral("setup")},
         // The library's public header lies outside src/.
         {QStringLiteral("bm_exports.h"), QStringLiteral("lernprog")},
     };
@@ -55,6 +56,7 @@ const QHash<QString, QSet<QString>> &allowedUses()
              {QStringLiteral("kinds"), QStringLiteral("speech"), QStringLiteral("lernprog")}},
             {QStringLiteral("run_widgets"), {QStringLiteral("run")}},
             {QStringLiteral("shell"), {QStringLiteral("run_widgets"), QStringLiteral("log_widgets")}},
+            {QStringLiteral("setup"), {QStringLiteral("core")}},
         };
         QHash<QString, QSet<QString>> closed;
         const std::function<QSet<QString>(const QString &)> reach = [&](const QString &room) {
@@ -211,6 +213,7 @@ private slots:
         QTest::newRow("generators use the kinds") << "generators" << "kinds" << false;
         QTest::newRow("the library uses the run") << "lernprog" << "run" << false;
         QTest::newRow("the program links the voice") << "shell" << "voice" << false;
+        QTest::newRow("the class set-up reads the log") << "setup" << "log" << false;
         QTest::newRow("exercise window uses the generators") << "run_widgets" << "generators" << true;
         QTest::newRow("the log reads the kinds") << "log" << "kinds" << true;
         QTest::newRow("shell uses the log windows") << "shell" << "log_widgets" << true;

@@ -42,7 +42,7 @@ done
 # Nothing in the build folder is a place bm would load code from.
 ! grep -qF "$(cd "$build" && pwd -P)" "$root/usr/bin/bm" || fail "bm names a place in the build folder"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libbrimbelo-lernprog1 acl libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 qt6-translations-l10n \
+for package in libbrimbelo-lernprog1 libacl1 libqt6widgets6 fonts-liberation fonts-comic-neue fonts-urw-base35 qt6-translations-l10n \
                libespeak-ng1 espeak-ng-data libqt6multimedia6; do
   grep -q "$package" <<<"$depends" || fail "package does not depend on $package"
 done

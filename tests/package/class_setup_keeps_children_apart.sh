@@ -43,7 +43,7 @@ as() { local account=$1; shift; setpriv --reuid="$account" --regid="$account" --
 may() { as "$@" >/dev/null 2>&1 || fail "$1 may not: ${*:2}"; }
 mayNot() { ! as "$@" >/dev/null 2>&1 || fail "$1 may: ${*:2}"; }
 
-output=$(bash "$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben") \
+output=$("$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben") \
   || fail "the set-up failed: $output"
 echo "$output"
 
@@ -89,7 +89,7 @@ state() {
   stat -c '%n %Z %A' "$class/$anna" "$class/$ben" "$class/$anna/bm.log" "$etc/konten/$anna" "$etc/wolf.cfg"
 }
 before=$(state)
-output=$(bash "$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben" "$cem") \
+output=$("$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben" "$cem") \
   || fail "the second set-up failed: $output"
 echo "$output"
 after=$(state)
@@ -99,7 +99,7 @@ may "$cem" bash -c "exec '$helper' '$class/$cem/' $cem 1 '$work/start'"
 mayNot "$cem" cat "$class/$anna/bm.log"
 
 # A teacher's account is no child's: refused before anything changes.
-if output=$(bash "$klasse" einrichten "$work/srv/klasse-4a" --gruppe "$group" --konfig "$etc" "$teacher" 2>&1); then
+if output=$("$klasse" einrichten "$work/srv/klasse-4a" --gruppe "$group" --konfig "$etc" "$teacher" 2>&1); then
   fail "a member of the teachers' group was set up as a child"
 fi
 [ ! -e "$work/srv/klasse-4a" ] || fail "a refused set-up created the class folder"

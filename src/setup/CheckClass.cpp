@@ -1,0 +1,109 @@
+// brimbelo-klasse pruefen: names what in a class is not as the set-up left it, and with
+// --reparieren mends it: a folder whose account is gone (deleted with everything in it, so
+// the account that gets its number never gets her data), wrong groups or rights, links.
+
+#include "setup/ClassLayout.h"
+#include "setup/Commands.h"
+#include "setup/Refusal.h"
+
+#include <functional>
+#include <iostream>
+
+namespace {
+
+// The problems found, each said in one line, and mended at once when asked to.
+class Findings
+{
+public:
+    explicit Findings(bool repair) : m_repair(repair) {}
+    int count() const { return m_count; }
+    bool repairs() const { return m_repair; }
+
+    // `mended` says what `mend` does; a problem without one is left to the administrator.
+    void report(const std::string &path, const std::string &problem, const std::string &mended = {},
+                const std::function<void()> &mend = {})
+    {
+        ++m_count;
+        std::cout << path << ": " << problem;
+        if (!mend)
+            std::cout << "; bitte selbst prüfen";
+        else if (m_repair) {
+            mend();
+            std::cout << "; behoben: " << mended;
+        }
+        std::cout << ".\n";
+    }
+
+private:
+    bool m_repair;
+    int m_count = 0;
+};
+
+void CheckContents(const Folder &folder, gid_t teachers, Findings &findings)
+{
+    folder.forEachBelow(ChildFolderDepth, [&](const Folder &holder, const std::string &name, const struct stat &status) {
+        const std::string path = holder.path() + "/" + name;
+        const auto remove = [&holder, name] { holder.removeEntry(name); };
+        if (S_ISLNK(status.st_mode))
+            findings.report(path, "ein Verweis", "gelöscht", remove);
+        else if (!S_ISDIR(status.st_mode) && status.st_nlink > 1)
+            findings.report(path, "eine Datei mit mehreren Namen", "dieser Name gelöscht", remove);
+        else if ((S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)) && status.st_gid != teachers)
+            findings.report(path, "gehört nicht der Gruppe " + GroupName(teachers), "der Gruppe gegeben",
+                            [&holder, name, teachers] { RegroupEntry(holder, name, teachers); });
+    });
+}
+
+void CheckChild(const Folder &classFolder, const std::string &name, const struct stat &status, gid_t teachers,
+                Findings &findings)
+{
+    const std::string path = classFolder.path() + "/" + name;
+    const auto remove = [&classFolder, name] { classFolder.removeEntry(name); };
+    if (S_ISLNK(status.st_mode))
+        return findings.report(path, "ein Verweis", "gelöscht", remove);
+    const std::optional<Folder> folder =
+        S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
+    const std::optional<Account> account = folder ? FolderAccount(*folder, name) : std::nullopt;
+    if (!account)
+        return findings.report(path, "nicht von brimbelo-klasse angelegt");
+    std::string holder;
+    switch (AccountStanding(*account, &holder)) {
+    case Standing::Gone:
+        return findings.report(path, "das Konto " + account->name + " gibt es nicht mehr", "gelöscht, mit allem darin", remove);
+    case Standing::NumberTaken:
+        return findings.report(path, "das Konto " + account->name + " gibt es nicht mehr, seine Nummer hat jetzt " + holder,
+                               "gelöscht, mit allem darin", remove);
+    case Standing::Present:
+        break;
+    }
+    const Rights rights = ChildFolderRights(teachers, account->uid);
+    if (!HasRights(*folder, rights))
+        findings.report(path, "Rechte oder Gruppe falsch", "neu gesetzt", [&] { GiveRights(*folder, rights); });
+    CheckContents(*folder, teachers, findings);
+}
+
+} // namespace
+
+int CheckClass(const Arguments &arguments)
+{
+    const CommandLine line = ReadCommandLine(arguments, {}, {"--reparieren"});
+    if (line.words.size() != 1)
+        throw Refusal("Es braucht genau einen Klassenordner (siehe brimbelo-klasse --help).");
+    RequireRoot("Nur root darf eine Klasse prüfen.");
+    const Folder classFolder = ExistingClass(line.words[0]);
+    const gid_t teachers = classFolder.status().st_gid;
+    Findings findings(line.flags.count("--reparieren") != 0);
+    if (!HasRights(classFolder, ClassFolderRights(teachers)))
+        findings.report(classFolder.path(), "Rechte falsch", "neu gesetzt", [&] { GiveRights(classFolder, ClassFolderRights(teachers)); });
+    classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
+        CheckChild(classFolder, name, status, teachers, findings);
+    });
+    if (findings.count() == 0)
+        std::cout << "Klasse " << classFolder.path() << ": keine Probleme gefunden.\n";
+    else if (findings.repairs())
+        std::cout << "Klasse " << classFolder.path() << ": " << findings.count() << " Probleme gefunden und behoben, soweit möglich.\n";
+    else
+        std::cout << "Klasse " << classFolder.path() << ": " << findings.count() << " Probleme gefunden; brimbelo-klasse pruefen "
+                  << classFolder.path() << " --reparieren behebt sie, soweit möglich.\n";
+    return findings.count() == 0 ? 0 : 1;
+}

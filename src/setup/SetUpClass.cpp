@@ -1,0 +1,98 @@
+// brimbelo-klasse einrichten: a class folder with a folder for each child, and the
+// workstation's entries that lead each child's bm there. Everything is checked first;
+// a second run with more accounts adds them and leaves the rest as it is.
+
+#include "setup/AccountEntries.h"
+#include "setup/ClassLayout.h"
+#include "setup/Commands.h"
+#include "setup/Refusal.h"
+
+#include <iostream>
+
+namespace {
+
+struct SetUp {
+    std::string classPath;
+    std::string teachersName;
+    gid_t teachers = 0;
+    std::vector<Account> children;
+    std::optional<Folder> existingClass;
+    std::string configPath;
+};
+
+SetUp CheckedSetUp(const Arguments &arguments)
+{
+    const CommandLine line = ReadCommandLine(arguments, {{"--gruppe", "Nach --gruppe fehlt der Name der Gruppe."},
+                                                         {"--konfig", "Nach --konfig fehlt ein Ordner."}});
+    if (line.words.empty())
+        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
+    SetUp setUp;
+    setUp.teachersName = line.value("--gruppe");
+    if (setUp.teachersName.empty())
+        throw Refusal("Die Gruppe der Lehrkräfte fehlt: --gruppe GRUPPE.");
+    if (line.words.size() < 2)
+        throw Refusal("Es fehlt mindestens ein Konto eines Kindes.");
+    RequireRoot("Nur root darf eine Klasse einrichten.");
+
+    setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
+    setUp.configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
+    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
+    RefuseHomesWithin(setUp.classPath);
+    setUp.teachers = TeacherGroup(setUp.teachersName);
+    const std::vector<ChildFolder> present =
+        setUp.existingClass ? ChildFolders(*setUp.existingClass) : std::vector<ChildFolder>();
+    // Other teachers for a class regroup its logs too, which is the command gruppe's work.
+    if (!present.empty() && setUp.existingClass->status().st_gid != setUp.teachers)
+        throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
+                      + " gelesen; eine andere Gruppe bekommt die Klasse mit: brimbelo-klasse gruppe " + setUp.classPath + " "
+                      + setUp.teachersName);
+    const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
+    for (const std::string &name : line.accounts(1)) {
+        const Account child = ChildAccount(name, setUp.teachers, setUp.teachersName);
+        if (setUp.existingClass) {
+            if (const std::optional<Folder> folder = setUp.existingClass->openChild(child.name))
+                RefuseOtherChildsFolder(*folder, child, setUp.classPath);
+        }
+        const std::string childPath = setUp.classPath + "/" + child.name;
+        if (const std::optional<std::string> entry = config ? EntryFolder(*config, child.name) : std::nullopt; entry && *entry != childPath)
+            throw Refusal(child.name + " hat schon einen anderen Protokollordner (" + *entry + "); bitte erst "
+                          + setUp.configPath + "/konten/" + child.name + " entfernen.");
+        setUp.children.push_back(child);
+    }
+    return setUp;
+}
+
+void SetUpChild(const Folder &classFolder, const SetUp &setUp, const Account &child)
+{
+    std::optional<Folder> folder = classFolder.openChild(child.name);
+    const bool made = !folder;
+    if (made)
+        folder = classFolder.makeChild(child.name, 0700);
+    if (!NotedAccount(*folder))
+        NoteAccount(*folder, child);
+    SetUpFolder(*folder, ChildFolderRights(setUp.teachers, child.uid), made, "Protokollordner",
+                child.name + " schreibt, " + setUp.teachersName + " liest");
+}
+
+} // namespace
+
+int SetUpClass(const Arguments &arguments)
+{
+    SetUp setUp = CheckedSetUp(arguments);
+    const bool made = !setUp.existingClass;
+    const Folder classFolder = made ? *OpenTrustedPath(setUp.classPath, Missing::Create, 0700) : std::move(*setUp.existingClass);
+    SetUpFolder(classFolder, ClassFolderRights(setUp.teachers), made, "Klassenordner",
+                setUp.teachersName + " liest, Kinder sehen keine Namen darin");
+    const Folder config = *OpenTrustedPath(setUp.configPath, Missing::Create, 0755);
+    for (const Account &child : setUp.children) {
+        SetUpChild(classFolder, setUp, child);
+        WriteEntry(config, child, setUp.classPath + "/" + child.name);
+    }
+    TakeLogFolderFromEnvironment(config);
+    if (!GroupHasMembers(setUp.teachers))
+        std::cout << "Hinweis: Die Gruppe " << setUp.teachersName
+                  << " hat noch keine Mitglieder. Eine Lehrerin kommt dazu mit: adduser NAME " << setUp.teachersName << "\n";
+    std::cout << "Fertig. Lehrkräfte der Gruppe " << setUp.teachersName
+              << " öffnen die Klasse mit „Brimbelo Klassenübersicht“ und wählen den Ordner " << setUp.classPath << ".\n";
+    return 0;
+}
