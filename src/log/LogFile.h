@@ -36,9 +36,12 @@ QString LogOutcomeMessage(const LogOutcome &outcome);
 // Appends one record to fileName in the configured log directory, moving a log of the
 // older unmasked form aside to "Old" + fileName first (or "Oldbm-2.log", ... when that
 // name is taken). Safe against another copy of the program appending to the same log at
-// the same moment; a log that another process keeps locked for 2 s is not written. A log
+// the same moment, also from another workstation over a network file system that passes
+// no locks on; a log that another process keeps locked for 2 s is not written. A log
 // that is a symbolic link is never written through.
 LogOutcome AppendLogLine(const QString &fileName, const QString &line);
+// The same for the log in directory (ending with "/"), wherever the configuration points now.
+LogOutcome AppendLogLineIn(const QString &directory, const QString &fileName, const QString &line);
 
 // Fills lines with the unmasked records of fileName in the log directory, in file order;
 // lines stays as it is when the log is missing or cannot be read. A symbolic link, a
