@@ -287,6 +287,11 @@ LogOutcome withServerCause(LogOutcome outcome, const QString &directory)
 
 } // namespace
 
+QString CutShortProblem()
+{
+    return QStringLiteral("konnte nicht ganz gelesen werden (Verbindung zum Server unterbrochen)");
+}
+
 QString LogOutcomeMessage(const LogOutcome &outcome)
 {
     switch (outcome.status) {
@@ -303,6 +308,8 @@ QString LogOutcomeMessage(const LogOutcome &outcome)
         return QStringLiteral("Ein-/Ausgabefehler bei der Logdatei:\n") + outcome.detail;
     case LogStatus::NotRead:
         return QStringLiteral("Die Protokolldatei wird nicht gelesen.\n") + outcome.detail;
+    case LogStatus::CutShort:
+        return QStringLiteral("Die Protokolldatei ") + CutShortProblem() + QLatin1Char('.');
     }
     return QString();
 }
@@ -355,7 +362,12 @@ LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline d
     if (const std::optional<QString> problem = LogSizeProblem(status))
         return {LogStatus::NotRead, *problem};
     QStringList records;
-    switch (ReadStoredRecords(log.get(), records)) {
+    const StoredRead read = ReadStoredRecords(log.get(), records);
+    // Over a network file system a broken connection may end a read early without an error.
+    const off_t readUpTo = ::lseek(log.get(), 0, SEEK_CUR);
+    if ((read == StoredRead::Failed && readUpTo > 0) || (read == StoredRead::Done && readUpTo < status.st_size))
+        return {LogStatus::CutShort, CutShortProblem()};
+    switch (read) {
     case StoredRead::Failed:
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
     case StoredRead::TooManyLines:

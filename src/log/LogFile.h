@@ -21,6 +21,7 @@ enum class LogStatus {
     Missing,     // there is no log to read
     IoError,     // reading, moving aside or writing failed
     NotRead,     // the log is there but too large to be a log, so it is not read
+    CutShort,    // the log was read only in part: the connection to its server broke off
 };
 
 struct LogOutcome
@@ -29,6 +30,9 @@ struct LogOutcome
     QString detail;   // what failed, in German words: the cause of CannotOpen, an IoError, or why NotRead
     QString cause = {};   // of an IoError: the system's reason alone
 };
+
+// What is said of a log that was read only in part.
+QString CutShortProblem();
 
 // The text the user is shown for an outcome; empty when there is nothing to tell.
 QString LogOutcomeMessage(const LogOutcome &outcome);
@@ -47,7 +51,9 @@ LogOutcome AppendLogLineIn(const QString &directory, const QString &fileName, co
 // lines stays as it is when the log is missing or cannot be read. A symbolic link, a
 // folder or a pipe under the log's name counts as missing. Waits at most 200 ms for a
 // lock that another process holds, then reads all the same; a log larger than any log
-// can grow, or one that is mostly holes, is not read.
+// can grow, or one that is mostly holes, is not read. A log that ends before its size, or
+// fails part of the way, was cut short: lines stays as it is then, rather than showing
+// some runs as if they were all.
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings);

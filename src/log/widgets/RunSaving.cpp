@@ -1,6 +1,7 @@
 #include "log/widgets/RunSaving.h"
 
 #include "log/widgets/LogMessages.h"
+#include "log/widgets/Workers.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,23 +19,10 @@ namespace {
 constexpr std::chrono::milliseconds NoticeAfter{250};
 constexpr std::chrono::milliseconds KeptAfter{4000};
 
-// The one worker that delivers runs, so that kept runs go out in their order. A server
-// that is gone may hold it past the program's end, and the program must not wait for it
-// then: it is never destroyed.
-QThreadPool &deliveryWorker()
-{
-    static QThreadPool *const worker = [] {
-        auto *pool = new QThreadPool;
-        pool->setMaxThreadCount(1);
-        return pool;
-    }();
-    return *worker;
-}
-
 // Runs deliver on the worker and hands its outcome to done on the window's thread.
 void deliverInBackground(std::function<LogOutcome()> deliver, std::function<void(const LogOutcome &)> done)
 {
-    deliveryWorker().start([deliver = std::move(deliver), done = std::move(done)] {
+    RunDeliveryWorker().start([deliver = std::move(deliver), done = std::move(done)] {
         const LogOutcome outcome = deliver();
         QMetaObject::invokeMethod(QCoreApplication::instance(), [=] { done(outcome); }, Qt::QueuedConnection);
     });
