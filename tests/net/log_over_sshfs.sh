@@ -6,6 +6,8 @@
 # record, so this is where runs used to get lost. Every record must arrive, once and
 # whole, and the log must be read-only afterwards. Then the server stops answering while
 # a run is saved: the window must go on, and the run must be kept and delivered later.
+# Last, the connection breaks off while a long log is read: that must be said, not a part
+# of the log shown as if it were all, and so must a write to the broken mount.
 #   log_over_sshfs.sh LOG_APPEND_HELPER LOG_DUMP RUN_SAVING_HELPER
 set -euo pipefail
 helper=$1
@@ -124,7 +126,9 @@ read -r longest notice told < <(XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscre
 # shellcheck disable=SC2086
 kill -CONT $server
 echo "server held: the window waited at most $longest ms; notice shown: $notice, child told: $told"
-[ "$longest" -le 250 ] || fail "the window stood still for $longest ms while the run was saved"
+# A window that waited for the server would stand still for the 6 s it is held; the bound
+# leaves room for a busy machine (the figure itself is printed above).
+[ "$longest" -le 2000 ] || fail "the window stood still for $longest ms while the run was saved"
 [ "$notice" -eq 1 ] || fail "\"Wird gespeichert …\" was not shown"
 [ "$told" -eq 1 ] || fail "the child was not told that her run is kept"
 [ "$(wc -l <"$kept")" -eq 1 ] || fail "the run is not kept on this computer"
@@ -137,3 +141,38 @@ check_log 462
 tail -2 "$work/records" | grep -q "Angehalten 0" || fail "the kept run is not in the log before the next one"
 tail -1 "$work/records" | grep -q "Weiter 0" || fail "the next run is not the last in the log"
 echo "server back: the kept run and the next one arrived, in their order"
+
+# The connection breaks off while a long log is read (its sshfs ended as by a crash).
+long=$work/server/ben
+mkdir -p "$long"
+awk 'BEGIN { for (i = 0; i < 400000; i++) printf "%070d\r\n", 0 }' >"$long/bm.log"
+chown -R "$account:" "$long"
+mkdir -p "$work/pc3"
+sshfs -f -o "port=$port,IdentityFile=$work/client_key,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null" \
+      -o allow_other,LogLevel=ERROR "$account@127.0.0.1:$long" "$work/pc3" &
+client=$!
+mounts+=("$work/pc3")
+for _ in $(seq 100); do [ -e "$work/pc3/bm.log" ] && break; sleep 0.1; done
+"$dump" "$work/pc3/" >/dev/null 2>"$work/cut" &
+reader=$!
+# Held once the reader has some of the log, then its connection is gone.
+for _ in $(seq 1000); do
+  [ "$(awk '/^rchar/ {print $2}' "/proc/$reader/io" 2>/dev/null || echo 0)" -gt 2000000 ] && break
+  sleep 0.01
+done
+# shellcheck disable=SC2086
+kill -STOP $server
+kill -KILL "$client"
+# shellcheck disable=SC2086
+kill -CONT $server
+if wait "$reader"; then fail "a log cut off mid-read was shown as if it were whole"; fi
+echo "cut mid-read: $(tr '\n' ' ' <"$work/cut")"
+grep -q "Verbindung zum Server" "$work/cut" || fail "a broken connection is not named: $(cat "$work/cut")"
+
+# Writing to the broken mount names the broken connection too.
+touch "$work/start-broken"
+if "$helper" "$work/pc3/" "Abgebrochen" 1 "$work/start-broken" 2>"$work/broken"; then
+  fail "a run was taken by a broken mount"
+fi
+echo "broken mount: $(tr '\n' ' ' <"$work/broken")"
+grep -q "die Verbindung zum Server ist unterbrochen" "$work/broken" || fail "a broken connection is not named: $(cat "$work/broken")"
