@@ -36,7 +36,6 @@ LogOutcome ioError(const QString &what)
     return {LogStatus::IoError, what + QStringLiteral(": ") + cause, cause};
 }
 
-
 // A log whose stored first line has "." in column 3 starts with a plain date: it was
 // written before records were masked.
 std::optional<bool> isOlderForm(int fd)
@@ -107,18 +106,6 @@ qsizetype writeAll(int fd, const QByteArray &bytes)
         done += written;
     }
     return done;
-}
-
-// The stored form of a record: masked Windows-1252 bytes and an unmasked CR LF. Control
-// characters would unmask into line ends, so they are stored as spaces.
-QByteArray storedLine(const QString &line)
-{
-    QString printable = line;
-    for (QChar &c : printable) {
-        if (c.unicode() < 0x20)
-            c = QLatin1Char(' ');
-    }
-    return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
 }
 
 // Whether the stored log ends inside a line (power cut, hand edit, truncated copy): the
@@ -201,7 +188,7 @@ LogOutcome appendLocked(const QByteArray &path, int log, mode_t mode, const QStr
     const std::optional<bool> torn = endsInsideLine(out.get(), before.st_size);
     if (!torn)
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + storedLine(line);
+    const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + StoredLogLine(line);
     const qsizetype written = writeAll(out.get(), stored);
     if (written < stored.size() || ::fsync(out.get()) != 0) {
         LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
@@ -286,6 +273,17 @@ LogOutcome withServerCause(LogOutcome outcome, const QString &directory)
 }
 
 } // namespace
+
+// Control characters would unmask into line ends, so they are stored as spaces.
+QByteArray StoredLogLine(const QString &line)
+{
+    QString printable = line;
+    for (QChar &c : printable) {
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    }
+    return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
+}
 
 QString CutShortProblem()
 {

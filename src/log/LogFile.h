@@ -31,6 +31,9 @@ struct LogOutcome
     QString cause = {};   // of an IoError: the system's reason alone
 };
 
+// The stored form of a record: masked Windows-1252 bytes and an unmasked CR LF.
+QByteArray StoredLogLine(const QString &line);
+
 // What is said of a log that was read only in part.
 QString CutShortProblem();
 

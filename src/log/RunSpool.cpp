@@ -1,5 +1,6 @@
 #include "log/RunSpool.h"
 
+#include "log/LogLock.h"
 #include "core/Cp1252.h"
 
 #include <QDir>
@@ -9,7 +10,12 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +64,34 @@ void forget(const KeptRun &run)
     writeKeptRuns(runs);
 }
 
+// How far back the log is searched for a run that may have arrived already: far more
+// records than workstations append while one waits for its server.
+constexpr qint64 RecentBytes = 64 << 10;
+
+// Whether the log already holds run among its recent records: a write reported as failed
+// may have reached the server after all, and the run must not be logged twice.
+bool alreadyLogged(const KeptRun &run)
+{
+    Descriptor log(OpenWithoutLink(QFile::encodeName(run.logDirectory + QLatin1String(LogFileName)),
+                                   O_RDONLY | O_NONBLOCK));
+    struct stat status;
+    if (!log.isOpen() || ::fstat(log.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const qint64 from = std::max<qint64>(0, status.st_size - RecentBytes);
+    QByteArray recent(status.st_size - from, Qt::Uninitialized);
+    const ssize_t got = ::pread(log.get(), recent.data(), size_t(recent.size()), off_t(from));
+    if (got <= 0)
+        return false;
+    recent.truncate(got);
+    const QByteArray stored = StoredLogLine(run.record);
+    // A whole line: at the start of the part read, or after a line end.
+    for (qsizetype at = recent.indexOf(stored); at >= 0; at = recent.indexOf(stored, at + 1)) {
+        if ((at == 0 && from == 0) || (at > 0 && (recent.at(at - 1) == '\n' || recent.at(at - 1) == '\r')))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString KeptRunsPath()
@@ -95,7 +129,9 @@ LogOutcome DeliverKeptRuns(const QString &directory)
     for (const KeptRun &run : KeptRuns()) {
         if (refusing.contains(run.logDirectory))
             continue;
-        const LogOutcome outcome = AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+        const LogOutcome outcome = alreadyLogged(run)
+                                       ? LogOutcome{}
+                                       : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
         if (outcome.status != LogStatus::Done) {
             refusing.insert(run.logDirectory);
             if (run.logDirectory == directory)
