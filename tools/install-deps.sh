@@ -22,6 +22,8 @@ packages=(
   debhelper lintian acl libacl1-dev
   # a sound server of the tests' own (a null sink, its monitor recorded)
   pulseaudio pulseaudio-utils
+  # a school's server of the tests' own: the log folder mounted through sshd and sshfs
+  openssh-server openssh-client sshfs
 )
 
 missing=()

@@ -42,6 +42,23 @@ QString FileErrorCause(int errorNumber)
         return QStringLiteral("zu viele offene Dateien");
     case ENOMEM:
         return QStringLiteral("zu wenig Arbeitsspeicher");
+    // A log folder on the school's server: the connection, not the file, failed.
+    case ENOTCONN:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ESHUTDOWN:
+    case EPIPE:
+        return QStringLiteral("die Verbindung zum Server ist unterbrochen");
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ECONNREFUSED:
+        return QStringLiteral("der Server ist nicht erreichbar");
+    case ETIMEDOUT:
+        return QStringLiteral("der Server antwortet nicht");
+    case ESTALE:
+        return QStringLiteral("der Server kennt die Datei nicht mehr");
     default:
         return QStringLiteral("Fehler Nummer %1 des Systems").arg(errorNumber);
     }

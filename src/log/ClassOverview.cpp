@@ -67,6 +67,8 @@ std::optional<QString> readProblem(const LogOutcome &outcome)
         return NoLog + QLatin1Char('.');
     case LogStatus::NotRead:
         return QStringLiteral("bm.log wird nicht gelesen. ") + outcome.detail;
+    case LogStatus::CutShort:
+        return QStringLiteral("bm.log ") + outcome.detail + QLatin1Char('.');
     default:
         if (outcome.cause.isEmpty())
             return QStringLiteral("bm.log kann nicht gelesen werden.");
@@ -161,7 +163,7 @@ ChildLog readChildLog(const QString &path, LockDeadline deadline)
 
 } // namespace
 
-ClassOverview ReadClassOverview(const QString &folder)
+ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop)
 {
     ClassOverview overview;
     const QDir classFolder(folder);
@@ -180,20 +182,14 @@ ClassOverview ReadClassOverview(const QString &folder)
     // Logs that other processes keep locked are waited for once, not once per child.
     const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
     for (const QString &child : children) {
+        if (stop)
+            break;
         const ChildLog log = readChildLog(ChildLogPath(folder, child), deadline);
         overview.rows.append(summariesOf(child, log.tallies));
         if (!log.problem.isEmpty())
             overview.problems.append(child + QStringLiteral(": ") + log.problem);
     }
     return overview;
-}
-
-qint64 ClassLogBytes(const QString &folder)
-{
-    qint64 bytes = 0;
-    for (const QString &child : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        bytes += QFileInfo(ChildLogPath(folder, child)).size();
-    return bytes;
 }
 
 QString ChildLogPath(const QString &folder, const QString &child)

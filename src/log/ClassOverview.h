@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 struct ChildExerciseSummary
 {
     QString child;       // the child's folder name
@@ -28,11 +30,8 @@ struct ClassOverview
 };
 
 // Reads every "bm.log" in the direct subfolders of folder; the child is the subfolder's name.
-ClassOverview ReadClassOverview(const QString &folder);
-
-// How many bytes the logs of the class folder hold together (to judge how long reading
-// them takes).
-qint64 ClassLogBytes(const QString &folder);
+// Stops before the next child once stop is set (the window that wanted them has closed).
+ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop = false);
 
 // The log of child in the class folder.
 QString ChildLogPath(const QString &folder, const QString &child);

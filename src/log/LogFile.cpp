@@ -6,15 +6,18 @@
 #include "core/ErrorCause.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <thread>
 
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -31,11 +34,6 @@ LogOutcome ioError(const QString &what)
 {
     const QString cause = lastSystemError();
     return {LogStatus::IoError, what + QStringLiteral(": ") + cause, cause};
-}
-
-QString logPath(const QString &fileName)
-{
-    return logSettings().logDirectory + fileName;
 }
 
 // A log whose stored first line has "." in column 3 starts with a plain date: it was
@@ -83,11 +81,11 @@ QString asideName(const QString &fileName, int n)
 
 // Moves the log at path aside to the first free name, so that no earlier moved-aside log
 // is replaced and no later run is refused; a link under a name only takes that name.
-bool moveAside(const QByteArray &path, const QString &fileName)
+bool moveAside(const QByteArray &path, const QString &directory, const QString &fileName)
 {
     constexpr int Names = 1000;
     for (int n = 1; n <= Names; ++n) {
-        if (renameWithoutReplacing(path, QFile::encodeName(logPath(asideName(fileName, n)))))
+        if (renameWithoutReplacing(path, QFile::encodeName(directory + asideName(fileName, n))))
             return true;
         if (errno != EEXIST)
             return false;
@@ -95,7 +93,8 @@ bool moveAside(const QByteArray &path, const QString &fileName)
     return false;
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+// How much of bytes was written; less than all when writing failed (errno tells why).
+qsizetype writeAll(int fd, const QByteArray &bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -103,22 +102,10 @@ bool writeAll(int fd, const QByteArray &bytes)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return false;
+            return done;
         done += written;
     }
-    return true;
-}
-
-// The stored form of a record: masked Windows-1252 bytes and an unmasked CR LF. Control
-// characters would unmask into line ends, so they are stored as spaces.
-QByteArray storedLine(const QString &line)
-{
-    QString printable = line;
-    for (QChar &c : printable) {
-        if (c.unicode() < 0x20)
-            c = QLatin1Char(' ');
-    }
-    return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
+    return done;
 }
 
 // Whether the stored log ends inside a line (power cut, hand edit, truncated copy): the
@@ -138,33 +125,170 @@ std::optional<bool> endsInsideLine(int fd, off_t size)
     return last != '\r' && last != '\n';
 }
 
-// Appends the record while the log is locked; a failed write is cut off again, so the
-// log never keeps a torn record.
-LogOutcome appendLocked(const QByteArray &path, int log, const QString &line, mode_t attributes)
+// Whether a refused exclusive create met a log that another copy has just created. Over
+// SFTP that refusal does not say "exists" but only "failed".
+bool createdByAnother(const QByteArray &path)
 {
-    Descriptor out(OpenWithoutLink(path, O_WRONLY | O_APPEND));
+    if (errno == EEXIST)
+        return true;
+    const int refusal = errno;
+    struct stat status;
+    if (::lstat(path.constData(), &status) == 0)
+        return true;
+    errno = refusal;
+    return false;
+}
+
+// Opens the log for appending. It is read-only between runs, so it is made writable just
+// for the open. Another workstation may make it read-only again in between: over some
+// network file systems its lock does not reach this one. A refused open is then tried
+// again until deadline. Read-write, since some network file systems refuse a write-only
+// open of an existing file.
+int openForAppend(const QByteArray &path, int log, mode_t mode, LockDeadline deadline)
+{
+    bool writable = (mode & S_IWUSR) != 0;
+    for (;;) {
+        // Not the log's owner, or a share that refuses: the open tells why.
+        if (!writable && ::fchmod(log, (mode & PermissionBits) | S_IWUSR) != 0)
+            return OpenWithoutLink(path, O_RDWR | O_APPEND);
+        const int fd = OpenWithoutLink(path, O_RDWR | O_APPEND);
+        if (fd >= 0 || errno != EACCES || std::chrono::steady_clock::now() >= deadline)
+            return fd;
+        writable = false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(QRandomGenerator::global()->bounded(1, 10)));
+    }
+}
+
+// Cuts a record that was written only in part off again, but only when nothing but its
+// beginning lies after the old end: without a lock that reaches every workstation, more
+// would be another's records.
+void cutOffPartialRecord(int fd, off_t oldEnd, qsizetype written)
+{
+    struct stat now;
+    if (written > 0 && ::fstat(fd, &now) == 0 && now.st_size == oldEnd + written) {
+        // Cutting back may fail as well; the write failure is what the user has to hear.
+        [[maybe_unused]] const int cut = ::ftruncate(fd, oldEnd);
+    }
+}
+
+// Appends the record while the log is locked where the file system passes locks on. The
+// descriptor is made read-only again at once, so that an interrupted write leaves no
+// writable log behind. One write of the whole record, at the end of the log, is what keeps
+// the records of two workstations apart.
+LogOutcome appendLocked(const QByteArray &path, int log, mode_t mode, const QString &line, mode_t attributes,
+                        LockDeadline deadline)
+{
+    Descriptor out(openForAppend(path, log, mode, deadline));
     if (!out.isOpen())
         return {LogStatus::CannotOpen, lastSystemError()};
+    ::fchmod(out.get(), attributes & PermissionBits & ~WriteBits);
     struct stat before;
     if (::fstat(out.get(), &before) != 0)
         return ioError(QStringLiteral("Die Logdatei kann nicht geprüft werden"));
-    const std::optional<bool> torn = endsInsideLine(log, before.st_size);
+    const std::optional<bool> torn = endsInsideLine(out.get(), before.st_size);
     if (!torn)
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + storedLine(line);
-    if (!writeAll(out.get(), stored) || ::fsync(out.get()) != 0) {
+    const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + StoredLogLine(line);
+    const qsizetype written = writeAll(out.get(), stored);
+    if (written < stored.size() || ::fsync(out.get()) != 0) {
         LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
-        // Cutting back may fail as well; the write failure is what the user has to hear.
-        [[maybe_unused]] const int cut = ::ftruncate(out.get(), before.st_size);
+        cutOffPartialRecord(out.get(), before.st_size, written < stored.size() ? written : 0);
         return failure;
     }
     if (!out.close())
         return ioError(QStringLiteral("Die Logdatei kann nicht geschlossen werden"));
-    ::fchmod(log, attributes & PermissionBits & ~WriteBits);
     return {};
 }
 
+// Appends line to fileName in directory (see AppendLogLine).
+LogOutcome appendTo(const QString &directory, const QString &fileName, const QString &line)
+{
+    // Without a directory the log would land wherever the program was started.
+    if (directory.isEmpty())
+        return {LogStatus::CannotOpen, QString()};
+    const QByteArray path = QFile::encodeName(directory + fileName);
+    const LockDeadline deadline = std::chrono::steady_clock::now() + WriteLockPatience;
+    // Set once this call has moved an older log aside: the new log takes over its mode.
+    std::optional<mode_t> replacedMode;
+    for (;;) {
+        Descriptor log;
+        struct stat status;
+        switch (LockLog(path, LOCK_EX, deadline, log, status)) {
+        case LockResult::NotAPlainFile:
+        case LockResult::Failed:
+            return {LogStatus::CannotOpen, lastSystemError()};
+        case LockResult::Busy:
+            return {LogStatus::CannotOpen, QStringLiteral("die Datei ist gesperrt")};
+        case LockResult::NoLog: {
+            // Created empty and then appended to like any log, so that the other copy
+            // of the program may just as well be the one that creates it.
+            Descriptor created(OpenWithoutLink(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
+            if (!created.isOpen() && !createdByAnother(path))
+                return {LogStatus::CannotOpen, lastSystemError()};
+            continue;
+        }
+        case LockResult::Locked:
+            break;
+        }
+
+        const mode_t attributes = replacedMode.value_or(status.st_mode & PermissionBits);
+        const std::optional<bool> older = isOlderForm(log.get());
+        if (!older)
+            return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
+        if (!*older)
+            return appendLocked(path, log.get(), status.st_mode, line, attributes, deadline);
+        // The moved-aside log keeps the writable mode it was opened with, as it always has.
+        ::fchmod(log.get(), (status.st_mode & PermissionBits) | S_IWUSR);
+        if (!moveAside(path, directory, fileName))
+            return ioError(QStringLiteral("Die alte Logdatei kann nicht nach ")
+                           + directory + asideName(fileName, 1)
+                           + QStringLiteral(" verschoben werden"));
+        replacedMode = attributes;
+    }
+}
+
+// Over a network file system a refused write may mean that the server is gone or takes
+// nothing at all, which the refusal itself does not say: the log's folder tells.
+LogOutcome withServerCause(LogOutcome outcome, const QString &directory)
+{
+    const QString &said = outcome.status == LogStatus::CannotOpen ? outcome.detail : outcome.cause;
+    if ((outcome.status != LogStatus::CannotOpen && outcome.status != LogStatus::IoError)
+        || (said != FileErrorCause(EACCES) && said != FileErrorCause(EIO)))
+        return outcome;
+    struct statvfs folder;
+    QString cause;
+    if (::statvfs(QFile::encodeName(directory).constData(), &folder) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR && errno != EACCES)
+            cause = FileErrorCause(errno);
+    } else if ((folder.f_flag & ST_RDONLY) != 0) {
+        cause = FileErrorCause(EROFS);
+    }
+    if (cause.isEmpty())
+        return outcome;
+    if (outcome.status == LogStatus::CannotOpen)
+        return {outcome.status, cause};
+    outcome.detail.replace(outcome.cause, cause);
+    outcome.cause = cause;
+    return outcome;
+}
+
 } // namespace
+
+// Control characters would unmask into line ends, so they are stored as spaces.
+QByteArray StoredLogLine(const QString &line)
+{
+    QString printable = line;
+    for (QChar &c : printable) {
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    }
+    return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
+}
+
+QString CutShortProblem()
+{
+    return QStringLiteral("konnte nicht ganz gelesen werden (Verbindung zum Server unterbrochen)");
+}
 
 QString LogOutcomeMessage(const LogOutcome &outcome)
 {
@@ -182,62 +306,27 @@ QString LogOutcomeMessage(const LogOutcome &outcome)
         return QStringLiteral("Ein-/Ausgabefehler bei der Logdatei:\n") + outcome.detail;
     case LogStatus::NotRead:
         return QStringLiteral("Die Protokolldatei wird nicht gelesen.\n") + outcome.detail;
+    case LogStatus::CutShort:
+        return QStringLiteral("Die Protokolldatei ") + CutShortProblem() + QLatin1Char('.');
     }
     return QString();
 }
 
 LogOutcome AppendLogLine(const QString &fileName, const QString &line)
 {
-    // Without a configured directory the log would land wherever the program was started.
-    if (logSettings().logDirectory.isEmpty())
-        return {LogStatus::CannotOpen, QString()};
-    const QByteArray path = QFile::encodeName(logPath(fileName));
-    const LockDeadline deadline = std::chrono::steady_clock::now() + WriteLockPatience;
-    // Set once this call has moved an older log aside: the new log takes over its mode.
-    std::optional<mode_t> replacedMode;
-    for (;;) {
-        Descriptor log;
-        struct stat status;
-        switch (LockLog(path, LOCK_EX, deadline, log, status)) {
-        case LockResult::NotAPlainFile:
-        case LockResult::Failed:
-            return {LogStatus::CannotOpen, lastSystemError()};
-        case LockResult::Busy:
-            return {LogStatus::CannotOpen, QStringLiteral("die Datei ist gesperrt")};
-        case LockResult::NoLog: {
-            // Created empty and then appended to like any log, so that the other copy
-            // of the program may just as well be the one that creates it.
-            Descriptor created(OpenWithoutLink(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
-            if (!created.isOpen() && errno != EEXIST)
-                return {LogStatus::CannotOpen, lastSystemError()};
-            continue;
-        }
-        case LockResult::Locked:
-            break;
-        }
+    return AppendLogLineIn(logSettings().logDirectory, fileName, line);
+}
 
-        const mode_t attributes = replacedMode.value_or(status.st_mode & PermissionBits);
-        // A failure here shows up when the log is opened for writing.
-        if ((status.st_mode & S_IWUSR) == 0)
-            ::fchmod(log.get(), (status.st_mode & PermissionBits) | S_IWUSR);
-        const std::optional<bool> older = isOlderForm(log.get());
-        if (!older)
-            return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-        if (!*older)
-            return appendLocked(path, log.get(), line, attributes);
-        if (!moveAside(path, fileName))
-            return ioError(QStringLiteral("Die alte Logdatei kann nicht nach ")
-                           + logPath(asideName(fileName, 1))
-                           + QStringLiteral(" verschoben werden"));
-        replacedMode = attributes;
-    }
+LogOutcome AppendLogLineIn(const QString &directory, const QString &fileName, const QString &line)
+{
+    return withServerCause(appendTo(directory, fileName, line), directory);
 }
 
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)
 {
     if (logSettings().logDirectory.isEmpty())
         return {LogStatus::Missing, QString()};
-    return ReadLogFileAt(logPath(fileName), lines);
+    return ReadLogFileAt(logSettings().logDirectory + fileName, lines);
 }
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings)
@@ -271,7 +360,12 @@ LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline d
     if (const std::optional<QString> problem = LogSizeProblem(status))
         return {LogStatus::NotRead, *problem};
     QStringList records;
-    switch (ReadStoredRecords(log.get(), records)) {
+    const StoredRead read = ReadStoredRecords(log.get(), records);
+    // Over a network file system a broken connection may end a read early without an error.
+    const off_t readUpTo = ::lseek(log.get(), 0, SEEK_CUR);
+    if ((read == StoredRead::Failed && readUpTo > 0) || (read == StoredRead::Done && readUpTo < status.st_size))
+        return {LogStatus::CutShort, CutShortProblem()};
+    switch (read) {
     case StoredRead::Failed:
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
     case StoredRead::TooManyLines:

@@ -21,6 +21,7 @@ enum class LogStatus {
     Missing,     // there is no log to read
     IoError,     // reading, moving aside or writing failed
     NotRead,     // the log is there but too large to be a log, so it is not read
+    CutShort,    // the log was read only in part: the connection to its server broke off
 };
 
 struct LogOutcome
@@ -30,21 +31,32 @@ struct LogOutcome
     QString cause = {};   // of an IoError: the system's reason alone
 };
 
+// The stored form of a record: masked Windows-1252 bytes and an unmasked CR LF.
+QByteArray StoredLogLine(const QString &line);
+
+// What is said of a log that was read only in part.
+QString CutShortProblem();
+
 // The text the user is shown for an outcome; empty when there is nothing to tell.
 QString LogOutcomeMessage(const LogOutcome &outcome);
 
 // Appends one record to fileName in the configured log directory, moving a log of the
 // older unmasked form aside to "Old" + fileName first (or "Oldbm-2.log", ... when that
 // name is taken). Safe against another copy of the program appending to the same log at
-// the same moment; a log that another process keeps locked for 2 s is not written. A log
+// the same moment, also from another workstation over a network file system that passes
+// no locks on; a log that another process keeps locked for 2 s is not written. A log
 // that is a symbolic link is never written through.
 LogOutcome AppendLogLine(const QString &fileName, const QString &line);
+// The same for the log in directory (ending with "/"), wherever the configuration points now.
+LogOutcome AppendLogLineIn(const QString &directory, const QString &fileName, const QString &line);
 
 // Fills lines with the unmasked records of fileName in the log directory, in file order;
 // lines stays as it is when the log is missing or cannot be read. A symbolic link, a
 // folder or a pipe under the log's name counts as missing. Waits at most 200 ms for a
 // lock that another process holds, then reads all the same; a log larger than any log
-// can grow, or one that is mostly holes, is not read.
+// can grow, or one that is mostly holes, is not read. A log that ends before its size, or
+// fails part of the way, was cut short: lines stays as it is then, rather than showing
+// some runs as if they were all.
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines);
 
 bool RunIsLogged(const RunResult &result, const LogSettings &settings);

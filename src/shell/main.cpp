@@ -6,6 +6,7 @@
 #include "kinds/Kinds.h"
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
+#include "log/widgets/RunSaving.h"
 #include "log/widgets/TLogbuch.h"
 #include "core/Random.h"
 #include "run/widgets/TForm2.h"
@@ -154,6 +155,8 @@ int main(int argc, char **argv)
         Logbuch = new TLogbuch(Titelbild);
         // Every run that ends with a summary goes to the result log when logging wants it.
         QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+        // Runs that a server did not take last time.
+        DeliverRunsKeptEarlier();
     });
 
     // The background window ends the program itself when it closes.

@@ -104,6 +104,7 @@ private:
     void showClass(QSize screen = QSize(1024, 768))
     {
         window->ShowClass(classFolder);
+        QTRY_VERIFY(!window->IsReading());
         window->resize(ClassWindowSize(screen));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -296,7 +297,8 @@ void TestKlassenUebersicht::classButtonNotAskingForTheFolderOrForgettingIt()
     int rows = 0;
     NextModal<TKlassenUebersicht> overview([&](TKlassenUebersicht *shown) {
         shownFolder = shown->classFolder();
-        rows = shown->Table->rowCount();
+        if (QTest::qWaitFor([shown] { return !shown->IsReading(); }, 10000))
+            rows = shown->Table->rowCount();
         shown->close();
     });
     QTest::mouseClick(logbuch.ClassButton, Qt::LeftButton);

@@ -15,11 +15,13 @@ void ShowPlainMessage(const QString &text, QWidget *parent)
     box.exec();
 }
 
-void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent)
+void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent, const QString &afterwards)
 {
-    const QString message = LogOutcomeMessage(outcome);
+    QString message = LogOutcomeMessage(outcome);
     if (message.isEmpty())
         return;
+    if (!afterwards.isEmpty())
+        message += QStringLiteral("\n\n") + afterwards;
     if (outcome.status == LogStatus::IoError)
         QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), message);
     else
@@ -40,9 +42,4 @@ bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *p
                           QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
                               .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
     return false;
-}
-
-void LogFinishedRun(const RunResult &result)
-{
-    ReportLogOutcome(LogRun(result), QApplication::activeWindow());
 }

@@ -9,15 +9,11 @@
 
 class QWidget;
 
-// Tells the user what went wrong with the log; nothing when all went well.
-void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent);
+// Tells the user what went wrong with the log, and then afterwards; nothing when all went well.
+void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent, const QString &afterwards = QString());
 
 // Writes an exported table to path, telling the user if that fails.
 bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent);
-
-// Appends a finished run to the result log when the configuration asks for it, and tells
-// the user if that fails. The exercise window's end-of-run signal is connected here.
-void LogFinishedRun(const RunResult &result);
 
 // A message box with text and no icon, for what is no error.
 void ShowPlainMessage(const QString &text, QWidget *parent);

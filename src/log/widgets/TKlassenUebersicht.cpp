@@ -1,6 +1,7 @@
 #include "log/widgets/TKlassenUebersicht.h"
 
 #include "log/widgets/LogMessages.h"
+#include "log/widgets/Workers.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -25,9 +26,6 @@ constexpr int ExerciseColumnWidth = 92;
 // Exercise titles wrap onto up to three lines above their column.
 constexpr int HeaderLines = 3;
 constexpr int ProblemLinesShown = 4;
-// Classes whose logs hold up to this much (some 50 000 records) are read while the window
-// opens; larger ones on a worker thread, so that the window never stands still.
-constexpr qint64 ReadAtOnceUpTo = qint64(4) << 20;
 
 QTableWidgetItem *itemFor(const ClassTableCell &cell)
 {
@@ -41,9 +39,9 @@ QTableWidgetItem *itemFor(const ClassTableCell &cell)
 }
 
 // The class folder read and laid out as a table, on whichever thread.
-ReadClass readClass(const QString &folder)
+ReadClass readClass(const QString &folder, const std::atomic_bool &stop)
 {
-    const ClassOverview overview = ReadClassOverview(folder);
+    const ClassOverview overview = ReadClassOverview(folder, stop);
     return {LayOutClassTable(overview), overview.problems};
 }
 
@@ -96,10 +94,9 @@ void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
     folder = chosenFolder;
     FolderLabel->setText(QStringLiteral("Klassenordner: ") + QDir::toNativeSeparators(folder));
     const quint64 number = ++readingNumber;
-    if (ClassLogBytes(folder) <= ReadAtOnceUpTo) {
-        ShowReadClass(readClass(folder));
-        return;
-    }
+    stopReading();
+    stop = std::make_shared<std::atomic_bool>(false);
+    // Always on a worker: the class folder may lie on a server that is slow or gone.
     reading = true;
     table = ClassTable();
     Table->clear();
@@ -108,8 +105,8 @@ void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
     showProblems({QStringLiteral("Die Protokolle werden gelesen …")});
     const QPointer<TKlassenUebersicht> window(this);
     const QString read = folder;
-    QThreadPool::globalInstance()->start([=] {
-        auto readFolder = std::make_shared<ReadClass>(readClass(read));
+    LogReadingWorkers().start([=, stop = stop] {
+        auto readFolder = std::make_shared<ReadClass>(readClass(read, *stop));
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [=] {
@@ -119,6 +116,24 @@ void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
             },
             Qt::QueuedConnection);
     });
+}
+
+void TKlassenUebersicht::stopReading()
+{
+    if (stop)
+        *stop = true;
+}
+
+void TKlassenUebersicht::done(int result)
+{
+    // Closing the window ends the reading: no more children are read for it.
+    stopReading();
+    QDialog::done(result);
+}
+
+TKlassenUebersicht::~TKlassenUebersicht()
+{
+    stopReading();
 }
 
 bool TKlassenUebersicht::IsReading() const

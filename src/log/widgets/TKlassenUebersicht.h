@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,6 +27,7 @@ class TKlassenUebersicht : public QDialog
     Q_OBJECT
 public:
     explicit TKlassenUebersicht(QWidget *parent = nullptr);
+    ~TKlassenUebersicht() override;
 
     QLabel *FolderLabel;
     QTableWidget *Table;
@@ -32,13 +36,14 @@ public:
     QPushButton *ExportButton;
     QPushButton *CloseButton;
 
-    // Reads the class folder and shows its table; shown modally by the caller. The logs of
-    // a large class are read on a worker thread while the window stands.
+    // Reads the class folder and shows its table; shown modally by the caller. The logs
+    // are read on a worker thread while the window stands.
     void ShowClass(const QString &chosenFolder);
     bool IsReading() const;
     // Writes the table to path, telling the user if that fails or path lies in the class
     // folder.
     bool ExportTo(const QString &path);
+    void done(int result) override;
     const QString &classFolder() const { return folder; }
 
 signals:
@@ -51,9 +56,11 @@ private:
     void ExportButtonClick();
     void ShowReadClass(ReadClass read);
     void showProblems(const QStringList &problems);
+    void stopReading();
 
     QString folder;
     ClassTable table;
     bool reading = false;
     quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
+    std::shared_ptr<std::atomic_bool> stop;   // set when the latest reading is no longer wanted
 };

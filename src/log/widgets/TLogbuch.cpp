@@ -3,9 +3,11 @@
 #include "log/LogExport.h"
 #include "log/LogView.h"
 #include "log/LogViewerLayout.h"
+#include "log/NetworkFolder.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TKlassenUebersicht.h"
 #include "log/widgets/TVerlaufBild.h"
+#include "log/widgets/Workers.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -21,7 +23,6 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QThread>
-#include <QThreadPool>
 
 #include <memory>
 
@@ -159,7 +160,9 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
     ShowProgress(false);
     const quint64 number = ++readingNumber;
     const QFont font = Memo1->font();
-    if (QFileInfo(path).size() <= ReadAtOnceUpTo) {
+    // A log on the school's server is read on a worker whatever its size: even asking for
+    // its size may wait for the server.
+    if (!LiesOnNetwork(path) && QFileInfo(path).size() <= ReadAtOnceUpTo) {
         ShowArrangedLog(readAndArrange(path, font), exercise);
         return;
     }
@@ -179,7 +182,7 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
             },
             Qt::QueuedConnection);
     };
-    QThreadPool::globalInstance()->start([=] {
+    LogReadingWorkers().start([=] {
         auto log = std::make_shared<ArrangedLog>(readAndArrange(path, font));
         log->lines->moveToThread(windowThread);
         const QStringList read = log->records;
