@@ -92,6 +92,7 @@ int practiseOneExercise(const KindInfo &kind)
     Titelbild = new TTitelbild(nullptr);
     CreateExerciseWindows(Titelbild);
     QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    DeliverRunsKeptEarlier();
     Titelbild->StartIt(kind.caption(), kind.code);
     delete Korrektur;
     delete Form2;
