@@ -75,6 +75,8 @@ private slots:
     void standsCentredAndRaisedAtItsSize();
     void menusHaveEveryEntryWithItsMnemonic_data();
     void menusHaveEveryEntryWithItsMnemonic();
+    void sizesTooLargeForTheScreenAreGreyWithTheReason_data();
+    void sizesTooLargeForTheScreenAreGreyWithTheReason();
     void exerciseEntriesStartTheirKind();
     void logEntryShowsOnlyWithLogging_data();
     void logEntryShowsOnlyWithLogging();
@@ -131,6 +133,40 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic()
     QMenu *found = menuTitled(Titelbild, menu);
     QVERIFY(found != nullptr);
     QCOMPARE(itemsOf(found), items);
+}
+
+void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason_data()
+{
+    // On an 800 x 600 screen, whose exercise window is 750 x 540.
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("Normal") << "&Normal" << QString();
+    QTest::newRow("Groß") << "&Groß"
+                          << "Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht 1125 × 810 Bildpunkte, "
+                             "frei sind 800 × 600.";
+    QTest::newRow("Sehr groß") << "Sehr g&roß"
+                               << "Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht 1500 × 1080 "
+                                  "Bildpunkte, frei sind 800 × 600.";
+    QTest::newRow("Bildschirm füllen") << "&Bildschirm füllen" << QString();
+}
+
+void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, refusal);
+    if (Titelbild->screen()->availableGeometry().size() != QSize(800, 600))
+        QSKIP("made for the 800 x 600 screen of the offscreen platform");
+    QMenu *sizes = menuTitled(Titelbild, QStringLiteral("&Größe"));
+    QVERIFY(sizes != nullptr);
+    QVERIFY(sizes->toolTipsVisible());
+    QAction *item = nullptr;
+    for (QAction *action : sizes->actions()) {
+        if (action->text() == entry)
+            item = action;
+    }
+    QVERIFY(item != nullptr);
+    QCOMPARE(item->isEnabled(), refusal.isEmpty());
+    QCOMPARE(item->toolTip().startsWith(QLatin1String("Zu groß")) ? item->toolTip() : QString(), refusal);
 }
 
 void TitleWindowTest::exerciseEntriesStartTheirKind()
