@@ -11,7 +11,7 @@ namespace {
 
 const QPoint NoticeCorner(50, 50);
 
-// sizes are measured on the screen the menu stands on, in its pixels before the factor
+// Sizes are measured on the screen the menu stands on, in its pixels before the factor
 // this start runs with.
 QSize availableOf(const QWidget *widget)
 {
