@@ -788,7 +788,7 @@ void ExerciseWindowTest::screenReadersAreToldWhatIsShownButNotTheAnswer_data()
     QTest::newRow("number line: its section and the arrow")
         << qint32(102) << "PaintBox1" << "^Zahlenstrahl von [\\d ]+ bis [\\d ]+ mit einem Pfeil$";
     QTest::newRow("show a number: no arrow to tell")
-        << qint32(ShowNumberKind) << "PaintBox1" << "^Zahlenstrahl von [\\d ]+ bis [\\d ]+$";
+        << qint32(109) << "PaintBox1" << "^Zahlenstrahl von [\\d ]+ bis [\\d ]+$";
     QTest::newRow("distance: two arrows") << qint32(110) << "PaintBox1" << "^Zahlenstrahl von .* mit zwei Pfeilen$";
     QTest::newRow("balance: counts as text") << qint32(301) << "Image1"
                                              << "^Richtige Lösungen: 1, Falsche Lösungen: 0$";
@@ -864,7 +864,7 @@ void ExerciseWindowTest::fingerBeyondTheLineLeavesTheArrowAtItsEnd_data()
 void ExerciseWindowTest::fingerBeyondTheLineLeavesTheArrowAtItsEnd()
 {
     QFETCH(int, beyond);
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     ModalWatcher watcher;
     TImageView *line = Form2->PaintBox1;
     const int lineEnd = beyond > 0 ? line->width() - 2 : LineLeftX;
@@ -885,7 +885,7 @@ void ExerciseWindowTest::fingerBeyondTheLineLeavesTheArrowAtItsEnd()
 
 void ExerciseWindowTest::correctionShowsWhereTheNumberLies()
 {
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     ModalWatcher watcher;
     QImage shownWithCorrection;
     watcher.whileCorrectionShown = [&] { shownWithCorrection = Form2->PaintBox1->image(); };
@@ -918,7 +918,7 @@ void ExerciseWindowTest::okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask_
 void ExerciseWindowTest::okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask()
 {
     QFETCH(bool, byEnter);
-    QVERIFY(StartRun(ShowNumberKind, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
     Form2->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Form2));
     ModalWatcher watcher;
