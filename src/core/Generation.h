@@ -32,6 +32,9 @@ struct LabelSetup
     std::optional<FontSpec> font;
     std::optional<int> left, top, width;
     std::optional<bool> visible;
+    // What assistive technology reads instead of the caption, where the caption would
+    // give the answer away.
+    std::optional<QString> accessibleName = std::nullopt;
 };
 
 // A label with caption, font and place all given.
@@ -69,6 +72,9 @@ struct NumberLinePicture
     TNumberLine line;
     QRect clearedRect;
     std::optional<qint32> secondArrowOffset;
+    // Where the number the child had to find lies, shown by the correction of a wrong
+    // answer; none where the picture itself holds the answer.
+    std::optional<qint32> correctionOffset = std::nullopt;
 };
 
 struct DotPicture

@@ -10,6 +10,9 @@
 
 namespace {
 
+const QString RightCaption = QStringLiteral("Richtige Lösungen");
+const QString WrongCaption = QStringLiteral("Falsche Lösungen");
+
 constexpr int ScaleLeft = 166;
 constexpr int LabelLeft = 5;
 constexpr int CounterBracketLeft = 120;
@@ -85,8 +88,8 @@ void DrawBalanceScale(QImage &strip, const ExerciseLayout &layout)
     const int u = layout.barPitch;
     const int lowerTextY = ScaledRound(32 * scale);
     prepareText(painter, 10);
-    writeAt(painter, LabelLeft, TopTextY, QStringLiteral("Richtige Lösungen"));
-    writeAt(painter, LabelLeft, lowerTextY, QStringLiteral("Falsche Lösungen"));
+    writeAt(painter, LabelLeft, TopTextY, RightCaption);
+    writeAt(painter, LabelLeft, lowerTextY, WrongCaption);
     const QFontMetrics counterMetrics(painter.font(), &strip);
     writeEmptyCounter(painter, counterMetrics, TopTextY);
     writeEmptyCounter(painter, counterMetrics, lowerTextY);
@@ -137,4 +140,10 @@ void DrawBalanceStrip(QImage &strip, const ExerciseLayout &layout, qint32 rightC
 {
     DrawBalanceScale(strip, layout);
     DrawBalanceCounts(strip, layout, rightCount, wrongCount);
+}
+
+QString BalanceCountsText(qint32 rightCount, qint32 wrongCount)
+{
+    return RightCaption + QStringLiteral(": ") + QString::number(rightCount) + QStringLiteral(", ") + WrongCaption
+         + QStringLiteral(": ") + QString::number(wrongCount);
 }

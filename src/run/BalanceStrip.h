@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 
 inline const QColor Silver(192, 192, 192);
 inline const QColor RightBoxColour(0, 255, 0);
@@ -17,5 +18,7 @@ inline const QColor WrongBoxColour(255, 0, 0);
 void DrawBalanceScale(QImage &strip, const ExerciseLayout &layout);
 // Draws the boxes and the counters of the run over the scale.
 void DrawBalanceCounts(QImage &strip, const ExerciseLayout &layout, qint32 rightCount, qint32 wrongCount);
+// The counts as text, for assistive technology: the strip only paints them.
+QString BalanceCountsText(qint32 rightCount, qint32 wrongCount);
 // The whole strip as it stands for these counts.
 void DrawBalanceStrip(QImage &strip, const ExerciseLayout &layout, qint32 rightCount, qint32 wrongCount);

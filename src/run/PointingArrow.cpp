@@ -1,12 +1,15 @@
 #include "run/PointingArrow.h"
 
+#include "generators/numberline/NumberLine.h"
 #include "run/AnswerCheck.h"
 
+#include <algorithm>
 #include <utility>
 
-bool PointingArrow::press(QPoint at)
+bool PointingArrow::press(QPoint at, int lastColumn)
 {
     m_at.reset();
+    m_lastColumn = lastColumn;
     if (!ClickAnswerText(at.x(), at.y()).isEmpty())
         m_at = at;
     return m_at.has_value();
@@ -15,7 +18,7 @@ bool PointingArrow::press(QPoint at)
 void PointingArrow::move(QPoint at)
 {
     if (m_at)
-        m_at->setX(at.x());
+        m_at->setX(std::clamp(at.x(), LineLeftX, std::max(LineLeftX, m_lastColumn)));
 }
 
 std::optional<QPoint> PointingArrow::release()

@@ -13,8 +13,10 @@ class PointingArrow
 {
 public:
     // True when the press starts the arrow: only inside the band where a click answers.
-    bool press(QPoint at);
-    // The arrow follows across the line, wherever the finger drifts up or down.
+    // The line ends at column lastColumn.
+    bool press(QPoint at, int lastColumn);
+    // The arrow follows across the line, wherever the finger drifts up or down; a finger
+    // beyond one of the line's ends leaves it standing at that end.
     void move(QPoint at);
     // Where the lifted finger answers; nothing when no arrow was started.
     std::optional<QPoint> release();
@@ -23,6 +25,7 @@ public:
 
 private:
     std::optional<QPoint> m_at;
+    int m_lastColumn = 0;
 };
 
 // The second click of a double-click is no answer of its own: a press within the

@@ -84,6 +84,15 @@ PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)
     return right ? Verdict::Right : Verdict::Wrong;
 }
 
+bool PracticeRun::moveOnAfterCorrection()
+{
+    if (ended || newTaskDue || !currentTask.taskFailed)
+        return false;
+    answerAccepted = true;
+    newTaskDue = true;
+    return true;
+}
+
 PracticeRun::Ending PracticeRun::finish(quint32 openTaskMs)
 {
     if (ended)

@@ -63,6 +63,10 @@ public:
     // has ended, so an answer given twice in a hurry never counts twice.
     Verdict recordAnswer(qint32 n);
 
+    // After the correction of a failed task the child moves on to the next one; the task
+    // stays counted as it was. False when no failed task is open.
+    bool moveOnAfterCorrection();
+
     enum class Ending { AlreadyEnded, WithoutSummary, WithSummary };
     // Ends the run, once. openTaskMs is the time since the open task was posed; it is
     // counted when no thinking time has been summed yet, so a run without a right answer

@@ -1,10 +1,13 @@
 #include "run/SpokenText.h"
 
+#include "generators/numberline/NumberLine.h"
 #include "generators/writing/NumberWords.h"
+#include "core/MyTools.h"
 #include "kinds/Kinds.h"
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -176,4 +179,22 @@ QString SpokenCorrection(qint32 kind, const QString &word, const QString &soluti
         solution = spokenLines(solutionText, QStringLiteral(", "));
     }
     return (word + QStringLiteral(" So wird die Aufgabe richtig gelöst: ") + solution).simplified();
+}
+
+QString PictureDescription(const TaskPicture &picture, int pictureWidth)
+{
+    if (std::holds_alternative<DotPicture>(picture))
+        return QStringLiteral("Punktebild, zum Teil verdeckt");
+    const auto *shown = std::get_if<NumberLinePicture>(&picture);
+    if (shown == nullptr)
+        return QString();
+    const TNumberLine &line = shown->line;
+    // Up to the last tick in the picture; ticks stand ten units apart.
+    const qint32 lastOffset = std::max(0, (pictureWidth - 2 * LineLeftX) / std::max(1, line.pixelsPerUnit)) / 10 * 10;
+    const qint32 lastValue = line.startValue + lastOffset * ((line.endValue - line.startValue) / 100);
+    // A line where the child has to find a place shows no arrow.
+    const int arrows = shown->correctionOffset ? 0 : (shown->secondArrowOffset ? 2 : 1);
+    const QStringList withArrows = {QString(), QStringLiteral(" mit einem Pfeil"), QStringLiteral(" mit zwei Pfeilen")};
+    return QStringLiteral("Zahlenstrahl von %1 bis %2").arg(FormatGrouped(line.startValue), FormatGrouped(lastValue))
+         + withArrows.at(arrows);
 }

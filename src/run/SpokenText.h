@@ -17,5 +17,10 @@ QString SpokenNumbers(const QString &text);
 // The task of `kind` as the generator returned it, in the order the child reads it.
 QString SpokenTask(qint32 kind, const GeneratedTask &task);
 
+// What the task's picture shows, for assistive technology, without giving the answer
+// away: the section of the number line and its arrows, or the dot picture. Empty when the
+// task has no picture.
+QString PictureDescription(const TaskPicture &picture, int pictureWidth);
+
 // The praise or blame word, the correction's first line and the worked solution.
 QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText);

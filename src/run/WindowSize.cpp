@@ -10,6 +10,15 @@ namespace {
 
 const QString ChoiceKey = QStringLiteral("Groesse/Wahl");
 const QString FillKey = QStringLiteral("Groesse/Bildschirmfaktor");
+const QString AreaKey = QStringLiteral("Groesse/Arbeitsflaeche");
+const QString ScreenHeightKey = QStringLiteral("Groesse/Bildschirmhoehe");
+// A screen that holds the large layout this many times over starts filled.
+constexpr double RoomForFilling = 1.25;
+
+QSize grown(QSize size, double factor)
+{
+    return QSize(int(std::ceil(size.width() * factor)), int(std::ceil(size.height() * factor)));
+}
 const char *const FactorVariable = "QT_SCALE_FACTOR";
 
 } // namespace
@@ -30,6 +39,69 @@ double FillScreenFactor(QSize available, int screenHeight)
     const QSize window = ExerciseLayoutFor(screenHeight).windowSize;
     const double fits = std::min(double(available.width()) / window.width(), double(available.height()) / window.height());
     return std::max(0.01, std::floor(fits * 100) / 100);
+}
+
+bool SizeFits(double factor, QSize available, int screenHeight)
+{
+    const QSize window = grown(ExerciseLayoutFor(screenHeight).windowSize, factor);
+    return window.width() <= available.width() && window.height() <= available.height();
+}
+
+QString SizeRefusal(double factor, QSize available, int screenHeight)
+{
+    if (SizeFits(factor, available, screenHeight))
+        return QString();
+    const QSize window = grown(ExerciseLayoutFor(screenHeight).windowSize, factor);
+    return QStringLiteral("Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht %1 × %2 Bildpunkte, "
+                          "frei sind %3 × %4.")
+        .arg(window.width())
+        .arg(window.height())
+        .arg(available.width())
+        .arg(available.height());
+}
+
+StoredSize StoredSizeChoice()
+{
+    const QSettings settings = UserSettings();
+    StoredSize stored;
+    stored.fillFactor = std::max(0.01, settings.value(FillKey, 1.0).toDouble());
+    if (settings.contains(ChoiceKey))
+        stored.choice = ChosenSize();
+    return stored;
+}
+
+double StartFactor(const StoredSize &stored, QSize available, int screenHeight)
+{
+    if (!stored.choice) {
+        // The large layout, as every screen taller than 600 pixels gets it.
+        const QSize large = ExerciseLayoutFor(601).windowSize;
+        const bool roomy = available.width() >= large.width() * RoomForFilling
+                        && available.height() >= large.height() * RoomForFilling;
+        return roomy ? FillScreenFactor(available, screenHeight) : 1.0;
+    }
+    if (*stored.choice == SizeChoice::FillScreen)
+        return FillScreenFactor(available, screenHeight);
+    double factor = 1.0;
+    for (const SizeEntry &entry : SizeEntries()) {
+        const bool allowed = entry.choice != SizeChoice::FillScreen && entry.choice <= *stored.choice;
+        if (allowed && SizeFits(entry.factor, available, screenHeight))
+            factor = std::max(factor, entry.factor);
+    }
+    return factor;
+}
+
+QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window)
+{
+    const int x = std::max(area.left(), std::min(wanted.x(), area.left() + area.width() - window.width()));
+    const int y = std::max(area.top(), std::min(wanted.y(), area.top() + area.height() - window.height()));
+    return QPoint(x, y);
+}
+
+void RememberScreen(QSize available, int screenHeight)
+{
+    QSettings settings = UserSettings();
+    settings.setValue(AreaKey, available);
+    settings.setValue(ScreenHeightKey, screenHeight);
 }
 
 SizeChoice ChosenSize()
@@ -76,7 +148,12 @@ void ApplyChosenSize()
 {
     if (qEnvironmentVariableIsSet(FactorVariable))
         return;
-    const double factor = ChosenFactor();
+    const QSettings settings = UserSettings();
+    const QSize area = settings.value(AreaKey).toSize();
+    const int screenHeight = settings.value(ScreenHeightKey, 0).toInt();
+    const double factor = area.isValid() && screenHeight > 0
+                            ? StartFactor(StoredSizeChoice(), area, screenHeight)
+                            : ChosenFactor();
     if (factor != 1.0)
         qputenv(FactorVariable, QByteArray::number(factor));
 }

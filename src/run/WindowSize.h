@@ -4,8 +4,11 @@
 // is applied at the next start; the menu that offers it is TGroesseMenue's.
 
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 enum class SizeChoice { Normal, Large, VeryLarge, FillScreen };
 
@@ -24,6 +27,34 @@ const QList<SizeEntry> &SizeEntries();
 // chooses the window's layout.
 double FillScreenFactor(QSize available, int screenHeight);
 
+// Whether the exercise window, grown by the factor, fits wholly into the available area;
+// sizes in the screen's pixels before any factor.
+bool SizeFits(double factor, QSize available, int screenHeight);
+// Why a size is not offered on this screen, shown as its tooltip; empty when it fits.
+QString SizeRefusal(double factor, QSize available, int screenHeight);
+
+// The user's choice as stored: none before the first choice is made.
+struct StoredSize
+{
+    std::optional<SizeChoice> choice;
+    double fillFactor = 1.0;
+};
+StoredSize StoredSizeChoice();
+
+// The factor a start runs with on a screen with this available area. A chosen size that
+// fits is kept; one that does not falls back to the largest fixed size that does, and
+// "Bildschirm füllen" fills the screen at hand. With no choice made yet, a screen whose
+// area holds the large layout 1.25 times is filled, any other starts at "Normal".
+double StartFactor(const StoredSize &stored, QSize available, int screenHeight);
+
+// Where a window of this size stands when it should stand at `wanted`: moved, as little
+// as it takes, wholly into the area (at its top left when it is larger than the area).
+QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window);
+
+// The screen of this start, in its pixels before the factor, kept for the next start: the
+// toolkit takes its factor before any screen can be asked.
+void RememberScreen(QSize available, int screenHeight);
+
 SizeChoice ChosenSize();
 // The factor the stored choice gives, 1 for "Normal".
 double ChosenFactor();
@@ -35,8 +66,8 @@ double RunningFactor();
 // A height the toolkit gives, in the screen's pixels before that factor: the exercise
 // window takes its layout from it, so a factor never changes what a task is.
 int HeightBeforeFactor(int height);
-// Before the application object exists: gives the toolkit the stored choice's factor,
-// unless the environment sets one of its own.
+// Before the application object exists: gives the toolkit the factor of the stored
+// choice, fitted to the screen of the last start, unless the environment sets one of its own.
 void ApplyChosenSize();
 
 inline const QString NextStartNotice = QStringLiteral("Die neue Größe gilt ab dem nächsten Start.");

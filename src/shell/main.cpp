@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #if __has_include(<fontconfig/fontconfig.h>)
@@ -153,6 +154,10 @@ int main(int argc, char **argv)
         // translation (a millisecond to load) can wait until it stands as well.
         InstallGermanToolkitTexts();
         CreateRunWindows(Titelbild);
+        // The next start fits its size to the screen of this one.
+        const QScreen *screen = Titelbild->screen();
+        RememberScreen(screen->availableGeometry().size() * RunningFactor(),
+                       HeightBeforeFactor(screen->geometry().height()));
         Logbuch = new TLogbuch(Titelbild);
         // Every run that ends with a summary goes to the result log when logging wants it.
         QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);

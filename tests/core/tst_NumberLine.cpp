@@ -168,6 +168,17 @@ private slots:
                                            << QList<PlacedText>{{"90", {210 - 6, 74}}};
         QTest::newRow("span 1000 at 2 px") << TNumberLine{3000, 4000, 2, 0} << true
                                            << QList<PlacedText>{{"3 500", {110 - 15, 74}}, {"4 500", {310 - 15, 74}}};
+        // The labels reach the number asked for, however far beyond 150 it lies.
+        QTest::newRow("reach 210") << TNumberLine{0, 100, 1, 210} << true
+                                   << QList<PlacedText>{{"50", {60 - 6, 74}}, {"150", {160 - 9, 74}},
+                                                        {"200", {210 - 9, 74}}, {"250", {260 - 9, 74}}};
+        QTest::newRow("reach 2 300") << TNumberLine{0, 1000, 1, 230} << true
+                                     << QList<PlacedText>{{"500", {60 - 9, 74}}, {"1 500", {160 - 15, 74}},
+                                                          {"2 000", {210 - 15, 74}}, {"2 500", {260 - 15, 74}}};
+        QTest::newRow("reach 390, inside the picture")
+            << TNumberLine{0, 100, 1, 390} << true
+            << QList<PlacedText>{{"50", {60 - 6, 74}}, {"150", {160 - 9, 74}}, {"200", {210 - 9, 74}},
+                                 {"250", {260 - 9, 74}}, {"300", {310 - 9, 74}}, {"350", {360 - 9, 74}}};
     }
     void helpLabelsOnlyAfterAWrongAnswer()
     {
@@ -295,6 +306,75 @@ private slots:
         const int middle = (columns.first() + columns.last()) / 2;
         QVERIFY2(qAbs(middle - centre) <= 1, qPrintable(QStringLiteral("arrow centred on %1").arg(middle)));
         QVERIFY(columns.last() - columns.first() < 12);
+    }
+
+    void yellowArrowHasADarkRim_data()
+    {
+        QTest::addColumn<bool>("ofTheTask");   // else one more arrow, as pointing draws it
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("centre");
+        QTest::newRow("task arrow") << true << 1.0 << 310;
+        QTest::newRow("task arrow, large") << true << 1.28 << 310;
+        QTest::newRow("pointing arrow at the line's left end") << false << 1.0 << LineLeftX;
+    }
+    void yellowArrowHasADarkRim()
+    {
+        QFETCH(bool, ofTheTask);
+        QFETCH(double, scale);
+        QFETCH(int, centre);
+        QImage image = silverImage(scale);
+        if (ofTheTask)
+            DrawNumberLine(image, TNumberLine{300, 400, 2, (centre - LineLeftX) / 2}, true, false, scale);
+        else
+            DrawArrowAt(image, centre);
+        int yellow = 0;
+        for (int y = 1; y < BaseLineY; ++y) {
+            for (int x = 1; x + 1 < image.width(); ++x) {
+                if (QColor(image.pixel(x, y)) != ArrowYellow)
+                    continue;
+                ++yellow;
+                // Yellow never meets silver: its contrast to silver is too weak to see.
+                for (const QPoint side : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+                    QVERIFY2(QColor(image.pixel(QPoint(x, y) + side)) != Silver,
+                             qPrintable(QStringLiteral("silver beside %1,%2").arg(x).arg(y)));
+            }
+        }
+        QVERIFY(yellow > 10);
+    }
+
+    void correctionShowsThePlaceOfTheNumber_data()
+    {
+        QTest::addColumn<qint32>("offset");
+        QTest::addColumn<bool>("textLeftOfArrow");
+        QTest::newRow("in the middle") << 130 << false;
+        QTest::newRow("at the right end, text turned inwards") << 385 << true;
+    }
+    void correctionShowsThePlaceOfTheNumber()
+    {
+        QFETCH(qint32, offset);
+        QFETCH(bool, textLeftOfArrow);
+        const TNumberLine line{0, 100, 1, offset};
+        QImage image = silverImage(1.0);
+        NumberLinePicture picture{line, QRect(QPoint(1, 30), QPoint(403, 99)), std::nullopt};
+        PaintPlaceOfNumber(image, picture);
+        QCOMPARE(image, silverImage(1.0));   // no place to show: nothing drawn
+        picture.correctionOffset = offset;
+        PaintPlaceOfNumber(image, picture);
+        const int centre = LineLeftX + offset;
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = ArrowTopY; y < BaseLineY; ++y) {
+                if (QColor(image.pixel(x, y)) == PlaceArrowColour) {
+                    columns << x;
+                    break;
+                }
+            }
+        }
+        QVERIFY(columns.contains(centre));
+        QVERIFY(yellowColumns(image).isEmpty());
+        // The number is written beside the arrow, inside the picture.
+        QCOMPARE(columns.first() < centre - 8, textLeftOfArrow);
+        QCOMPARE(columns.last() > centre + 8, !textLeftOfArrow);
     }
 
     void helpLabelsAppearInThePictureAfterAWrongAnswer()

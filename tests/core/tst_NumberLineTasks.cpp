@@ -122,8 +122,12 @@ QString readingFault(const GeneratedTask &task, int range, qint32 balance, doubl
             return QStringLiteral("expected column %1").arg(task.expectedAnswer);
         if (task.taskText != FormatGrouped(number))
             return QStringLiteral("asks for %1 instead of %2").arg(task.taskText).arg(number);
-        if (!HintTexts().contains(task.solutionText))
-            return QStringLiteral("hint %1").arg(task.solutionText);
+        const QStringList said = task.solutionText.split(CarriageReturn);
+        if (said.size() != 2 || said.first() != QStringLiteral("Die %1 liegt hier.").arg(task.taskText)
+            || !HintTexts().contains(said.last()))
+            return QStringLiteral("correction %1").arg(task.solutionText);
+        if (std::get<NumberLinePicture>(task.picture).correctionOffset != std::optional<qint32>(offset))
+            return QStringLiteral("place shown at the correction");
     } else {
         if (task.expectedAnswer != number)
             return QStringLiteral("expects %1 instead of %2").arg(task.expectedAnswer).arg(number);
@@ -243,7 +247,7 @@ private slots:
             if (beginnerPixels > 0)
                 QCOMPARE(lineOf(task).pixelsPerUnit, beginnerPixels);
             QCOMPARE(task.layout.label3.caption, std::optional<QString>(task.taskText));
-            hints.insert(task.solutionText);
+            hints.insert(task.solutionText.section(CarriageReturn, 1));
         }
         compareCoverage(seen, balance, scale);
         QCOMPARE(hints.size(), HintTexts().size());

@@ -1,5 +1,6 @@
 // The factor "Bildschirm füllen" gives: the exercise window, in the layout the screen's
-// height gives it, fits the screen's free area, and a hundredth more would not fit.
+// height gives it, fits the screen's free area, and a hundredth more would not fit. Sizes
+// that do not fit are refused, a stored one falls back, and windows stay on the free area.
 
 #include "run/ExerciseLayout.h"
 #include "run/WindowSize.h"
@@ -22,6 +23,12 @@ class WindowSizeTest : public QObject
 private slots:
     void fillScreenIsTheLargestFactorThatFits_data();
     void fillScreenIsTheLargestFactorThatFits();
+    void sizeThatSpillsOffTheScreenIsRefused_data();
+    void sizeThatSpillsOffTheScreenIsRefused();
+    void startSizeFitsTheScreen_data();
+    void startSizeFitsTheScreen();
+    void windowStandsWhollyOnTheFreeArea_data();
+    void windowStandsWhollyOnTheFreeArea();
 };
 
 void WindowSizeTest::fillScreenIsTheLargestFactorThatFits_data()
@@ -45,6 +52,97 @@ void WindowSizeTest::fillScreenIsTheLargestFactorThatFits()
     QCOMPARE(found, factor);
     QVERIFY(fits(found, available, screenHeight));
     QVERIFY(!fits(found + 0.01, available, screenHeight));
+}
+
+void WindowSizeTest::sizeThatSpillsOffTheScreenIsRefused_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("Groß on 1366 x 768") << 1.5 << QSize(1366, 728) << 768
+                                        << "Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht 1428 × 1035 "
+                                           "Bildpunkte, frei sind 1366 × 728.";
+    QTest::newRow("Sehr groß on 1920 x 1080") << 2.0 << QSize(1920, 1040) << 1080
+                                              << "Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht 1904 × "
+                                                 "1380 Bildpunkte, frei sind 1920 × 1040.";
+    QTest::newRow("Groß on 1920 x 1080 fits to the pixel") << 1.5 << QSize(1920, 1040) << 1080 << QString();
+    QTest::newRow("Groß one pixel too low") << 1.5 << QSize(1920, 1034) << 1080
+                                            << "Zu groß für diesen Bildschirm: Das Aufgabenfenster braucht 1428 × "
+                                               "1035 Bildpunkte, frei sind 1920 × 1034.";
+    QTest::newRow("Normal on 800 x 600") << 1.0 << QSize(800, 560) << 600 << QString();
+}
+
+void WindowSizeTest::sizeThatSpillsOffTheScreenIsRefused()
+{
+    QFETCH(double, factor);
+    QFETCH(QSize, available);
+    QFETCH(int, screenHeight);
+    QFETCH(QString, refusal);
+    QCOMPARE(SizeRefusal(factor, available, screenHeight), refusal);
+    QCOMPARE(SizeFits(factor, available, screenHeight), refusal.isEmpty());
+}
+
+void WindowSizeTest::startSizeFitsTheScreen_data()
+{
+    QTest::addColumn<int>("choice");   // -1: none made yet
+    QTest::addColumn<double>("fillFactor");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<double>("factor");
+    const int none = -1;
+    QTest::newRow("first start, whiteboard: filled") << none << 1.0 << QSize(1920, 1040) << 1080 << 1.50;
+    QTest::newRow("first start, 1280 x 1024: filled") << none << 1.0 << QSize(1280, 984) << 1024 << 1.34;
+    QTest::newRow("first start, laptop: Normal") << none << 1.0 << QSize(1366, 728) << 768 << 1.0;
+    QTest::newRow("first start, just short of 1.25 times") << none << 1.0 << QSize(1189, 900) << 1024 << 1.0;
+    QTest::newRow("Groß kept where it fits") << int(SizeChoice::Large) << 1.0 << QSize(1920, 1040) << 1080 << 1.5;
+    QTest::newRow("Sehr groß falls back to Groß") << int(SizeChoice::VeryLarge) << 1.0 << QSize(1920, 1040) << 1080
+                                                  << 1.5;
+    QTest::newRow("Groß falls back to Normal") << int(SizeChoice::Large) << 1.0 << QSize(1366, 728) << 768 << 1.0;
+    QTest::newRow("Normal stays Normal on a 4K board") << int(SizeChoice::Normal) << 1.0 << QSize(3840, 2110)
+                                                       << 2160 << 1.0;
+    QTest::newRow("filling, measured on a 4K board, fills the laptop")
+        << int(SizeChoice::FillScreen) << 3.05 << QSize(1366, 728) << 768 << 1.05;
+}
+
+void WindowSizeTest::startSizeFitsTheScreen()
+{
+    QFETCH(int, choice);
+    QFETCH(double, fillFactor);
+    QFETCH(QSize, available);
+    QFETCH(int, screenHeight);
+    QFETCH(double, factor);
+    StoredSize stored;
+    if (choice >= 0)
+        stored.choice = SizeChoice(choice);
+    stored.fillFactor = fillFactor;
+    const double found = StartFactor(stored, available, screenHeight);
+    QCOMPARE(found, factor);
+    QVERIFY(SizeFits(found, available, screenHeight));
+}
+
+void WindowSizeTest::windowStandsWhollyOnTheFreeArea_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("wanted");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("placed");
+    // A panel of 40 pixels at the top of a 1366 x 768 screen.
+    const QRect laptop(0, 40, 1366, 728);
+    QTest::newRow("centred on the screen: below the panel") << laptop << QPoint(207, 39) << QSize(952, 690) << QPoint(207, 40);
+    QTest::newRow("off the top and left") << laptop << QPoint(-32, -134) << QSize(952, 690) << QPoint(0, 40);
+    QTest::newRow("off the bottom right") << laptop << QPoint(1100, 500) << QSize(400, 300) << QPoint(966, 468);
+    QTest::newRow("larger than the area: top left") << laptop << QPoint(8, -150) << QSize(1904, 1380)
+                                                     << QPoint(0, 40);
+}
+
+void WindowSizeTest::windowStandsWhollyOnTheFreeArea()
+{
+    QFETCH(QRect, area);
+    QFETCH(QPoint, wanted);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, placed);
+    QCOMPARE(PlaceInside(area, wanted, window), placed);
 }
 
 QTEST_APPLESS_MAIN(WindowSizeTest)

@@ -17,6 +17,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QPointingDevice>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleHints>
@@ -58,14 +59,23 @@ private slots:
     void praiseWordIsNeverInSymbolFaces();
     void toolkitRepaintKeepsAnimationAndBars();
     void closingBringsTheTitleBackWhereTheWindowStood();
+    void closeBoxCannotHideARun_data();
+    void closeBoxCannotHideARun();
     void menuEntryOpensTheRunModally();
     void padTapTypesOnceAndLeavesTheFocusInTheAnswerField_data();
     void padTapTypesOnceAndLeavesTheFocusInTheAnswerField();
     void padOkAnswersAsOkayDoes();
     void controlsHaveNamesOfTheirOwnForScreenReaders_data();
     void controlsHaveNamesOfTheirOwnForScreenReaders();
+    void screenReadersAreToldWhatIsShownButNotTheAnswer_data();
+    void screenReadersAreToldWhatIsShownButNotTheAnswer();
     void fingerOnTheNumberLineAnswersWhereTheArrowIsLifted_data();
     void fingerOnTheNumberLineAnswersWhereTheArrowIsLifted();
+    void fingerBeyondTheLineLeavesTheArrowAtItsEnd_data();
+    void fingerBeyondTheLineLeavesTheArrowAtItsEnd();
+    void correctionShowsWhereTheNumberLies();
+    void okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask_data();
+    void okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask();
 };
 
 namespace {
@@ -637,6 +647,41 @@ void ExerciseWindowTest::closingBringsTheTitleBackWhereTheWindowStood()
     Titelbild->hide();
 }
 
+void ExerciseWindowTest::closeBoxCannotHideARun_data()
+{
+    QTest::addColumn<QStringList>("answers");   // "right", "wrong" or "Ende"
+    QTest::addColumn<int>("endings");
+    QTest::addColumn<int>("wrongCount");
+    QTest::newRow("after a wrong answer") << QStringList{"wrong"} << 1 << 1;
+    QTest::newRow("after a right and a wrong answer") << QStringList{"right", "wrong"} << 1 << 1;
+    QTest::newRow("before any answer") << QStringList{} << 0 << 0;
+    QTest::newRow("after the summary of Ende") << QStringList{"wrong", "Ende"} << 1 << 1;
+}
+
+void ExerciseWindowTest::closeBoxCannotHideARun()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, endings);
+    QFETCH(int, wrongCount);
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    ModalWatcher watcher;
+    QSignalSpy ended(Form2, &TForm2::runEnded);
+    for (const QString &answer : answers) {
+        if (answer == QLatin1String("Ende"))
+            Form2->BEnde->click();
+        else if (answer == QLatin1String("right"))
+            TypeAndEnter(ExpectedAnswerText());
+        else
+            TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
+    }
+    // The window manager's close box and the taskbar close the window as close() does.
+    Form2->close();
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(ended.count(), endings);
+    if (endings > 0)
+        QCOMPARE(ended.last().first().value<RunResult>().wrongCount, wrongCount);
+}
+
 void ExerciseWindowTest::menuEntryOpensTheRunModally()
 {
     Titelbild->show();
@@ -733,6 +778,43 @@ void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders()
     }
 }
 
+void ExerciseWindowTest::screenReadersAreToldWhatIsShownButNotTheAnswer_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pattern");   // the whole accessible name
+    QTest::newRow("sequence: the covered term is a gap")
+        << qint32(402) << "Label3" << "^(\\d+|Lücke)(, (\\d+|Lücke)){4}$";
+    QTest::newRow("number line: its section and the arrow")
+        << qint32(102) << "PaintBox1" << "^Zahlenstrahl von [\\d ]+ bis [\\d ]+ mit einem Pfeil$";
+    QTest::newRow("show a number: no arrow to tell")
+        << qint32(109) << "PaintBox1" << "^Zahlenstrahl von [\\d ]+ bis [\\d ]+$";
+    QTest::newRow("distance: two arrows") << qint32(110) << "PaintBox1" << "^Zahlenstrahl von .* mit zwei Pfeilen$";
+    QTest::newRow("balance: counts as text") << qint32(301) << "Image1"
+                                             << "^Richtige Lösungen: 1, Falsche Lösungen: 0$";
+}
+
+void ExerciseWindowTest::screenReadersAreToldWhatIsShownButNotTheAnswer()
+{
+    QFETCH(qint32, kind);
+    QFETCH(QString, control);
+    QFETCH(QString, pattern);
+    QVERIFY(StartRun(kind, QStringLiteral("Aufgaben")));
+    if (control == QLatin1String("Image1"))
+        TypeAndEnter(ExpectedAnswerText());
+    const QHash<QString, QWidget *> named{{QStringLiteral("Label3"), Form2->Label3},
+                                          {QStringLiteral("PaintBox1"), Form2->PaintBox1},
+                                          {QStringLiteral("Image1"), Form2->Image1}};
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(named.value(control));
+    QVERIFY(reader != nullptr);
+    const QString said = reader->text(QAccessible::Name);
+    QVERIFY2(QRegularExpression(pattern).match(said).hasMatch(), qPrintable(said));
+    if (kind == 402) {
+        QCOMPARE(said.count(QStringLiteral("Lücke")), 1);
+        QVERIFY(!said.split(QStringLiteral(", ")).contains(ExpectedAnswerText()));
+    }
+}
+
 void ExerciseWindowTest::fingerOnTheNumberLineAnswersWhereTheArrowIsLifted_data()
 {
     // Columns away from the number's own, towards the middle of the line.
@@ -769,6 +851,90 @@ void ExerciseWindowTest::fingerOnTheNumberLineAnswersWhereTheArrowIsLifted()
     QTest::touchEvent(Form2, finger()).release(0, end, Form2);
     QCOMPARE(currentRun().rightCount, right);
     QCOMPARE(currentRun().wrongCount, 1 - right);
+}
+
+void ExerciseWindowTest::fingerBeyondTheLineLeavesTheArrowAtItsEnd_data()
+{
+    QTest::addColumn<int>("beyond");   // pixels past the end, to the right (+) or left (-)
+    QTest::newRow("past the right end") << 40;
+    QTest::newRow("past the right end of the window") << 600;
+    QTest::newRow("past the left end") << -40;
+}
+
+void ExerciseWindowTest::fingerBeyondTheLineLeavesTheArrowAtItsEnd()
+{
+    QFETCH(int, beyond);
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    ModalWatcher watcher;
+    TImageView *line = Form2->PaintBox1;
+    const int lineEnd = beyond > 0 ? line->width() - 2 : LineLeftX;
+    const int outside = beyond > 0 ? line->width() + beyond : beyond;
+    QTest::touchEvent(Form2, finger()).press(0, line->mapTo(Form2, QPoint(line->width() / 2, 70)), Form2);
+    QTest::touchEvent(Form2, finger()).move(0, line->mapTo(Form2, QPoint(outside, 70)), Form2);
+    const QImage drawn = line->image();
+    bool arrowAtTheEnd = false;
+    for (int y = ArrowTopY; y < BaseLineY; ++y)
+        arrowAtTheEnd = arrowAtTheEnd || drawn.pixelColor(lineEnd, y) == ArrowYellow;
+    QVERIFY(arrowAtTheEnd);
+    QSignalSpy answered(Form2->Edit1, &QLineEdit::textChanged);
+    QTest::touchEvent(Form2, finger()).release(0, line->mapTo(Form2, QPoint(outside, 70)), Form2);
+    QCOMPARE(currentRun().answeredTasks(), 1);
+    QVERIFY(!answered.isEmpty());
+    QCOMPARE(answered.first().first().toString(), ClickAnswerText(lineEnd, 70));
+}
+
+void ExerciseWindowTest::correctionShowsWhereTheNumberLies()
+{
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    ModalWatcher watcher;
+    QImage shownWithCorrection;
+    watcher.whileCorrectionShown = [&] { shownWithCorrection = Form2->PaintBox1->image(); };
+    const int number = currentRun().currentTask.expectedAnswer;
+    const QString asked = currentRun().currentTask.taskText;
+    const int wrongColumn = number > Form2->PaintBox1->width() / 2 ? number - 40 : number + 40;
+    Form2->PaintBox1MouseDown(Qt::LeftButton, wrongColumn, 70);
+    QCOMPARE(watcher.corrections.size(), 1);
+    QVERIFY2(watcher.corrections.first().contains(QStringLiteral("Die %1 liegt hier.").arg(asked)),
+             qPrintable(watcher.corrections.first()));
+    QVERIFY(!shownWithCorrection.isNull());
+    QList<int> placeColumns;
+    for (int x = 0; x < shownWithCorrection.width(); ++x) {
+        for (int y = ArrowTopY; y < BaseLineY; ++y) {
+            if (shownWithCorrection.pixelColor(x, y) == PlaceArrowColour && !placeColumns.contains(x))
+                placeColumns << x;
+        }
+    }
+    QVERIFY(placeColumns.contains(number));
+    QVERIFY(!placeColumns.contains(wrongColumn));
+}
+
+void ExerciseWindowTest::okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("Okay clicked") << false;
+    QTest::newRow("Enter pressed") << true;
+}
+
+void ExerciseWindowTest::okayAfterTheCorrectionOfAPointedAnswerPosesTheNextTask()
+{
+    QFETCH(bool, byEnter);
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    Form2->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    ModalWatcher watcher;
+    const QString firstTask = currentRun().currentTask.taskText;
+    const int number = currentRun().currentTask.expectedAnswer;
+    Form2->PaintBox1MouseDown(Qt::LeftButton, number > Form2->PaintBox1->width() / 2 ? number - 40 : number + 40, 70);
+    QCOMPARE(watcher.corrections.size(), 1);
+    if (byEnter)
+        QTest::keyClick(Form2, Qt::Key_Return);
+    else
+        Form2->BOk->click();
+    QVERIFY(currentRun().currentTask.taskText != firstTask);
+    QVERIFY(!currentRun().currentTask.taskFailed);
+    QCOMPARE(watcher.corrections.size(), 1);
+    QCOMPARE(currentRun().wrongCount, 1);
+    QCOMPARE(currentRun().rightCount, 0);
 }
 
 QTEST_MAIN(ExerciseWindowTest)

@@ -7,6 +7,7 @@
 #include "core/Cp1252.h"
 #include "log/LogSettings.h"
 #include "kinds/Kinds.h"
+#include "run/WindowSize.h"
 #include "shell/TInfoBox.h"
 
 #include <QFileInfo>
@@ -75,6 +76,8 @@ private slots:
     void standsCentredAndRaisedAtItsSize();
     void menusHaveEveryEntryWithItsMnemonic_data();
     void menusHaveEveryEntryWithItsMnemonic();
+    void sizesTooLargeForTheScreenAreGreyWithTheReason_data();
+    void sizesTooLargeForTheScreenAreGreyWithTheReason();
     void exerciseEntriesStartTheirKind();
     void logEntryShowsOnlyWithLogging_data();
     void logEntryShowsOnlyWithLogging();
@@ -131,6 +134,41 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic()
     QMenu *found = menuTitled(Titelbild, menu);
     QVERIFY(found != nullptr);
     QCOMPARE(itemsOf(found), items);
+}
+
+void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("Normal") << "&Normal" << 1.0;
+    QTest::newRow("Groß") << "&Groß" << 1.5;
+    QTest::newRow("Sehr groß") << "Sehr g&roß" << 2.0;
+}
+
+// "Sehr groß" needs 1080 pixels of height in the small layout and 1380 in the large one:
+// on a test screen less than 1380 pixels tall it never fits.
+void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason()
+{
+    QFETCH(QString, entry);
+    QFETCH(double, factor);
+    const QScreen *screen = Titelbild->screen();
+    const QSize available = screen->availableGeometry().size();
+    QVERIFY2(available.height() < 1380, "a test screen too large");
+    const QString refusal = SizeRefusal(factor, available, screen->geometry().height());
+    if (entry == QLatin1String("Sehr g&roß"))
+        QVERIFY(!refusal.isEmpty());
+    QMenu *sizes = menuTitled(Titelbild, QStringLiteral("&Größe"));
+    QVERIFY(sizes != nullptr);
+    QVERIFY(sizes->toolTipsVisible());
+    QAction *item = nullptr;
+    for (QAction *action : sizes->actions()) {
+        if (action->text() == entry)
+            item = action;
+    }
+    QVERIFY(item != nullptr);
+    QCOMPARE(item->isEnabled(), refusal.isEmpty());
+    if (!refusal.isEmpty())
+        QCOMPARE(item->toolTip(), refusal);
 }
 
 void TitleWindowTest::exerciseEntriesStartTheirKind()

@@ -51,6 +51,8 @@ private slots:
     void cleanup();
     void menuEntryComesLastInInfoOffByDefaultAndIsRemembered();
     void buttonReadsTheTaskAndLeavesTheFocusInTheAnswerField();
+    void keyboardReachesTheLoudspeaker_data();
+    void keyboardReachesTheLoudspeaker();
     void newTaskStopsWhatTheButtonStarted();
     void checkedEntryReadsTasksWordsAndSolutionAndFallsSilentAtTheEnd();
     void withoutSoundButtonIsDisabledAndEntrySaysWhy();
@@ -122,6 +124,33 @@ void VorlesenTest::buttonReadsTheTaskAndLeavesTheFocusInTheAnswerField()
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
     QCOMPARE(Form2->Edit1->text(), QStringLiteral("12"));
+}
+
+void VorlesenTest::keyboardReachesTheLoudspeaker_data()
+{
+    QTest::addColumn<bool>("byTab");
+    QTest::newRow("its shortcut Alt+V") << false;
+    QTest::newRow("Tab, then the space bar") << true;
+}
+
+void VorlesenTest::keyboardReachesTheLoudspeaker()
+{
+    QFETCH(bool, byTab);
+    QVERIFY(StartRun(301, QStringLiteral("Runde auf Zehner")));
+    Form2->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    QCOMPARE(QApplication::focusWidget(), Form2->Edit1);
+    if (byTab) {
+        for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != Form2->Vorlesen; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Form2->Vorlesen);
+        QTest::keyClick(Form2->Vorlesen, Qt::Key_Space);
+    } else {
+        QTest::keyClick(Form2->Edit1, Qt::Key_V, Qt::AltModifier);
+        QVERIFY(Form2->Edit1->text().isEmpty());
+    }
+    // A shortcut presses the button visibly, a moment later.
+    QTRY_COMPARE(m_voice.said.size(), 1);
 }
 
 void VorlesenTest::newTaskStopsWhatTheButtonStarted()

@@ -57,6 +57,15 @@ QList<PlacedText> helpLabels(const TNumberLine &line, int width, const LabelMeas
                        QPoint(RightLabelX(OffsetX(line.pixelsPerUnit, 150), labelWidth(farText), width),
                               LabelTopY)});
     }
+    // Further on, every half span up to the first label at or beyond the arrow: the labels
+    // reach the number asked for, wherever it lies in the picture.
+    for (qint32 offset = 200; offset - 50 < line.arrowOffset; offset += 50) {
+        const int x = OffsetX(line.pixelsPerUnit, offset);
+        if (x >= width)
+            break;
+        const QString text = FormatGrouped(line.startValue + offset * (span / 100));
+        labels.append({text, QPoint(RightLabelX(x, labelWidth(text), width), LabelTopY)});
+    }
     return labels;
 }
 
@@ -73,13 +82,26 @@ void drawText(QPainter &painter, const PlacedText &placed)
     painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, placed.text);
 }
 
-void drawArrow(QPainter &painter, int centreX)
+// Returns the cell the arrow stands in.
+QRect drawArrow(QPainter &painter, int centreX, const QColor &colour)
 {
     const SymbolText arrow = SymbolFontText(ArrowGlyph, 10, true);
     painter.setFont(arrow.font);
-    painter.setPen(ArrowYellow);
     const QFontMetrics metrics(arrow.font, painter.device());
-    drawText(painter, {arrow.text, QPoint(centreX - metrics.horizontalAdvance(arrow.text) / 2, ArrowTopY)});
+    const int width = metrics.horizontalAdvance(arrow.text);
+    const QRect cell(QPoint(centreX - width / 2, ArrowTopY), QSize(width, metrics.height()));
+    painter.fillRect(cell, painter.background());
+    // The glyph drawn dark one pixel off in every direction leaves a rim around it.
+    painter.setPen(ArrowOutline);
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (dx != 0 || dy != 0)
+                painter.drawText(cell.translated(dx, dy), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, arrow.text);
+        }
+    }
+    painter.setPen(colour);
+    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, arrow.text);
+    return cell;
 }
 
 void startPainting(QPainter &painter)
@@ -170,12 +192,28 @@ void DrawNumberLine(QImage &drawing, const TNumberLine &line, bool arrowShown, b
     for (const PlacedText &label : g.helpLabels)
         drawText(painter, label);
     if (g.arrowCentreX)
-        drawArrow(painter, *g.arrowCentreX);
+        drawArrow(painter, *g.arrowCentreX, ArrowYellow);
 }
 
 void DrawArrowAt(QImage &drawing, int centreX)
 {
     QPainter painter(&drawing);
     startPainting(painter);
-    drawArrow(painter, centreX);
+    drawArrow(painter, centreX, ArrowYellow);
+}
+
+void DrawPlaceOfNumber(QImage &drawing, int centreX, const QString &number)
+{
+    QPainter painter(&drawing);
+    startPainting(painter);
+    const QRect arrow = drawArrow(painter, centreX, PlaceArrowColour);
+    QFont font = labelFont();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(PlaceArrowColour);
+    const int textWidth = QFontMetrics(font, &drawing).horizontalAdvance(number);
+    // Beside the arrow, on the side where the picture has room for it.
+    const int right = arrow.right() + 4;
+    const int left = right + textWidth < drawing.width() ? right : arrow.left() - 4 - textWidth;
+    drawText(painter, {number, QPoint(left, ArrowTopY)});
 }

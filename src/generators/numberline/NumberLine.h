@@ -23,6 +23,10 @@ inline constexpr int LongTickTopY = 60;
 inline constexpr int LabelTopY = 74;
 inline constexpr int ArrowTopY = 47;
 inline const QColor ArrowYellow(255, 255, 0);
+// The arrow's rim, so that the yellow stands out from the silver around it.
+inline const QColor ArrowOutline(0, 0, 0);
+// The correction's arrow at the place of the number to be found: not the child's yellow.
+inline const QColor PlaceArrowColour(0, 110, 0);
 
 void SetNumberLine(TNumberLine &line, qint32 startValue, qint32 endValue, qint32 pixelsPerUnit,
                    qint32 arrowOffset);
@@ -81,3 +85,7 @@ void DrawNumberLine(QImage &drawing, const TNumberLine &line, bool arrowShown, b
 
 // One more yellow arrow, centred on column x, as the distance task needs.
 void DrawArrowAt(QImage &drawing, int centreX);
+
+// The correction's arrow in its own colour, centred on column x, with the number that lies
+// there written beside it.
+void DrawPlaceOfNumber(QImage &drawing, int centreX, const QString &number);

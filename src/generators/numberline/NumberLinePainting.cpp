@@ -1,6 +1,7 @@
 #include "generators/numberline/NumberLinePainting.h"
 
 #include "generators/numberline/NumberLine.h"
+#include "core/MyTools.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,4 +22,14 @@ void PaintNumberLineCorrection(QImage &drawing, const TNumberLine &line, bool ar
                                double layoutScale)
 {
     DrawNumberLine(drawing, line, arrowShown, true, layoutScale);
+}
+
+void PaintPlaceOfNumber(QImage &drawing, const NumberLinePicture &picture)
+{
+    if (!picture.correctionOffset)
+        return;
+    const TNumberLine &line = picture.line;
+    const qint32 offset = *picture.correctionOffset;
+    const qint32 number = line.startValue + offset * ((line.endValue - line.startValue) / 100);
+    DrawPlaceOfNumber(drawing, OffsetX(line.pixelsPerUnit, offset), FormatGrouped(number));
 }

@@ -12,6 +12,9 @@ class QImage;
 void PaintNumberLineTask(QImage &drawing, const NumberLinePicture &picture, bool arrowShown,
                          bool taskFailed, double layoutScale);
 
+// Shows where the number the child had to find lies, when the picture holds such a place.
+void PaintPlaceOfNumber(QImage &drawing, const NumberLinePicture &picture);
+
 // Paints the ray again with the help labels of a failed task.
 void PaintNumberLineCorrection(QImage &drawing, const TNumberLine &line, bool arrowShown,
                                double layoutScale);

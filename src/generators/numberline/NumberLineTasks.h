@@ -13,7 +13,7 @@ GeneratedTask ZStrahl(GenerationContext &context, int rangeLevel);
 GeneratedTask ZZeigen(GenerationContext &context, int level);
 GeneratedTask Abstand(GenerationContext &context, int level);
 
-// Hints shown in the correction of a wrong click.
+// Hints shown in the correction of a wrong click, after the place of the number.
 const QStringList &HintTexts();
 
 // Shared by the tasks: the line of a reading task with its section and offset, chosen

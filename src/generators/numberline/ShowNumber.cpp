@@ -24,7 +24,9 @@ GeneratedTask ZZeigen(GenerationContext &context, int)
     task.taskText = FormatGrouped(placed.section.valueAt(placed.offset));
     // The answer is the column where the number lies, as a click there gives it.
     task.expectedAnswer = OffsetX(placed.line.pixelsPerUnit, placed.offset);
-    task.solutionText = HintTexts().at(context.random.below(HintTexts().size()));
+    // The correction shows the place and says it, then gives one of the hints.
+    task.solutionText = QStringLiteral("Die %1 liegt hier.").arg(task.taskText) + CarriageReturn
+                      + HintTexts().at(context.random.below(HintTexts().size()));
 
     task.layout.focusTaskBox = true;
     task.layout.edit1.visible = false;
@@ -34,6 +36,6 @@ GeneratedTask ZZeigen(GenerationContext &context, int)
     task.layout.label3.font = FontSpec{QStringLiteral("Comic Sans MS"), 14, false};
     task.layout.label3.left = 28;
     task.layout.label3.top = 60;
-    task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt};
+    task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt, placed.offset};
     return task;
 }

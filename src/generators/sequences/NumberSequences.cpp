@@ -2,6 +2,8 @@
 
 #include "core/MyTools.h"
 
+#include <QStringList>
+
 namespace {
 
 const FontSpec instructionFont{QStringLiteral("Comic Sans MS"), 14, false};
@@ -61,6 +63,14 @@ QString SequenceText(const SequenceStart &sequence, int count)
     return text;
 }
 
+QString SequenceTextWithGap(const SequenceStart &sequence, int gap)
+{
+    QStringList terms;
+    for (int i = 0; i < SequenceLength; ++i)
+        terms << (i == gap - 1 ? QStringLiteral("Lücke") : QString::number(SequenceTerm(sequence, i)));
+    return terms.join(QStringLiteral(", "));
+}
+
 GeneratedTask Folgen(GenerationContext &context, int /*level*/)
 {
     GeneratedTask task;
@@ -70,11 +80,13 @@ GeneratedTask Folgen(GenerationContext &context, int /*level*/)
     const int left = ScaledRound(10 * context.layoutScale);
 
     std::optional<SequenceStart> previous;
+    int gapShown = 0;
     int sequenceWidth = 0;
     for (int pass = 0; pass < MaxLayoutRedraws; ++pass) {
         const SequenceStart sequence = DrawSequence(context.random, rules, previous);
         previous = sequence;
         const int gap = DrawGapPosition(context.random, rules);
+        gapShown = gap;
 
         // The field starts just before the covered term, so the term lies under it.
         const int textBefore = gap == 1
@@ -92,6 +104,9 @@ GeneratedTask Folgen(GenerationContext &context, int /*level*/)
     TaskLayout &layout = task.layout;
     layout.label1 = PlacedLabel(instruction, instructionFont, left, 55, context.textWidth(instruction, instructionFont));
     layout.label3 = PlacedLabel(task.taskText, sequenceFont, left, 110, sequenceWidth);
+    // The answer field covers the missing term on screen; assistive technology hears of a
+    // gap there, as the voice says it.
+    layout.label3.accessibleName = SequenceTextWithGap(*previous, gapShown);
 
     const int answerWidth = context.textWidth(QString::number(task.expectedAnswer), FontSpec{});
     layout.edit1.width = int(1.5 * answerWidth) + 20;

@@ -44,5 +44,9 @@ inline qint32 SequenceTerm(const SequenceStart &sequence, int index)
 // the blanks after them (the text in front of a later term).
 QString SequenceText(const SequenceStart &sequence, int count = SequenceLength);
 
+// The terms as assistive technology reads them: "Lücke" for the covered term at position
+// gap (1..5), commas between the terms.
+QString SequenceTextWithGap(const SequenceStart &sequence, int gap);
+
 // Generator of kind 402 (the level is not used).
 GeneratedTask Folgen(GenerationContext &context, int level);

@@ -11,6 +11,7 @@
 #include "run/RewardPlayback.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
+#include "run/SpokenText.h"
 #include "run/TaskFonts.h"
 #include "run/widgets/TImageView.h"
 #include "run/widgets/TKorrektur.h"
@@ -91,6 +92,7 @@ void TForm2::UpdateBalance()
 
     PracticeRun &run = currentRun();
     DrawBalanceCounts(Image1->image(), m_layout, run.rightCount, run.wrongCount);
+    Image1->setAccessibleName(BalanceCountsText(run.rightCount, run.wrongCount));
     Image1->update();
     if (run.ended)
         return;
@@ -151,6 +153,7 @@ void TForm2::paintTaskPicture()
                             run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
+    PaintBox1->setAccessibleName(PictureDescription(run.taskPicture, PaintBox1->width()));
 }
 
 void TForm2::paintCorrectionPicture()
@@ -160,6 +163,8 @@ void TForm2::paintCorrectionPicture()
         PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, !currentRun().kindInfo().answeredByPointing(), run.layoutScale);
     else if (std::holds_alternative<DotPicture>(run.taskPicture))
         DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
+    if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
+        PaintPlaceOfNumber(PaintBox1->image(), *line);
     PaintBox1->update();
 }
 
@@ -229,6 +234,18 @@ bool TForm2::pressMayPoint(quint64 pressMs)
         && m_pressGuard.accepts(pressMs, QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
+void TForm2::okayPressed()
+{
+    // Where the answer is given by pointing, the correction has shown the place and there
+    // is nothing to type over: "&Okay" goes on to the next task.
+    if (Edit1->isHidden() && currentRun().moveOnAfterCorrection()) {
+        Label2->hide();
+        UpdateBalance();
+        return;
+    }
+    BOkClick();
+}
+
 void TForm2::BOkClick()
 {
     PracticeRun &run = currentRun();
@@ -274,19 +291,6 @@ void TForm2::BOkClick()
     }
     if (!run.answerAccepted)
         showCorrection();
-}
-
-void TForm2::fitPraiseWord()
-{
-    QFont word = Label2->font();
-    const int room = GroupBox2->width() - 2 - Label2->x();
-    word.setPointSize(FitFontSize(word.pointSize(), [&](int size) {
-        QFont trial = word;
-        trial.setPointSize(size);
-        return QFontMetrics(trial).horizontalAdvance(Label2->text()) <= room;
-    }));
-    Label2->setFont(word);
-    Label2->adjustSize();
 }
 
 void TForm2::showCorrection()
@@ -377,7 +381,11 @@ void TForm2::BilanzOkClick()
 
 void TForm2::FormClose()
 {
-    // Closed while tasks were still being answered: the run ends without a summary.
-    currentRun().ended = true;
+    // Closed while tasks were still being answered, by the close box or the taskbar: the
+    // run ends as "Ende" ends it, without a summary to look at but with its line in the
+    // log, so a bad run cannot be hidden by closing the window.
+    PracticeRun &run = currentRun();
+    if (run.finish(stop(run.taskStartTick)) == PracticeRun::Ending::WithSummary)
+        emit runEnded(RunResultOf(run, windowTitle(), QDateTime::currentDateTime()));
     emit runClosed(pos());
 }

@@ -60,13 +60,16 @@ public:
     void NeueAufgabe();
     void Finito();
     void BOkClick();
+    // "&Okay" pressed, by click or by Enter.
+    void okayPressed();
     void BEndeClick();
     void BilanzOkClick();
     void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
     void Timer1Timer();
 
 signals:
-    // A run has ended with its summary on screen; once per run.
+    // A run with answered tasks has ended, with its summary on screen or with its window
+    // closed; once per run.
     void runEnded(const RunResult &result);
     // A run is opening and the window takes the screen (the title window steps aside);
     // may come more than once per run.

@@ -4,6 +4,7 @@
 #include "run/widgets/TForm2.h"
 
 #include "generators/numberline/SymbolFont.h"
+#include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
 #include "run/RunState.h"
 #include "run/TaskFonts.h"
@@ -14,6 +15,7 @@
 #include "run/widgets/TZeigePfeil.h"
 #include "run/widgets/TZiffernblock.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,7 +119,7 @@ void TForm2::createControls()
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
-    connect(BOk, &QPushButton::clicked, this, &TForm2::BOkClick);
+    connect(BOk, &QPushButton::clicked, this, &TForm2::okayPressed);
     connect(BEnde, &QPushButton::clicked, this, &TForm2::BEndeClick);
     connect(BilanzOk, &QPushButton::clicked, this, &TForm2::BilanzOkClick);
     // "Zahlen zeigen" answers where the arrow stands when the finger or button is lifted.
@@ -180,8 +182,11 @@ void TForm2::WindowInit()
     run.reset();
     m_pressGuard = DoubleClickGuard();
     m_firstPaintDue = true;
-    move(screenSize.width() / 2 - m_layout.windowSize.width() / 2,
-         screenSize.height() / 2 - m_layout.windowSize.height() / 2);
+    // Centred on the screen, but never across a panel or off the free area.
+    move(PlaceInside(shown->availableGeometry(),
+                     QPoint(screenSize.width() / 2 - m_layout.windowSize.width() / 2,
+                            screenSize.height() / 2 - m_layout.windowSize.height() / 2),
+                     m_layout.windowSize));
 }
 
 void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setup)
@@ -198,7 +203,7 @@ void TForm2::applyLabel(QLabel *label, LabelState &state, const LabelSetup &setu
     } else {
         label->setFont(TaskFont(state.font));
         label->setText(WithLineFeeds(state.caption));
-        label->setAccessibleName(QString());
+        label->setAccessibleName(setup.accessibleName.value_or(QString()));
     }
     const int width = setup.width ? *setup.width : label->sizeHint().width();
     placeWithNaturalHeight(label, setup.left.value_or(label->x()), setup.top.value_or(label->y()), width);
@@ -226,4 +231,17 @@ void TForm2::applyTaskLayout(const TaskLayout &task)
     if (task.focusTaskBox)
         GroupBox1->setFocus();
     Ziffernblock->placeFor(m_layout, currentRun().currentTask.kind, ZeichenFlaeche);
+}
+
+void TForm2::fitPraiseWord()
+{
+    QFont word = Label2->font();
+    const int room = GroupBox2->width() - 2 - Label2->x();
+    word.setPointSize(FitFontSize(word.pointSize(), [&](int size) {
+        QFont trial = word;
+        trial.setPointSize(size);
+        return QFontMetrics(trial).horizontalAdvance(Label2->text()) <= room;
+    }));
+    Label2->setFont(word);
+    Label2->adjustSize();
 }

@@ -42,8 +42,11 @@ QPixmap loudspeakerPicture()
 TVorleseKnopf::TVorleseKnopf(QWidget *taskBox) : QToolButton(taskBox)
 {
     setObjectName(QStringLiteral("Vorlesen"));
-    // Typing goes on while it speaks: the answer field keeps the focus.
-    setFocusPolicy(Qt::NoFocus);
+    // Typing goes on while it speaks: a click leaves the focus in the answer field. The
+    // keyboard and switch users reach it by Tab or by its shortcut.
+    setFocusPolicy(Qt::TabFocus);
+    setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
+    setToolTip(QStringLiteral("Vorlesen (Alt+V)"));
     setAutoRaise(true);
     setIcon(QIcon(loudspeakerPicture()));
     hide();

@@ -19,7 +19,8 @@ void TZeigePfeil::pressed(QPoint at, quint64 timestamp)
     if (!m_pointing(timestamp))
         return;
     // Outside the band a press answers at once, and so answers nothing, as a click does.
-    if (!m_arrow.press(at)) {
+    // The base line runs up to the column before the picture's last.
+    if (!m_arrow.press(at, m_drawing->image().width() - 2)) {
         m_answer(at);
         return;
     }
