@@ -238,7 +238,7 @@ void TForm2::okayPressed()
 {
     // Where the answer is given by pointing, the correction has shown the place and there
     // is nothing to type over: "&Okay" goes on to the next task.
-    if (Edit1->isHidden() && currentRun().moveOnAfterCorrection()) {
+    if (currentRun().kindInfo().answeredByPointing() && currentRun().moveOnAfterCorrection()) {
         Label2->hide();
         UpdateBalance();
         return;
