@@ -32,6 +32,7 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     currentTask.taskText.clear();
     currentTask.solutionText.clear();
     currentTask.taskFailed = false;
+    triesAtTask = 0;
 
     const KindInfo *runKind = lookup(currentTask.kind);
     if (runKind == nullptr)
@@ -68,6 +69,7 @@ PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)
     if (ended || newTaskDue)
         return Verdict::Ignored;
     const bool right = n == currentTask.expectedAnswer;
+    ++triesAtTask;
     if (!currentTask.taskFailed) {
         if (right)
             ++rightCount;

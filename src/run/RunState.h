@@ -36,6 +36,8 @@ public:
     qint32 rewardStep = 0;
     // Set by the end of the run; an ended run takes no further answer.
     bool ended = false;
+    // The answers given to the current task so far, wrong ones and the right one.
+    qint32 triesAtTask = 0;
 
     // Run start: counters, think time, picture and memory of the last task cleared; kind kept.
     void reset();

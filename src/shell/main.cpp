@@ -91,6 +91,7 @@ int practiseOneExercise(const KindInfo &kind)
     Titelbild = new TTitelbild(nullptr);
     CreateExerciseWindows(Titelbild);
     QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    QObject::connect(Form2, &TForm2::taskAnswered, Form2, &LogAnswer);
     Titelbild->StartIt(kind.caption(), kind.code);
     delete Korrektur;
     delete Form2;
@@ -152,8 +153,10 @@ int main(int argc, char **argv)
         InstallGermanToolkitTexts();
         CreateRunWindows(Titelbild);
         Logbuch = new TLogbuch(Titelbild);
-        // Every run that ends with a summary goes to the result log when logging wants it.
+        // Every run that ends with a summary goes to the result log when logging wants it,
+        // and every answer to the answer record.
         QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+        QObject::connect(Form2, &TForm2::taskAnswered, Form2, &LogAnswer);
     });
 
     // The background window ends the program itself when it closes.

@@ -1,6 +1,8 @@
 #include "log/widgets/LogMessages.h"
 
 #include "core/ErrorCause.h"
+#include "log/AnswerRecord.h"
+#include "log/ClassOverview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,4 +47,19 @@ bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *p
 void LogFinishedRun(const RunResult &result)
 {
     ReportLogOutcome(LogRun(result), QApplication::activeWindow());
+}
+
+void LogAnswer(const AnsweredTask &answer)
+{
+    LogAnsweredTask(answer);
+}
+
+bool RefuseExportIntoClassFolder(const QString &path, const QString &classFolder, QWidget *parent)
+{
+    if (!IsInsideFolder(path, classFolder))
+        return false;
+    QMessageBox::warning(parent, QStringLiteral("Exportieren"),
+                         QStringLiteral("In den Klassenordner wird nichts geschrieben. "
+                                        "Bitte einen Ort außerhalb des Klassenordners wählen."));
+    return true;
 }

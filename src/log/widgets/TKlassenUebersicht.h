@@ -30,6 +30,7 @@ public:
     QLabel *ProblemsLabel;
     QListWidget *ProblemList;
     QPushButton *ExportButton;
+    QPushButton *MistakesButton;   // "Fehlerbilder"
     QPushButton *CloseButton;
 
     // Reads the class folder and shows its table; shown modally by the caller. The logs of
@@ -49,6 +50,7 @@ signals:
 private:
     void TableDoubleClick(int row, int column);
     void ExportButtonClick();
+    void MistakesButtonClick();
     void ShowReadClass(ReadClass read);
     void showProblems(const QStringList &problems);
 

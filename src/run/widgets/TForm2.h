@@ -6,6 +6,7 @@
 #include "run/ExerciseLayout.h"
 #include "run/PointingArrow.h"
 #include "run/RewardPlayback.h"
+#include "core/AnsweredTask.h"
 #include "core/Generation.h"
 #include "core/RunResult.h"
 
@@ -66,6 +67,8 @@ public:
     void Timer1Timer();
 
 signals:
+    // A task was answered, right or wrong, and the run has judged it.
+    void taskAnswered(const AnsweredTask &answer);
     // A run has ended with its summary on screen; once per run.
     void runEnded(const RunResult &result);
     // A run is opening and the window takes the screen (the title window steps aside);

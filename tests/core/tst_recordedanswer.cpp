@@ -1,0 +1,115 @@
+// What the run hands over for the answer record: the task as the kind's recording writes
+// it, the try, and answers in the task's own numbers, written so that the mistake the
+// answer shows is recognised from the record.
+
+#include "TestSupport.h"
+#include "generators/rounding/Rounding.h"
+#include "kinds/ErrorPatterns.h"
+#include "run/AnswerCheck.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const QLocale German(QLocale::German, QLocale::Germany);
+QStringList noFaces(const QString &) { return {}; }
+
+// A mistake of a known kind made on the posed task: the answer typed or clicked.
+enum class Mistake { RoundedTheWrongWay, OneTickRight, ClickedOneTickRight, TenfoldNumber, OneFurther };
+
+qint32 tickOf(const PracticeRun &run)
+{
+    return (run.numberLine.endValue - run.numberLine.startValue) / 10;
+}
+
+std::optional<qint32> mistakeOn(const PracticeRun &run, Mistake mistake)
+{
+    const qint32 expected = run.currentTask.expectedAnswer;
+    switch (mistake) {
+    case Mistake::RoundedTheWrongWay: {
+        const qint32 n = run.currentTask.taskText.section(QStringLiteral(" \u00BB"), 0, 0).remove(u' ').toInt();
+        if (n % 10 == 0)
+            return std::nullopt;
+        const qint32 down = n / 10 * 10;
+        return expected == down ? down + 10 : down;
+    }
+    case Mistake::OneTickRight:
+        return expected + tickOf(run);
+    case Mistake::ClickedOneTickRight:
+        return expected + 10 * run.numberLine.pixelsPerUnit;
+    case Mistake::TenfoldNumber:
+        return expected * 10;
+    case Mistake::OneFurther:
+        return expected + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestRecordedAnswer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void recordedTaskHidesTheMistake_data()
+    {
+        QTest::addColumn<qint32>("kind");
+        QTest::addColumn<int>("mistake");
+        QTest::addColumn<QString>("shownTask");
+        QTest::addColumn<QString>("pattern");
+        const QString number = QStringLiteral("\\d{1,3}( \\d{3})*");
+        QTest::newRow("301 rounding") << 301 << int(Mistake::RoundedTheWrongWay)
+                                      << QStringLiteral("Runde auf Zehner: ") + number << QStringLiteral("Rundungsrichtung");
+        QTest::newRow("102 reading the arrow") << 102 << int(Mistake::OneTickRight)
+                                               << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
+        QTest::newRow("109 clicking on the ray") << 109 << int(Mistake::ClickedOneTickRight)
+                                                 << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
+        QTest::newRow("110 distance") << 110 << int(Mistake::OneTickRight)
+                                      << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
+        QTest::newRow("201 writing") << 201 << int(Mistake::TenfoldNumber) << QStringLiteral("[a-zäöüß]+")
+                                     << QStringLiteral("Stellenwert");
+        QTest::newRow("402 sequence") << 402 << int(Mistake::OneFurther)
+                                      << QStringLiteral("(\\d+|_)(, (\\d+|_)){4}") << QStringLiteral("Folge");
+    }
+    void recordedTaskHidesTheMistake()
+    {
+        QFETCH(qint32, kind);
+        QFETCH(int, mistake);
+        QFETCH(QString, shownTask);
+        QFETCH(QString, pattern);
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            Random random(seed);
+            GenerationContext context = MakeContext(random);
+            PracticeRun run;
+            run.currentTask.kind = kind;
+            run.reset();
+            QVERIFY(run.poseTask(context).has_value());
+            const std::optional<qint32> wrong = mistakeOn(run, Mistake(mistake));
+            if (!wrong)
+                continue;
+            const qint32 rightAnswer = run.currentTask.expectedAnswer;
+            const AnswerFeedback first = CheckAnswer(run, QString::number(*wrong), 2500, random, noFaces, German);
+            QVERIFY(first.answered.has_value());
+            QCOMPARE(first.answered->kind, kind);
+            QCOMPARE(first.answered->attempt, 1);
+            QCOMPARE(first.answered->thinkSeconds, 2.5);
+            QVERIFY2(QRegularExpression(QLatin1Char('^') + shownTask + QLatin1Char('$')).match(first.answered->task).hasMatch(),
+                     qPrintable(first.answered->task));
+            QVERIFY(!first.answered->isRight());
+            const std::optional<ErrorPattern> found =
+                RecogniseMistake(*FindKind(kind), first.answered->task, first.answered->expected, first.answered->given);
+            QVERIFY(found.has_value());
+            QCOMPARE(ErrorPatternName(*found), pattern);
+
+            const AnswerFeedback second = CheckAnswer(run, QString::number(rightAnswer), 4000, random, noFaces, German);
+            QVERIFY(second.answered.has_value());
+            QCOMPARE(second.answered->attempt, 2);
+            QVERIFY(second.answered->isRight());
+            QCOMPARE(second.answered->task, first.answered->task);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordedAnswer)
+#include "tst_recordedanswer.moc"
