@@ -59,14 +59,14 @@ private slots:
         QTest::addColumn<QString>("shownTask");
         QTest::addColumn<QString>("pattern");
         const QString number = QStringLiteral("\\d{1,3}( \\d{3})*");
+        const QString line = number + QStringLiteral(" bis ") + number;
+        const QString neighbour = QStringLiteral("Nachbarstrich");
         QTest::newRow("301 rounding") << 301 << int(Mistake::RoundedTheWrongWay)
-                                      << QStringLiteral("Runde auf Zehner: ") + number << QStringLiteral("Rundungsrichtung");
-        QTest::newRow("102 reading the arrow") << 102 << int(Mistake::OneTickRight)
-                                               << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
-        QTest::newRow("109 clicking on the ray") << 109 << int(Mistake::ClickedOneTickRight)
-                                                 << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
-        QTest::newRow("110 distance") << 110 << int(Mistake::OneTickRight)
-                                      << number + QStringLiteral(" bis ") + number << QStringLiteral("Nachbarstrich");
+                                      << QStringLiteral("Runde auf Zehner: ") + number
+                                      << QStringLiteral("Rundungsrichtung");
+        QTest::newRow("102 reading the arrow") << 102 << int(Mistake::OneTickRight) << line << neighbour;
+        QTest::newRow("109 clicking on the ray") << 109 << int(Mistake::ClickedOneTickRight) << line << neighbour;
+        QTest::newRow("110 distance") << 110 << int(Mistake::OneTickRight) << line << neighbour;
         QTest::newRow("201 writing") << 201 << int(Mistake::TenfoldNumber) << QStringLiteral("[a-zäöüß]+")
                                      << QStringLiteral("Stellenwert");
         QTest::newRow("402 sequence") << 402 << int(Mistake::OneFurther)
@@ -94,15 +94,17 @@ private slots:
             QCOMPARE(first.answered->kind, kind);
             QCOMPARE(first.answered->attempt, 1);
             QCOMPARE(first.answered->thinkSeconds, 2.5);
-            QVERIFY2(QRegularExpression(QLatin1Char('^') + shownTask + QLatin1Char('$')).match(first.answered->task).hasMatch(),
-                     qPrintable(first.answered->task));
+            const QRegularExpression shown(QLatin1Char('^') + shownTask + QLatin1Char('$'));
+            QVERIFY2(shown.match(first.answered->task).hasMatch(), qPrintable(first.answered->task));
             QVERIFY(!first.answered->isRight());
+            const AnsweredTask &recorded = *first.answered;
             const std::optional<ErrorPattern> found =
-                RecogniseMistake(*FindKind(kind), first.answered->task, first.answered->expected, first.answered->given);
+                RecogniseMistake(*FindKind(kind), recorded.task, recorded.expected, recorded.given);
             QVERIFY(found.has_value());
             QCOMPARE(ErrorPatternName(*found), pattern);
 
-            const AnswerFeedback second = CheckAnswer(run, QString::number(rightAnswer), 4000, random, noFaces, German);
+            const AnswerFeedback second =
+                CheckAnswer(run, QString::number(rightAnswer), 4000, random, noFaces, German);
             QVERIFY(second.answered.has_value());
             QCOMPARE(second.answered->attempt, 2);
             QVERIFY(second.answered->isRight());

@@ -2,6 +2,7 @@
 // counts and examples, the class's most frequent ones, a child's answers on a
 // double-click, and the export.
 
+#include "TourPictures.h"
 #include "log/AnswerRecord.h"
 #include "log/LogExport.h"
 #include "log/widgets/TFehlerbilder.h"
@@ -52,8 +53,11 @@ private slots:
         QCOMPARE(kind->text(0), QStringLiteral("Schreibe Zahlen bis 1000"));
         QCOMPARE(kind->text(1), QStringLiteral("2"));
         QCOMPARE(kind->text(2), QStringLiteral("2"));
-        QCOMPARE(kind->text(3), QStringLiteral("Zahlendreher 1: dreiundvierzig → 34 · Stellenwert 1: dreihundertfünf → 3 005"));
-        QCOMPARE(window.ClassLabel->text(), QStringLiteral("In der Klasse am häufigsten: Zahlendreher 1, Stellenwert 1"));
+        QCOMPARE(kind->text(3),
+                 QStringLiteral("Zahlendreher 1: dreiundvierzig → 34 · Stellenwert 1: dreihundertfünf → 3 005"));
+        QCOMPARE(window.ClassLabel->text(),
+                 QStringLiteral("In der Klasse am häufigsten: Zahlendreher 1, Stellenwert 1"));
+        SaveForTheTour(window.grab().toImage(), QStringLiteral("fehlerbilder"));
     }
 
     void doubleClickNotListingTheChildsAnswers()
