@@ -4,7 +4,13 @@
 #include "log/AnswerRecord.h"
 #include "log/ClassOverview.h"
 
+#include "core/ErrorCause.h"
+#include "log/LogExport.h"
+
 #include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
 #include <algorithm>
 
 QString ChildAnswersPath(const QString &folder, const QString &child)
@@ -75,4 +81,35 @@ QList<QStringList> ClassMistakeRows(const ClassMistakes &mistakes)
         }
     }
     return rows;
+}
+
+std::optional<QString> WriteTableFile(const QString &path, const QByteArray &table)
+{
+    // Children's results are for the teacher's eyes only, whatever the folder allows.
+    QSaveFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        && file.write(table) == table.size() && file.commit())
+        return std::nullopt;
+    // The toolkit's own description would be the system's English words.
+    return FileErrorCause(errno);
+}
+
+ClassReport WriteClassReport(const QString &folder, const QString &path)
+{
+    const QFileInfo classFolder(folder);
+    if (!classFolder.isDir() || !classFolder.isReadable() || !classFolder.isExecutable()) {
+        return {ReportResult::FolderUnreadable,
+                QStringLiteral("bm: Der Klassenordner „%1“ kann nicht gelesen werden.").arg(folder)};
+    }
+    if (IsInsideFolder(path, folder)) {
+        return {ReportResult::NotWritten,
+                QStringLiteral("bm: In den Klassenordner wird nichts geschrieben: „%1“.").arg(path)};
+    }
+    const QByteArray table = CsvTable(ClassMistakeRows(ReadClassMistakes(folder)));
+    if (const std::optional<QString> cause = WriteTableFile(path, table)) {
+        return {ReportResult::NotWritten,
+                QStringLiteral("bm: Der Bericht „%1“ kann nicht geschrieben werden: %2").arg(path, *cause)};
+    }
+    return {};
 }

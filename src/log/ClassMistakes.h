@@ -6,9 +6,11 @@
 #include "core/AnsweredTask.h"
 #include "log/MistakeSummary.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct ChildMistakes
 {
@@ -35,3 +37,17 @@ QList<PatternCount> ClassPatternTotals(const ClassMistakes &mistakes);
 // one row per child, kind and mistake (a kind without wrong answers gets one row with
 // empty mistake columns); examples separated by " | ".
 QList<QStringList> ClassMistakeRows(const ClassMistakes &mistakes);
+
+// Writes a table file for its owner alone (mode 0600), aside first and renamed at the end,
+// so that a failed write leaves no half-written file. Nothing on success, else the
+// system's reason in German.
+std::optional<QString> WriteTableFile(const QString &path, const QByteArray &table);
+
+// The report "bm --klasse ORDNER --bericht DATEI": the table of ClassMistakeRows as CSV.
+enum class ReportResult { Written, FolderUnreadable, NotWritten };
+struct ClassReport
+{
+    ReportResult result = ReportResult::Written;
+    QString message;   // German, for stderr, when not written
+};
+ClassReport WriteClassReport(const QString &folder, const QString &path);

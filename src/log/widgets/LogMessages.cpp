@@ -1,15 +1,12 @@
 #include "log/widgets/LogMessages.h"
 
-#include "core/ErrorCause.h"
 #include "log/AnswerRecord.h"
+#include "log/ClassMistakes.h"
 #include "log/ClassOverview.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QSaveFile>
-
-#include <cerrno>
 
 void ShowPlainMessage(const QString &text, QWidget *parent)
 {
@@ -30,17 +27,12 @@ void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent)
 
 bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent)
 {
-    // Written aside and renamed at the end, so a failed export leaves no half-written file.
-    // Children's grades are for the teacher's eyes only, whatever the folder allows.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        && file.write(table) == table.size() && file.commit())
+    const std::optional<QString> cause = WriteTableFile(path, table);
+    if (!cause)
         return true;
-    // The toolkit's own description would be the system's English words.
     QMessageBox::critical(parent, QStringLiteral("Exportieren"),
                           QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                              .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
+                              .arg(QDir::toNativeSeparators(path), *cause));
     return false;
 }
 
