@@ -3,6 +3,7 @@
 #include "generators/rounding/Rounding.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 QString ErrorPatternName(ErrorPattern pattern)
@@ -61,14 +62,14 @@ bool shiftsPlaces(qint64 expected, qint64 given)
 
 constexpr std::array<qint64, 5> RoundingPlaces = {10, 100, 1000, 10000, 100000};
 
-struct RoundingTask
+struct RoundingAsked
 {
     qint64 number = 0;
     qint64 place = 0;
 };
 
 // "Runde auf Hunderter: 4 350".
-std::optional<RoundingTask> roundingTaskIn(const QString &shown)
+std::optional<RoundingAsked> roundingTaskIn(const QString &shown)
 {
     static const std::array<QLatin1String, 4> words = {QLatin1String("Zehner"), QLatin1String("Hunderter"),
                                                        QLatin1String("Tausender"), QLatin1String("Zehntausender")};
@@ -76,7 +77,7 @@ std::optional<RoundingTask> roundingTaskIn(const QString &shown)
     const std::optional<qint64> number = numberIn(shown.section(QLatin1Char(':'), 1));
     for (size_t i = 0; i < words.size(); ++i) {
         if (number && instruction == QLatin1String("Runde auf ") + words[i])
-            return RoundingTask{*number, RoundingPlaces[i]};
+            return RoundingAsked{*number, RoundingPlaces[i]};
     }
     return std::nullopt;
 }
@@ -86,7 +87,7 @@ qint64 roundedDown(qint64 n, qint64 place)
     return n / place * place;
 }
 
-bool roundsTheWrongWay(const RoundingTask &task, qint64 given)
+bool roundsTheWrongWay(const RoundingAsked &task, qint64 given)
 {
     const qint64 down = roundedDown(task.number, task.place);
     if (down == task.number)
@@ -95,7 +96,7 @@ bool roundsTheWrongWay(const RoundingTask &task, qint64 given)
     return given == (expected == down ? down + task.place : down);
 }
 
-bool roundsAtAnotherPlace(const RoundingTask &task, qint64 given)
+bool roundsAtAnotherPlace(const RoundingAsked &task, qint64 given)
 {
     for (const qint64 place : RoundingPlaces) {
         if (place == task.place)
@@ -209,11 +210,11 @@ bool shows(ErrorPattern pattern, const KindInfo &kind, const QString &shown, qin
     case ErrorPattern::Stellenwert:
         return shiftsPlaces(expected, given);
     case ErrorPattern::Rundungsrichtung: {
-        const std::optional<RoundingTask> task = roundingTaskIn(shown);
+        const std::optional<RoundingAsked> task = roundingTaskIn(shown);
         return task && roundsTheWrongWay(*task, given);
     }
     case ErrorPattern::Rundungsstelle: {
-        const std::optional<RoundingTask> task = roundingTaskIn(shown);
+        const std::optional<RoundingAsked> task = roundingTaskIn(shown);
         return task && roundsAtAnotherPlace(*task, given);
     }
     case ErrorPattern::Skala:
@@ -249,4 +250,43 @@ std::optional<ErrorPattern> RecogniseMistake(const KindInfo &kind, const QString
             return pattern;
     }
     return ErrorPattern::Other;
+}
+
+bool InvitesMistake(const KindInfo &kind, const QString &shownTask, qint32 asked, ErrorPattern pattern)
+{
+    switch (pattern) {
+    case ErrorPattern::Zahlendreher: {
+        // Some group of three digits has tens and ones, both other than zero and unequal.
+        for (qint64 rest = qAbs(qint64(asked)); rest > 0; rest /= 1000) {
+            const qint64 ones = rest % 10, tens = rest / 10 % 10;
+            if (ones != 0 && tens != 0 && ones != tens)
+                return true;
+        }
+        return false;
+    }
+    case ErrorPattern::Stellenwert:
+        return asked > 0 && QString::number(asked).contains(QLatin1Char('0'));
+    case ErrorPattern::Rundungsrichtung: {
+        // The digit that decides is a 4 or a 5.
+        const std::optional<RoundingAsked> task = roundingTaskIn(shownTask);
+        const qint64 deciding = task ? task->number % task->place / (task->place / 10) : -1;
+        return deciding == 4 || deciding == 5;
+    }
+    case ErrorPattern::Roemisch: {
+        const QString numeral = shownTask.trimmed();
+        for (qsizetype i = 0; i + 1 < numeral.size(); ++i) {
+            if (romanLetterValue(numeral.at(i)) < romanLetterValue(numeral.at(i + 1)))
+                return true;
+        }
+        return false;
+    }
+    case ErrorPattern::Rundungsstelle:
+    case ErrorPattern::Skala:
+    case ErrorPattern::Nachbarstrich:
+    case ErrorPattern::Folge:
+        return std::find(kind.patterns.begin(), kind.patterns.end(), pattern) != kind.patterns.end();
+    case ErrorPattern::Other:
+        break;
+    }
+    return false;
 }

@@ -16,3 +16,9 @@ QString ErrorPatternName(ErrorPattern pattern);
 // as the kind's recording says.
 std::optional<ErrorPattern> RecogniseMistake(const KindInfo &kind, const QString &shownTask, qint32 expected,
                                              qint32 given);
+
+// Whether a task of `kind` gives room for the same mistake again: after a Zahlendreher a
+// number whose tens and ones differ, after a Stellenwert one with a zero, after rounding
+// the wrong way a number just at the border, after a Römisch a numeral with a subtractive
+// pair. Mistakes any task of the kind can bring (a tick off, a wrong step) are invited by all.
+bool InvitesMistake(const KindInfo &kind, const QString &shownTask, qint32 asked, ErrorPattern pattern);

@@ -1,5 +1,8 @@
 #include "run/RunState.h"
 
+#include "kinds/ErrorPatterns.h"
+#include "run/ShownTask.h"
+
 #include <algorithm>
 
 void PracticeRun::reset()
@@ -11,6 +14,8 @@ void PracticeRun::reset()
     newTaskDue = true;
     answerAccepted = true;
     ended = false;
+    mistakeToRevisit.reset();
+    tasksToRevisit = 0;
     currentTask.taskFailed = false;
     taskPicture = std::monostate{};
 }
@@ -43,11 +48,18 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
         return std::nullopt;
 
     GeneratedTask task;
+    bool invites = false;
     for (int tries = 0; tries < MaxGenerationTries; ++tries) {
         task = info->generator(context, info->level);
-        if (task.taskText != previousTaskText)
+        if (task.taskText == previousTaskText)
+            continue;
+        invites = mistakeToRevisit && InvitesMistake(*info, ShownTaskOf(*info, task), AskedNumber(*info, task),
+                                                     *mistakeToRevisit);
+        if (!mistakeToRevisit || invites || tries >= RevisitTries)
             break;
     }
+    if (mistakeToRevisit && (invites || --tasksToRevisit <= 0))
+        mistakeToRevisit.reset();
 
     currentTask.expectedAnswer = task.expectedAnswer;
     currentTask.taskText = task.taskText;
@@ -62,6 +74,14 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
         dotGridSize = dots->gridSize;
     }
     return task;
+}
+
+void PracticeRun::revisitMistake(ErrorPattern pattern)
+{
+    if (pattern == ErrorPattern::Other)
+        return;
+    mistakeToRevisit = pattern;
+    tasksToRevisit = RevisitWithin;
 }
 
 PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)

@@ -16,7 +16,12 @@ const QLocale German(QLocale::German, QLocale::Germany);
 QStringList noFaces(const QString &) { return {}; }
 
 // A mistake of a known kind made on the posed task: the answer typed or clicked.
-enum class Mistake { RoundedTheWrongWay, OneTickRight, ClickedOneTickRight, TenfoldNumber, OneFurther };
+enum class Mistake { RoundedTheWrongWay, OneTickRight, ClickedOneTickRight, TenfoldNumber, OneFurther, SwappedOnes };
+
+qint32 roundedNumber(const PracticeRun &run)
+{
+    return run.currentTask.taskText.section(QStringLiteral(" \u00BB"), 0, 0).remove(u' ').toInt();
+}
 
 qint32 tickOf(const PracticeRun &run)
 {
@@ -28,7 +33,7 @@ std::optional<qint32> mistakeOn(const PracticeRun &run, Mistake mistake)
     const qint32 expected = run.currentTask.expectedAnswer;
     switch (mistake) {
     case Mistake::RoundedTheWrongWay: {
-        const qint32 n = run.currentTask.taskText.section(QStringLiteral(" \u00BB"), 0, 0).remove(u' ').toInt();
+        const qint32 n = roundedNumber(run);
         if (n % 10 == 0)
             return std::nullopt;
         const qint32 down = n / 10 * 10;
@@ -42,6 +47,12 @@ std::optional<qint32> mistakeOn(const PracticeRun &run, Mistake mistake)
         return expected * 10;
     case Mistake::OneFurther:
         return expected + 1;
+    case Mistake::SwappedOnes: {
+        const qint32 ones = expected % 10, tens = expected / 10 % 10;
+        if (ones == 0 || tens == 0 || ones == tens)
+            return std::nullopt;
+        return expected - ones - 10 * tens + 10 * ones + tens;
+    }
     }
     return std::nullopt;
 }
@@ -110,6 +121,54 @@ private slots:
             QVERIFY(second.answered->isRight());
             QCOMPARE(second.answered->task, first.answered->task);
         }
+    }
+
+    // After a recognised mistake the next task gives room for it again; by chance alone
+    // twenty runs in a row would hardly all do so.
+    void mistakeNotComingBack_data()
+    {
+        QTest::addColumn<qint32>("kind");
+        QTest::addColumn<int>("mistake");
+        QTest::newRow("201 Zahlendreher: tens and ones differ") << 201 << int(Mistake::SwappedOnes);
+        QTest::newRow("201 Stellenwert: a zero") << 201 << int(Mistake::TenfoldNumber);
+        QTest::newRow("301 Rundungsrichtung: a 4 or 5 decides") << 301 << int(Mistake::RoundedTheWrongWay);
+    }
+    void mistakeNotComingBack()
+    {
+        QFETCH(qint32, kind);
+        QFETCH(int, mistake);
+        int tried = 0;
+        for (quint32 seed = 1; seed <= 60 && tried < 20; ++seed) {
+            Random random(seed);
+            GenerationContext context = MakeContext(random);
+            PracticeRun run;
+            run.currentTask.kind = kind;
+            run.reset();
+            QVERIFY(run.poseTask(context).has_value());
+            const std::optional<qint32> wrong = mistakeOn(run, Mistake(mistake));
+            if (!wrong)
+                continue;
+            ++tried;
+            const QString rightAnswer = QString::number(run.currentTask.expectedAnswer);
+            CheckAnswer(run, QString::number(*wrong), 1000, random, noFaces, German);
+            CheckAnswer(run, rightAnswer, 1000, random, noFaces, German);
+            QVERIFY(run.poseTask(context).has_value());
+            const qint32 next = run.currentTask.expectedAnswer;
+            switch (Mistake(mistake)) {
+            case Mistake::SwappedOnes:
+                QVERIFY2(next % 10 != 0 && next / 10 % 10 != 0 && next % 10 != next / 10 % 10,
+                         qPrintable(QString::number(next)));
+                break;
+            case Mistake::TenfoldNumber:
+                QVERIFY2(QString::number(next).contains(u'0'), qPrintable(QString::number(next)));
+                break;
+            default: {
+                const qint32 deciding = roundedNumber(run) % 10;
+                QVERIFY2(deciding == 4 || deciding == 5, qPrintable(run.currentTask.taskText));
+            }
+            }
+        }
+        QCOMPARE(tried, 20);
     }
 };
 
