@@ -14,49 +14,69 @@ namespace {
 // The mixed writing kind has no menu entry: it draws one of these for every task.
 constexpr std::array<qint32, 2> MixedWriting = {201, 202};
 
+// The mistakes each family of kinds is checked for, the likelier first where two could
+// explain the same answer.
+using P = ErrorPattern;
+constexpr std::array ReadingArrow = {P::Nachbarstrich, P::Skala, P::Zahlendreher};
+constexpr std::array FindingNumber = {P::Zahlendreher, P::Nachbarstrich, P::Skala};
+constexpr std::array ReadingDistance = {P::Nachbarstrich, P::Skala};
+constexpr std::array WritingDigits = {P::Zahlendreher, P::Stellenwert};
+constexpr std::array RoundingMistakes = {P::Rundungsrichtung, P::Rundungsstelle, P::Zahlendreher, P::Stellenwert};
+constexpr std::array ReadingNumerals = {P::Roemisch};
+constexpr std::array ContinuingSequence = {P::Zahlendreher, P::Folge};
+constexpr std::array CountingDots = {P::Zahlendreher};
+
 // The one list of kinds. A new kind is one row here (with its generator and its tests).
 const std::array<KindInfo, 18> &kindTable()
 {
     using A = Answering;
     using R = Reading;
+    using Rec = Recording;
     static const std::array<KindInfo, 18> table = {{
         {102, u"Zahlenstrahl bis 200", u"Zahlenstrahl bis 200", 1, "Strahl200", u"Zahlenstrahl bis     &200",
-         nullptr, ZStrahl, 1, {}, A::Typed, R::ShownTexts, true, 3, 290},
+         nullptr, ZStrahl, 1, {}, A::Typed, R::ShownTexts, true, 3, 290, Rec::NumberLine, ReadingArrow},
         {103, u"Zahlenstrahl bis 1000", u"Zahlenstrahl bis 1000", 1, "Strahl2000", u"Zahlenstrahl bis  &1 000",
-         nullptr, ZStrahl, 2, {}, A::Typed, R::ShownTexts, true, 3, 1'045},
+         nullptr, ZStrahl, 2, {}, A::Typed, R::ShownTexts, true, 3, 1'045, Rec::NumberLine, ReadingArrow},
         {104, u"Zahlenstrahl bis 10 000", u"Zahlenstrahl bis 10 000", 1, "ZahlenstrahlbisZT",
-         u"Zahlenstrahl bis 10 &000", nullptr, ZStrahl, 3, {}, A::Typed, R::ShownTexts, true, 4, 10'450},
+         u"Zahlenstrahl bis 10 &000", nullptr, ZStrahl, 3, {}, A::Typed, R::ShownTexts, true, 4, 10'450,
+         Rec::NumberLine, ReadingArrow},
         {105, u"Gemischte Aufgaben zum Zahlenstrahl", u"Gemischte Aufgaben zum Zahlenstrahl", 1, "StrahlMixed",
-         u"ge&mischte Aufgaben", nullptr, ZStrahl, 0, {}, A::Typed, R::ShownTexts, true, 4, 10'450},
+         u"ge&mischte Aufgaben", nullptr, ZStrahl, 0, {}, A::Typed, R::ShownTexts, true, 4, 10'450,
+         Rec::NumberLine, ReadingArrow},
         {109, u"Zahlen zeigen", u"Zahlen zeigen", 1, "Zeigen", u"Zahlen am Zahlenstrahl &zeigen", "N2", ZZeigen, 0,
-         {}, A::Pointing, R::ShownTexts, true, 4, 10'450},
+         {}, A::Pointing, R::ShownTexts, true, 4, 10'450, Rec::NumberLine, FindingNumber},
         {110, u"Abstände", u"Abstände", 1, "Abstand", u"&Abstände", nullptr, Abstand, 0, {}, A::Typed,
-         R::ShownTexts, false, 4, 10'450},
+         R::ShownTexts, false, 4, 10'450, Rec::LineDistance, ReadingDistance},
         {201, u"Schreibe Zahlen bis 1000", u"Schreibe Zahlen bis 1000", 2, "bisT", u"Zahlen bis      1 000",
-         nullptr, Schreiben, 1, {}, A::Typed, R::ShownTexts, false, 3, 1'000},
+         nullptr, Schreiben, 1, {}, A::Typed, R::ShownTexts, false, 3, 1'000, Rec::Words, WritingDigits},
         {202, u"Schreibe Zahlen bis 100 000", u"Schreibe Zahlen bis 100 000", 2, "bisHT", u"Zahlen bis  100 000",
-         nullptr, Schreiben, 2, {}, A::Typed, R::ShownTexts, false, 4, 99'999},
+         nullptr, Schreiben, 2, {}, A::Typed, R::ShownTexts, false, 4, 99'999, Rec::Words, WritingDigits},
         {203, u"Schreibe Zahlen größer als 1 Million", u"Schreibe Zahlen größer als 1 Million", 2, "ueber1M",
-         u"Zahlen über 1 Million", nullptr, Schreiben, 3, {}, A::Typed, R::ShownTexts, false, 4, 98'999'999},
+         u"Zahlen über 1 Million", nullptr, Schreiben, 3, {}, A::Typed, R::ShownTexts, false, 4, 98'999'999,
+         Rec::Words, WritingDigits},
         // Never started on its own: the run draws 201 or 202 for every task.
         {204, {}, {}, 2, nullptr, {}, nullptr, Schreiben, 0, MixedWriting, A::Typed, R::ShownTexts, false, 4,
-         99'999},
+         99'999, Rec::Words, WritingDigits},
         {301, u"Runde auf Zehner", u"Runde auf Zehner", 3, "RundeaufZehner", u"Runde auf &Zehner", nullptr, Runden,
-         1, {}, A::Typed, R::RoundingNumber, false, 4, 10'000},
+         1, {}, A::Typed, R::RoundingNumber, false, 4, 10'000, Rec::RoundingNumber, RoundingMistakes},
         {302, u"Runde auf Hunderter", u"Runde auf Hunderter", 3, "RundeaufHunderter", u"Runde auf &Hunderter",
-         nullptr, Runden, 2, {}, A::Typed, R::RoundingNumber, false, 4, 100'000},
+         nullptr, Runden, 2, {}, A::Typed, R::RoundingNumber, false, 4, 100'000,
+         Rec::RoundingNumber, RoundingMistakes},
         {303, u"Runde auf Tausender", u"Runde auf Tausender", 3, "RundeaufTausender", u"Runde auf &Tausender",
-         nullptr, Runden, 3, {}, A::Typed, R::RoundingNumber, false, 4, 556'000},
+         nullptr, Runden, 3, {}, A::Typed, R::RoundingNumber, false, 4, 556'000,
+         Rec::RoundingNumber, RoundingMistakes},
         {304, u"Runde auf Zehntausender", u"Runde auf Zehntausender", 3, "RundeaufZehntausender",
-         u"Runde auf Z&ehntausender", nullptr, Runden, 4, {}, A::Typed, R::RoundingNumber, false, 4, 900'000},
+         u"Runde auf Z&ehntausender", nullptr, Runden, 4, {}, A::Typed, R::RoundingNumber, false, 4, 900'000,
+         Rec::RoundingNumber, RoundingMistakes},
         {305, u"Gemischte Aufgaben zum Runden", u"Gemischte Aufgaben zum Runden", 3, "Rundegemischt",
-         u"&gemischte Aufgaben", "N3", Runden, 0, {}, A::Typed, R::RoundingNumber, false, 4, 1'000'000},
+         u"&gemischte Aufgaben", "N3", Runden, 0, {}, A::Typed, R::RoundingNumber, false, 4, 1'000'000,
+         Rec::RoundingNumber, RoundingMistakes},
         {401, u"Römische Zahlen", u"Römische Zahlen", 4, "RmischeZahlen", u"&Römische Zahlen", nullptr, Roemisch,
-         0, {}, A::Typed, R::NumeralLetters, false, 4, 3'999},
+         0, {}, A::Typed, R::NumeralLetters, false, 4, 3'999, Rec::Numeral, ReadingNumerals},
         {402, u"Zahlenfolgen", u"Zahlenfolgen", 4, "Zahlenfolgen1", u"Zahlen&folgen", nullptr, Folgen, 0, {},
-         A::Typed, R::SequenceWithGap, false, 4, 28'450},
+         A::Typed, R::SequenceWithGap, false, 4, 28'450, Rec::SequenceWithGap, ContinuingSequence},
         {403, u"Zählen", u"Zählen", 4, "Zaehlen", u"\"Z&ählen\"", nullptr, Zaehlen, 0, {}, A::Typed,
-         R::ShownTexts, false, 2, 100},
+         R::ShownTexts, false, 2, 100, Rec::DotField, CountingDots},
     }};
     return table;
 }

@@ -5,6 +5,7 @@
 // speaking and logging are left to the rooms that read the descriptor.
 
 #include "core/Generation.h"
+#include "kinds/TaskRecording.h"
 
 #include <QString>
 #include <QStringView>
@@ -44,6 +45,10 @@ struct KindInfo
     bool redrawsPicture = false;
     int grade = 0;                      // the school year it serves, 1 to 4
     qint32 largestNumber = 0;           // the largest number a task of the kind shows
+    // How a task is written into the answer record, and the mistakes a wrong answer is
+    // checked for, in the order they are tried; none: every wrong answer is "anderer Fehler".
+    Recording recording = Recording::TaskText;
+    std::span<const ErrorPattern> patterns;
 
     bool hasMenuEntry() const { return menuName != nullptr; }
     bool answeredByPointing() const { return answering == Answering::Pointing; }

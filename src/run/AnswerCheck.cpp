@@ -4,6 +4,8 @@
 #include "core/MyTools.h"
 #include "core/Generation.h"
 #include "core/TaskTypes.h"
+#include "kinds/ErrorPatterns.h"
+#include "run/RecordedAnswer.h"
 
 #include <algorithm>
 
@@ -142,7 +144,12 @@ AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elaps
         return feedback;
     }
     const bool failedBefore = run.currentTask.taskFailed;
-    if (run.recordAnswer(*answer.value) == PracticeRun::Verdict::Wrong) {
+    const PracticeRun::Verdict verdict = run.recordAnswer(*answer.value);
+    feedback.answered = AnsweredTaskOf(run, *answer.value, elapsedMs, QDateTime::currentDateTime());
+    if (verdict == PracticeRun::Verdict::Wrong) {
+        const AnsweredTask &wrong = *feedback.answered;
+        if (const auto mistake = RecogniseMistake(run.kindInfo(), wrong.task, wrong.expected, wrong.given))
+            run.revisitMistake(*mistake);
         feedback.outcome = AnswerFeedback::Outcome::Wrong;
         feedback.word = BlameWords().at(random.below(qint32(BlameWords().size())));
         return feedback;

@@ -3,6 +3,7 @@
 // blame words, the conversion of the typed text, the average thinking time, the click
 // answer on the number line and the correction text. Showing them is left to the window.
 
+#include "core/AnsweredTask.h"
 #include "core/Random.h"
 #include "run/RunState.h"
 
@@ -72,6 +73,7 @@ struct AnswerFeedback
     QString word;             // Right, Wrong: the caption of the praise or blame word
     QString fontFamily;       // Right: the face of the praise word
     QString averageCaption;   // Right: the average thinking time
+    std::optional<AnsweredTask> answered;   // Right, Wrong: the answer for the answer record
 };
 
 // The font families a word can be written in.

@@ -1,5 +1,8 @@
 #include "run/RunState.h"
 
+#include "kinds/ErrorPatterns.h"
+#include "run/ShownTask.h"
+
 #include <algorithm>
 
 void PracticeRun::reset()
@@ -11,6 +14,8 @@ void PracticeRun::reset()
     newTaskDue = true;
     answerAccepted = true;
     ended = false;
+    mistakeToRevisit.reset();
+    tasksToRevisit = 0;
     currentTask.taskFailed = false;
     taskPicture = std::monostate{};
 }
@@ -32,6 +37,7 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     currentTask.taskText.clear();
     currentTask.solutionText.clear();
     currentTask.taskFailed = false;
+    triesAtTask = 0;
 
     const KindInfo *runKind = lookup(currentTask.kind);
     if (runKind == nullptr)
@@ -42,11 +48,18 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
         return std::nullopt;
 
     GeneratedTask task;
+    bool invites = false;
     for (int tries = 0; tries < MaxGenerationTries; ++tries) {
         task = info->generator(context, info->level);
-        if (task.noRepeatKey() != previousTaskText)
+        if (task.noRepeatKey() == previousTaskText)
+            continue;
+        invites = mistakeToRevisit && InvitesMistake(*info, ShownTaskOf(*info, task), AskedNumber(*info, task),
+                                                     *mistakeToRevisit);
+        if (!mistakeToRevisit || invites || tries >= RevisitTries)
             break;
     }
+    if (mistakeToRevisit && (invites || --tasksToRevisit <= 0))
+        mistakeToRevisit.reset();
 
     currentTask.expectedAnswer = task.expectedAnswer;
     currentTask.taskText = task.taskText;
@@ -63,11 +76,20 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     return task;
 }
 
+void PracticeRun::revisitMistake(ErrorPattern pattern)
+{
+    if (pattern == ErrorPattern::Other)
+        return;
+    mistakeToRevisit = pattern;
+    tasksToRevisit = RevisitWithin;
+}
+
 PracticeRun::Verdict PracticeRun::recordAnswer(qint32 n)
 {
     if (ended || newTaskDue)
         return Verdict::Ignored;
     const bool right = n == currentTask.expectedAnswer;
+    ++triesAtTask;
     if (!currentTask.taskFailed) {
         if (right)
             ++rightCount;

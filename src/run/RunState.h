@@ -14,6 +14,10 @@ inline constexpr qint32 WrongAnswersPerRun = 25;
 // A generator that cannot produce another task than the previous one is given up on
 // after this many tries, and the last task it produced is posed.
 inline constexpr int MaxGenerationTries = 2000;
+// A recognised mistake comes back within this many tasks: each of them is drawn again, up
+// to RevisitTries times, until it gives room for the same mistake.
+inline constexpr int RevisitWithin = 5;
+inline constexpr int RevisitTries = 200;
 
 class PracticeRun
 {
@@ -37,6 +41,15 @@ public:
     qint32 rewardStep = 0;
     // Set by the end of the run; an ended run takes no further answer.
     bool ended = false;
+    // The answers given to the current task so far, wrong ones and the right one.
+    qint32 triesAtTask = 0;
+    // The mistake the child made last, to be practised again, and how many tasks are left
+    // to bring it back.
+    std::optional<ErrorPattern> mistakeToRevisit;
+    int tasksToRevisit = 0;
+
+    // The next tasks come back to this mistake (never to "anderer Fehler").
+    void revisitMistake(ErrorPattern pattern);
 
     // Run start: counters, think time, picture and memory of the last task cleared; kind kept.
     void reset();

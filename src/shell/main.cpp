@@ -1,9 +1,11 @@
 // Start-up: configuration and random seed first, then the single-instance guard, then the
 // five windows, created hidden, and the event loop until the main window closes. With
 // "--klasse [ORDNER]" only the class overview is shown, the teachers' way in;
+// "--klasse ORDNER --bericht DATEI" writes the class's mistakes as a table without any window;
 // "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window.
 
 #include "kinds/Kinds.h"
+#include "log/ClassMistakes.h"
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/RunSaving.h"
@@ -63,6 +65,21 @@ bool isOption(const QStringList &arguments, const char *option)
     return arguments.size() > 1 && arguments.at(1) == QLatin1String(option);
 }
 
+// "--klasse ORDNER --bericht DATEI": for scripts and the school's own tools, no window.
+bool isReportAsked(const QStringList &arguments)
+{
+    return arguments.size() == 5 && isOption(arguments, "--klasse") && arguments.at(3) == QLatin1String("--bericht");
+}
+
+int writeReport(const QStringList &arguments)
+{
+    const ClassReport report = WriteClassReport(arguments.at(2), arguments.at(4));
+    if (report.result == ReportResult::Written)
+        return 0;
+    std::fputs((report.message + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    return report.result == ReportResult::FolderUnreadable ? 2 : 1;
+}
+
 // What a desktop entry or a script needs to start one exercise: its code and title.
 int listExercises()
 {
@@ -93,6 +110,7 @@ int practiseOneExercise(const KindInfo &kind)
     Titelbild = new TTitelbild(nullptr);
     CreateExerciseWindows(Titelbild);
     QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+    QObject::connect(Form2, &TForm2::taskAnswered, Form2, &LogAnswer);
     DeliverRunsKeptEarlier();
     Titelbild->StartIt(kind.caption(), kind.code);
     delete Korrektur;
@@ -121,6 +139,8 @@ int main(int argc, char **argv)
     const KindInfo *oneExercise = oneExerciseAsked ? chosenExercise(arguments) : nullptr;
     if (oneExerciseAsked && oneExercise == nullptr)
         return 2;
+    if (isReportAsked(arguments))
+        return writeReport(arguments);
     if (isOption(arguments, "--klasse"))
         return showClassOverviewAlone(argc, argv, arguments);
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
@@ -159,8 +179,10 @@ int main(int argc, char **argv)
         RememberScreen(screen->availableGeometry().size() * RunningFactor(),
                        HeightBeforeFactor(screen->geometry().height()));
         Logbuch = new TLogbuch(Titelbild);
-        // Every run that ends with a summary goes to the result log when logging wants it.
+        // Every run that ends with a summary goes to the result log when logging wants it,
+        // and every answer to the answer record.
         QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
+        QObject::connect(Form2, &TForm2::taskAnswered, Form2, &LogAnswer);
         // Runs that a server did not take last time.
         DeliverRunsKeptEarlier();
     });

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the real program with a cfg= argument that switches logging on; a child plays
 # a rounding run with the keyboard (one wrong answer, then the end), and the record appears
-# in the masked log.
+# in the masked log, the answer in the answer record beside it, with the log's mode.
 #   run_is_logged.sh BM LOG_DUMP
 set -euo pipefail
 bm=$1
@@ -34,4 +34,11 @@ grep -Eq '^[0-9]{2}\.[0-9]{2}\.[0-9]{2} .{8}  0 ok   1 falsch    0% .{5} sec  Ru
   || { echo "FAIL: record does not show the run"; exit 1; }
 [ -w "$work/logs/bm.log" ] && [ "$(id -u)" -ne 0 ] && { echo "FAIL: log left writable"; exit 1; }
 [ "$(stat -c %A "$work/logs/bm.log" | cut -c3)" = "-" ] || { echo "FAIL: log left writable"; exit 1; }
+answers=$("$dump" "$work/logs/" bm-antworten.log)
+echo "$answers"
+[ "$(wc -l <<<"$answers")" -eq 1 ] || { echo "FAIL: expected one answer record"; exit 1; }
+grep -Eq '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8};301;1;Runde auf Zehner: [0-9 ]+;[0-9]+;7;[0-9]+,[0-9]{2}$' <<<"$answers" \
+  || { echo "FAIL: answer record does not show the answer"; exit 1; }
+[ "$(stat -c %a "$work/logs/bm-antworten.log")" = "$(stat -c %a "$work/logs/bm.log")" ] \
+  || { echo "FAIL: answer record not with the log's mode"; exit 1; }
 echo "1 passed, 0 failed"

@@ -1,5 +1,6 @@
 // Prints the unmasked records of the result log in the folder given as argument, one per
-// line, as the log viewer reads them.
+// line, as the log viewer reads them; with a second argument, those of that file in the
+// folder (the answer record).
 
 #include "log/LogFile.h"
 #include "log/LogSettings.h"
@@ -15,7 +16,8 @@ int main(int argc, char **argv)
     settings.logEnabled = true;
     SetLogSettings(settings);
     QStringList records;
-    const LogOutcome outcome = ReadLogFile(QStringLiteral("bm.log"), records);
+    const QString fileName = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("bm.log");
+    const LogOutcome outcome = ReadLogFile(fileName, records);
     if (outcome.status != LogStatus::Done) {
         std::fprintf(stderr, "%s\n", qPrintable(LogOutcomeMessage(outcome)));
         return 1;

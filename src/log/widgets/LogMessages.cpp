@@ -1,13 +1,13 @@
 #include "log/widgets/LogMessages.h"
 
-#include "core/ErrorCause.h"
+#include "log/AnswerRecord.h"
+#include "log/ClassMistakes.h"
+#include "log/ClassOverview.h"
+#include "log/widgets/Workers.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QSaveFile>
-
-#include <cerrno>
 
 void ShowPlainMessage(const QString &text, QWidget *parent)
 {
@@ -30,16 +30,28 @@ void ReportLogOutcome(const LogOutcome &outcome, QWidget *parent, const QString 
 
 bool WriteExportedTable(const QString &path, const QByteArray &table, QWidget *parent)
 {
-    // Written aside and renamed at the end, so a failed export leaves no half-written file.
-    // Children's grades are for the teacher's eyes only, whatever the folder allows.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        && file.write(table) == table.size() && file.commit())
+    const std::optional<QString> cause = WriteTableFile(path, table);
+    if (!cause)
         return true;
-    // The toolkit's own description would be the system's English words.
     QMessageBox::critical(parent, QStringLiteral("Exportieren"),
                           QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
-                              .arg(QDir::toNativeSeparators(path), FileErrorCause(errno)));
+                              .arg(QDir::toNativeSeparators(path), *cause));
     return false;
+}
+
+void LogAnswer(const AnsweredTask &answer)
+{
+    // On the worker that delivers the runs: a slow server never holds up the next task,
+    // and the answers reach the file in the order they were given.
+    RunDeliveryWorker().start([answer] { LogAnsweredTask(answer); });
+}
+
+bool RefuseExportIntoClassFolder(const QString &path, const QString &classFolder, QWidget *parent)
+{
+    if (!IsInsideFolder(path, classFolder))
+        return false;
+    QMessageBox::warning(parent, QStringLiteral("Exportieren"),
+                         QStringLiteral("In den Klassenordner wird nichts geschrieben. "
+                                        "Bitte einen Ort außerhalb des Klassenordners wählen."));
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "log/widgets/TKlassenUebersicht.h"
 
 #include "log/widgets/LogMessages.h"
+#include "log/widgets/TFehlerbilder.h"
 #include "log/widgets/Workers.h"
 
 #include <QBoxLayout>
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -68,10 +68,13 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
 
     ExportButton = new QPushButton(QStringLiteral("Exportieren…"), this);
     ExportButton->setAutoDefault(false);
+    MistakesButton = new QPushButton(QStringLiteral("Fehlerbilder"), this);
+    MistakesButton->setAutoDefault(false);
     CloseButton = new QPushButton(QStringLiteral("Schließen"), this);
     CloseButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(MistakesButton);
     buttons->addWidget(ExportButton);
     buttons->addWidget(CloseButton);
     buttons->addStretch(1);
@@ -85,6 +88,7 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
 
     connect(Table, &QTableWidget::cellDoubleClicked, this, &TKlassenUebersicht::TableDoubleClick);
     connect(ExportButton, &QPushButton::clicked, this, &TKlassenUebersicht::ExportButtonClick);
+    connect(MistakesButton, &QPushButton::clicked, this, &TKlassenUebersicht::MistakesButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
     resize(ClassWindowSize(screen()->availableGeometry().size()));
 }
@@ -185,13 +189,16 @@ void TKlassenUebersicht::ExportButtonClick()
         ExportTo(path);
 }
 
+void TKlassenUebersicht::MistakesButtonClick()
+{
+    TFehlerbilder window(this);
+    window.ShowClass(folder);
+    window.exec();
+}
+
 bool TKlassenUebersicht::ExportTo(const QString &path)
 {
-    if (IsInsideFolder(path, folder)) {
-        QMessageBox::warning(this, QStringLiteral("Exportieren"),
-                             QStringLiteral("In den Klassenordner wird nichts geschrieben. "
-                                            "Bitte einen Ort außerhalb des Klassenordners wählen."));
+    if (RefuseExportIntoClassFolder(path, folder, this))
         return false;
-    }
     return WriteExportedTable(path, ClassTableAsCsv(table), this);
 }

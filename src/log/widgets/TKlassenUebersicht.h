@@ -34,6 +34,7 @@ public:
     QLabel *ProblemsLabel;
     QListWidget *ProblemList;
     QPushButton *ExportButton;
+    QPushButton *MistakesButton;   // "Fehlerbilder"
     QPushButton *CloseButton;
 
     // Reads the class folder and shows its table; shown modally by the caller. The logs
@@ -54,6 +55,7 @@ signals:
 private:
     void TableDoubleClick(int row, int column);
     void ExportButtonClick();
+    void MistakesButtonClick();
     void ShowReadClass(ReadClass read);
     void showProblems(const QStringList &problems);
     void stopReading();

@@ -288,6 +288,8 @@ void TForm2::BOkClick()
         Label2->adjustSize();
         UpdateBalance();
         fitPraiseWord();
+        if (feedback.answered)
+            emit taskAnswered(*feedback.answered);
     }
     if (!run.answerAccepted)
         showCorrection();

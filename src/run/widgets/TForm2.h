@@ -6,6 +6,7 @@
 #include "run/ExerciseLayout.h"
 #include "run/PointingArrow.h"
 #include "run/RewardPlayback.h"
+#include "core/AnsweredTask.h"
 #include "core/Generation.h"
 #include "core/RunResult.h"
 
@@ -68,6 +69,8 @@ public:
     void Timer1Timer();
 
 signals:
+    // A task was answered, right or wrong, and the run has judged it.
+    void taskAnswered(const AnsweredTask &answer);
     // A run with answered tasks has ended, with its summary on screen or with its window
     // closed; once per run.
     void runEnded(const RunResult &result);

@@ -1,0 +1,35 @@
+#pragma once
+// The answer record: every answered task of a child, one record per answer in
+// "bm-antworten.log" beside the result log, stored, locked and read exactly as "bm.log" is.
+// The record's fields and the one rule that decides which lines count are here.
+
+#include "core/AnsweredTask.h"
+#include "log/LogFile.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+inline constexpr auto AnswerFileName = "bm-antworten.log";
+
+// "yyyy-mm-dd hh:mm:ss;KIND;TRY;TASK;EXPECTED;GIVEN;SECONDS", the seconds with a comma and
+// two decimals. A semicolon in the task is written as a comma.
+QString AnswerRecordFor(const AnsweredTask &answer);
+
+// The answer of one unmasked record, or nothing when no run of this program can have
+// written it: a valid moment not later than tomorrow, a kind of the registry, a try from 1,
+// a task of at most MaxShownTaskLength characters, two whole numbers and a thinking time
+// with its two decimals, each field as the writer lays it out. A torn record fails, since
+// its last field then lacks its decimals or its fields are fewer.
+std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today = QDate::currentDate());
+QList<AnsweredTask> ParseAnswerRecords(const QStringList &records);
+
+inline constexpr qsizetype MaxShownTaskLength = 200;
+
+// Appends the answer to the answer record when the configuration logs at all.
+LogOutcome LogAnsweredTask(const AnsweredTask &answer);
+
+// Appends the valid answers of the answer record at path (a child's, in a class folder).
+LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers);

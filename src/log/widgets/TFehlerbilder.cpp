@@ -1,0 +1,127 @@
+#include "log/widgets/TFehlerbilder.h"
+
+#include "kinds/ErrorPatterns.h"
+#include "log/AnswerRecord.h"
+#include "log/ClassOverview.h"
+#include "log/LogExport.h"
+#include "log/widgets/LogMessages.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+inline constexpr auto MistakesExportDefaultFileName = "fehlerbilder.csv";
+
+// "Zahlendreher 3: dreiundvierzig → 34; …"
+QString patternText(const PatternCount &pattern)
+{
+    return ErrorPatternName(pattern.pattern) + QLatin1Char(' ') + QString::number(pattern.count)
+         + QStringLiteral(": ") + pattern.examples.join(QStringLiteral("; "));
+}
+
+// The child's answers, newest first, in a window of their own.
+void showAnswersOf(const QString &child, const QList<AnsweredTask> &answers, QWidget *parent)
+{
+    QDialog window(parent);
+    window.setWindowTitle(QStringLiteral("Antworten von ") + child);
+    auto *list = new QListWidget(&window);
+    for (auto it = answers.crbegin(); it != answers.crend(); ++it)
+        list->addItem(AnswerLine(*it));
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(list);
+    window.resize(700, 500);
+    window.exec();
+}
+
+} // namespace
+
+TFehlerbilder::TFehlerbilder(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Fehlerbilder"));
+    ClassLabel = new QLabel(this);
+    ClassLabel->setWordWrap(true);
+    Tree = new QTreeWidget(this);
+    Tree->setHeaderLabels({QStringLiteral("Kind / Übung"), QStringLiteral("Aufgaben"), QStringLiteral("Falsch"),
+                           QStringLiteral("Fehlerbilder")});
+    Tree->header()->setStretchLastSection(true);
+    ExportButton = new QPushButton(QStringLiteral("Exportieren…"), this);
+    ExportButton->setAutoDefault(false);
+    CloseButton = new QPushButton(QStringLiteral("Schließen"), this);
+    CloseButton->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ExportButton);
+    buttons->addWidget(CloseButton);
+    buttons->addStretch(1);
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(ClassLabel);
+    page->addWidget(Tree, 1);
+    page->addLayout(buttons);
+    connect(Tree, &QTreeWidget::itemDoubleClicked, this, &TFehlerbilder::TreeDoubleClick);
+    connect(ExportButton, &QPushButton::clicked, this, &TFehlerbilder::ExportButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+    resize(900, 600);
+}
+
+void TFehlerbilder::ShowClass(const QString &classFolder)
+{
+    folder = classFolder;
+    mistakes = ReadClassMistakes(folder);
+    QStringList totals;
+    for (const PatternCount &total : ClassPatternTotals(mistakes))
+        totals.append(ErrorPatternName(total.pattern) + QLatin1Char(' ') + QString::number(total.count));
+    ClassLabel->setText(QStringLiteral("In der Klasse am häufigsten: ")
+                        + (totals.isEmpty() ? QStringLiteral("keine Fehler") : totals.join(QStringLiteral(", "))));
+    Tree->clear();
+    for (const ChildMistakes &child : mistakes.children) {
+        auto *childItem = new QTreeWidgetItem(Tree, {child.child});
+        for (const KindMistakes &kind : child.kinds) {
+            QStringList patterns;
+            for (const PatternCount &pattern : kind.patterns)
+                patterns.append(patternText(pattern));
+            auto *kindItem = new QTreeWidgetItem(childItem, {KindTitleOf(kind.kind), QString::number(kind.tasks),
+                                                             QString::number(kind.wrong),
+                                                             patterns.join(QStringLiteral(" · "))});
+            kindItem->setToolTip(3, patterns.join(QLatin1Char('\n')));
+        }
+        childItem->setExpanded(true);
+    }
+    for (const QString &problem : mistakes.problems)
+        new QTreeWidgetItem(Tree, {problem});
+    Tree->resizeColumnToContents(0);
+}
+
+void TFehlerbilder::TreeDoubleClick(QTreeWidgetItem *item)
+{
+    while (item->parent() != nullptr)
+        item = item->parent();
+    const QString child = item->text(0);
+    QList<AnsweredTask> answers;
+    ReportLogOutcome(ReadAnswersAt(ChildAnswersPath(folder, child), answers), this);
+    if (!answers.isEmpty())
+        showAnswersOf(child, answers, this);
+}
+
+void TFehlerbilder::ExportButtonClick()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Fehlerbilder exportieren"),
+        QDir::home().filePath(QLatin1String(MistakesExportDefaultFileName)), QStringLiteral("Tabellen (*.csv)"));
+    if (!path.isEmpty())
+        ExportTo(path);
+}
+
+bool TFehlerbilder::ExportTo(const QString &path)
+{
+    if (RefuseExportIntoClassFolder(path, folder, this))
+        return false;
+    return WriteExportedTable(path, CsvTable(ClassMistakeRows(mistakes)), this);
+}
