@@ -1,7 +1,7 @@
 // Opening the class overview: reading the logs of a whole class and laying out its table.
 
 #include "PracticeLog.h"
-#include "log/ClassTable.h"
+#include "log/class/ClassTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 // "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window.
 
 #include "kinds/Kinds.h"
-#include "log/ClassMistakes.h"
+#include "log/class/ClassMistakes.h"
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/RunSaving.h"

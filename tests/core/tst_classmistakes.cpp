@@ -2,7 +2,7 @@
 // and mistakes per child and kind, the class's most frequent mistakes, the exported rows.
 
 #include "log/AnswerRecord.h"
-#include "log/ClassMistakes.h"
+#include "log/class/ClassMistakes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // it was; then the table a teacher sees of it and its export.
 
 #include "RunCounts.h"
-#include "log/ClassTable.h"
+#include "log/class/ClassTable.h"
 #include "core/Cp1252.h"
 #include "log/LogFile.h"
 

@@ -1,7 +1,7 @@
 // Prints what the class overview reports about the class folder given as argument, one
 // problem per line, as the account it runs in sees it.
 
-#include "log/ClassOverview.h"
+#include "log/class/ClassOverview.h"
 
 #include <cstdio>
 

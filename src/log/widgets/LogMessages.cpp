@@ -1,8 +1,8 @@
 #include "log/widgets/LogMessages.h"
 
 #include "log/AnswerRecord.h"
-#include "log/ClassMistakes.h"
-#include "log/ClassOverview.h"
+#include "log/class/ClassMistakes.h"
+#include "log/class/ClassOverview.h"
 #include "log/widgets/Workers.h"
 
 #include <QApplication>

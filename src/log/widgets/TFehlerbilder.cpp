@@ -2,7 +2,7 @@
 
 #include "kinds/ErrorPatterns.h"
 #include "log/AnswerRecord.h"
-#include "log/ClassOverview.h"
+#include "log/class/ClassOverview.h"
 #include "log/LogExport.h"
 #include "log/widgets/LogMessages.h"
 

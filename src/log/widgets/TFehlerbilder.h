@@ -4,7 +4,7 @@
 // and their export. A double-click on a child lists her answers. What is counted is the
 // log room's (ClassMistakes); this window lays it out.
 
-#include "log/ClassMistakes.h"
+#include "log/class/ClassMistakes.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // returns it, the children whose logs could not be read below it, and the export of the
 // table. A double-click asks for a child's log; the log viewer answers (ShowChildLogsOf).
 
-#include "log/ClassTable.h"
+#include "log/class/ClassTable.h"
 
 #include <QDialog>
 

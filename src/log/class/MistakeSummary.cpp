@@ -1,4 +1,4 @@
-#include "log/MistakeSummary.h"
+#include "log/class/MistakeSummary.h"
 
 #include "core/MyTools.h"
 #include "kinds/ErrorPatterns.h"

@@ -1,4 +1,4 @@
-#include "log/ClassTable.h"
+#include "log/class/ClassTable.h"
 
 #include "log/LogExport.h"
 

@@ -4,7 +4,7 @@
 // tooltips, what a double-click opens, and the table for spreadsheet programs. Showing
 // the cells is left to the window.
 
-#include "log/ClassOverview.h"
+#include "log/class/ClassOverview.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,8 +1,8 @@
-#include "log/ClassMistakes.h"
+#include "log/class/ClassMistakes.h"
 
 #include "kinds/ErrorPatterns.h"
 #include "log/AnswerRecord.h"
-#include "log/ClassOverview.h"
+#include "log/class/ClassOverview.h"
 
 #include "core/ErrorCause.h"
 #include "log/LogExport.h"

@@ -4,7 +4,7 @@
 // exports. Only reads; showing it is left to the window.
 
 #include "core/AnsweredTask.h"
-#include "log/MistakeSummary.h"
+#include "log/class/MistakeSummary.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "log/ClassOverview.h"
+#include "log/class/ClassOverview.h"
 
 #include "log/LogFile.h"
 #include "log/LogLock.h"
