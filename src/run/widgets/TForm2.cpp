@@ -8,7 +8,6 @@
 #include "run/RewardPlayback.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
-#include "run/SpokenText.h"
 #include "run/TaskFonts.h"
 #include "run/widgets/TImageView.h"
 #include "run/widgets/TKorrektur.h"
