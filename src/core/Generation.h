@@ -13,6 +13,8 @@
 #include <optional>
 #include <variant>
 
+class QImage;
+
 struct FontSpec
 {
     QString family;   // empty: the exercise window's own font
@@ -83,7 +85,26 @@ struct DotPicture
     int gridSize = 0;
 };
 
-using TaskPicture = std::variant<std::monostate, NumberLinePicture, DotPicture>;
+// What the window shows of a picture that paints itself.
+struct PictureMoment
+{
+    double layoutScale = 1.0;
+    bool covered = false;     // the time to look at it is over
+    bool corrected = false;   // a wrong answer's correction is shown
+};
+
+// A picture its kind paints itself into the drawing area's image, freshly cleared, in the
+// area's own coordinates, whenever the window shows a new moment of the task: so a new
+// picture needs no change to the window. With coverAfterMs above 0 the window covers it
+// that long after the task is posed.
+struct PaintedPicture
+{
+    std::function<void(QImage &drawing, const PictureMoment &moment)> paint;
+    int coverAfterMs = 0;
+    QString description;   // what assistive technology says of it; empty: nothing shown yet
+};
+
+using TaskPicture = std::variant<std::monostate, NumberLinePicture, DotPicture, PaintedPicture>;
 
 struct GeneratedTask
 {

@@ -23,6 +23,10 @@ struct TNumberLine
     qint32 pixelsPerUnit = 0;
     qint32 arrowOffset = 0;
 
+    // The number at an offset counted in units from the left end: the labels stand 100
+    // units apart, so a unit is a tenth of a number on a ray labelled every ten numbers.
+    qint32 valueAt(qint32 offset) const { return startValue + offset * (endValue - startValue) / 100; }
+
     bool operator==(const TNumberLine &) const = default;
 };
 

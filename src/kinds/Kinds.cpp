@@ -5,6 +5,9 @@
 #include "generators/roman/RomanNumerals.h"
 #include "generators/rounding/Rounding.h"
 #include "generators/sequences/NumberSequences.h"
+#include "generators/upto100/FirstNumbers.h"
+#include "generators/upto100/PlaceValue.h"
+#include "generators/upto100/QuickSeeing.h"
 #include "generators/writing/WritingNumbers.h"
 
 #include <array>
@@ -27,12 +30,12 @@ constexpr std::array ContinuingSequence = {P::Zahlendreher, P::Folge};
 constexpr std::array CountingDots = {P::Zahlendreher};
 
 // The one list of kinds. A new kind is one row here (with its generator and its tests).
-const std::array<KindInfo, 18> &kindTable()
+const std::array<KindInfo, 25> &kindTable()
 {
     using A = Answering;
     using R = Reading;
     using Rec = Recording;
-    static const std::array<KindInfo, 18> table = {{
+    static const std::array<KindInfo, 25> table = {{
         {102, u"Zahlenstrahl bis 200", u"Zahlenstrahl bis 200", 1, "Strahl200", u"Zahlenstrahl bis     &200",
          nullptr, ZStrahl, 1, {}, A::Typed, R::ShownTexts, true, 3, 290, Rec::NumberLine, ReadingArrow},
         {103, u"Zahlenstrahl bis 1000", u"Zahlenstrahl bis 1000", 1, "Strahl2000", u"Zahlenstrahl bis  &1 000",
@@ -77,6 +80,26 @@ const std::array<KindInfo, 18> &kindTable()
          A::Typed, R::SequenceWithGap, false, 4, 28'450, Rec::SequenceWithGap, ContinuingSequence},
         {403, u"Zählen", u"Zählen", 4, "Zaehlen", u"\"Z&ählen\"", nullptr, Zaehlen, 0, {}, A::Typed,
          R::ShownTexts, false, 2, 100, Rec::DotField, CountingDots},
+        {501, u"Zahlenstrahl bis 20", u"Zahlenstrahl bis 20", 5, "Strahl20", u"Zahlenstrahl bis &20", nullptr,
+         StrahlBis, 20, {}, A::Typed, R::ShownTexts, true, 1, 20,
+         Rec::NumberLine, ReadingArrow},
+        {502, u"Zahlenstrahl bis 100", u"Zahlenstrahl bis 100", 5, "Strahl100", u"Zahlenstrahl bis &100", nullptr,
+         StrahlBis, 100, {}, A::Typed, R::ShownTexts, true, 2, 100,
+         Rec::NumberLine, ReadingArrow},
+        {503, u"Zahlen zeigen bis 20", u"Zahlen zeigen bis 20", 5, "Zeigen20", u"Zahlen &zeigen bis 20", "N5",
+         ZeigenBis, 20, {}, A::Pointing, R::ShownTexts, true, 1, 20,
+         Rec::NumberLine, FindingNumber},
+        {504, u"Zahlen zeigen bis 100", u"Zahlen zeigen bis 100", 5, "Zeigen100", u"Zahlen z&eigen bis 100",
+         nullptr, ZeigenBis, 100, {}, A::Pointing, R::ShownTexts, true, 2, 100,
+         Rec::NumberLine, FindingNumber},
+        {505, u"Schreibe Zahlen bis 100", u"Schreibe Zahlen bis 100", 5, "Schreiben100",
+         u"Zahlen &schreiben bis 100", "N6", SchreibenBis100, 0, {}, A::Typed, R::ShownTexts, false, 2, 100,
+         Rec::Words, WritingDigits},
+        {506, u"Zehner und Einer bis 100", u"Zehner und Einer bis 100", 5, "ZehnerEiner100",
+         u"Zehner &und Einer bis 100", nullptr, ZehnerEiner, 0, {}, A::Typed, R::PlaceValues, false, 2, 99,
+         Rec::TaskText, WritingDigits},
+        {507, u"Wie viele? bis 20", u"Wie viele? bis 20", 5, "WieViele20", u"&Wie viele? bis 20", nullptr,
+         WieViele, 0, {}, A::Typed, R::ShownTexts, false, 1, 20, Rec::TaskText, CountingDots},
     }};
     return table;
 }
@@ -105,6 +128,7 @@ QString KindFamilyTitle(int family)
     case 2: return QStringLiteral("Zahlen &schreiben");
     case 3: return QStringLiteral("&Runden");
     case 4: return QStringLiteral("&Verschiedenes");
+    case 5: return QStringLiteral("&Bis 100");
     default: return QString();
     }
 }

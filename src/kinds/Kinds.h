@@ -20,6 +20,7 @@ enum class Reading {
     RoundingNumber,    // the instruction, then the number to round
     NumeralLetters,    // the instruction, then the Roman numeral letter by letter
     SequenceWithGap,   // the instruction, then the sequence with its gap as "Lücke"
+    PlaceValues,       // "3 Z 4 E" as tens and ones, the answer field as "Lücke"
 };
 
 struct KindInfo
@@ -30,7 +31,7 @@ struct KindInfo
     // started on its own and so never logged under its own title.
     QStringView logTitle;
     QStringView windowCaption;          // the exercise window's title bar
-    int family = 0;                     // the menu family, 1 to 4
+    int family = 0;                     // the menu family, 1 to 5
     const char *menuName = nullptr;     // the menu entry's object name; nullptr: no entry
     QStringView menuCaption;            // the menu entry, with its mnemonic
     const char *separatorBefore = nullptr;   // the object name of a separator above the entry

@@ -55,7 +55,7 @@ qint32 NumberAtColumn(const TNumberLine &line, qint32 column)
 {
     const qint32 perUnit = std::max(line.pixelsPerUnit, qint32(1));
     const qint32 units = qint32(std::lround(double(column - LineLeftX) / perUnit));
-    return line.startValue + units * ((line.endValue - line.startValue) / 100);
+    return line.valueAt(units);
 }
 
 QString ShownTaskOf(const KindInfo &kind, const GeneratedTask &task)

@@ -42,6 +42,7 @@ QString withSignsAsWords(QString text)
     text.replace(QChar(0x2248), QStringLiteral(" ungefähr "));   // ≈
     text.replace(QChar(0x00BB), QStringLiteral(" ungefähr "));   // » stands for ≈ in the symbol font
     text.replace(QLatin1Char('='), QStringLiteral(" gleich "));
+    text.replace(QLatin1Char('+'), QStringLiteral(" plus "));
     return text.simplified();
 }
 
@@ -85,6 +86,19 @@ QString spokenRounding(const QString &instruction, const QString &number)
     if (blank < 0)
         return instruction + QLatin1Char(' ') + SpokenNumbers(number);
     return instruction.left(blank) + QLatin1Char(' ') + SpokenNumbers(number) + instruction.mid(blank);
+}
+
+// "3 Z 4 E" as the words the letters stand for: "drei Zehner vier Einer".
+QString withPlaceWords(QString text)
+{
+    static const QRegularExpression oneTen(QStringLiteral("\\b1 Z\\b"));
+    static const QRegularExpression oneOne(QStringLiteral("\\b1 E\\b"));
+    static const QRegularExpression tens(QStringLiteral("\\bZ\\b"));
+    static const QRegularExpression ones(QStringLiteral("\\bE\\b"));
+    return text.replace(oneTen, QStringLiteral("ein Zehner"))
+        .replace(oneOne, QStringLiteral("ein Einer"))
+        .replace(tens, QStringLiteral("Zehner"))
+        .replace(ones, QStringLiteral("Einer"));
 }
 
 QString caption(const LabelSetup &label)
@@ -159,6 +173,9 @@ QString SpokenTask(qint32 kind, const GeneratedTask &task)
         return withColon(instruction) + QLatin1Char(' ') + spelledNumeral(task.taskText);
     case Reading::SequenceWithGap:
         return withColon(instruction) + QLatin1Char(' ') + spokenSequence(task.taskText, task.expectedAnswer);
+    case Reading::PlaceValues:
+        return SpokenNumbers(withSignsAsWords(withPlaceWords(caption(task.layout.label1) + QStringLiteral(" Lücke ")
+                                                             + caption(task.layout.label3))));
     case Reading::ShownTexts:
         break;
     }
@@ -175,6 +192,8 @@ QString SpokenCorrection(qint32 kind, const QString &word, const QString &soluti
                    + SpokenNumbers(solutionText.section(QLatin1Char('='), 1).trimmed());
     } else if (reading == Reading::SequenceWithGap) {
         solution = spokenSequence(solutionText, std::nullopt);
+    } else if (reading == Reading::PlaceValues) {
+        solution = spokenLines(withPlaceWords(solutionText), QStringLiteral(", "));
     } else {
         solution = spokenLines(solutionText, QStringLiteral(", "));
     }
@@ -185,13 +204,15 @@ QString PictureDescription(const TaskPicture &picture, int pictureWidth)
 {
     if (std::holds_alternative<DotPicture>(picture))
         return QStringLiteral("Punktebild, zum Teil verdeckt");
+    if (const auto *own = std::get_if<PaintedPicture>(&picture))
+        return own->description;
     const auto *shown = std::get_if<NumberLinePicture>(&picture);
     if (shown == nullptr)
         return QString();
     const TNumberLine &line = shown->line;
     // Up to the last tick in the picture; ticks stand ten units apart.
     const qint32 lastOffset = std::max(0, (pictureWidth - 2 * LineLeftX) / std::max(1, line.pixelsPerUnit)) / 10 * 10;
-    const qint32 lastValue = line.startValue + lastOffset * ((line.endValue - line.startValue) / 100);
+    const qint32 lastValue = line.valueAt(lastOffset);
     // A line where the child has to find a place shows no arrow.
     const int arrows = shown->correctionOffset ? 0 : (shown->secondArrowOffset ? 2 : 1);
     const QStringList withArrows = {QString(), QStringLiteral(" mit einem Pfeil"), QStringLiteral(" mit zwei Pfeilen")};

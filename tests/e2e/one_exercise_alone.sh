@@ -16,8 +16,9 @@ printf 'LogFilePath=%s\r\nMinimumLog=0\r\n' "$work/logs" > "$work/wolf.cfg"
 fail() { echo "FAIL: $*"; exit 1; }
 
 listing=$("$bm" --uebungen)
-[ "$(printf '%s\n' "$listing" | wc -l)" -eq 17 ] || fail "not 17 exercises listed: $listing"
+[ "$(printf '%s\n' "$listing" | wc -l)" -eq 24 ] || fail "not 24 exercises listed: $listing"
 printf '%s\n' "$listing" | grep -qx $'301\tRunde auf Zehner' || fail "301 is not listed with its title"
+printf '%s\n' "$listing" | grep -qx $'507\tWie viele? bis 20' || fail "507 is not listed with its title"
 
 for wrong in 999 204 Runden ""; do
   status=0
@@ -45,4 +46,15 @@ done
 kill -0 "$E2E_BM" 2>/dev/null && fail "the program did not end with its exercise window"
 E2E_BM=
 "$log_dump" "$work/logs/" | grep -q "Runde auf Zehner" || fail "the run was not logged"
+
+# Each kind of the youngest opens straight into its own window.
+for code in 501 502 503 504 505 506 507; do
+  title=$(printf '%s\n' "$listing" | grep "^$code"$'\t' | cut -f2)
+  HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work "$bm" --uebung "$code" "cfg=$work/wolf.cfg" >/dev/null 2>&1 &
+  E2E_BM=$!
+  e2e_wait_window "^${title//\?/\\?}$" >/dev/null || fail "--uebung $code did not open \"$title\""
+  kill "$E2E_BM"
+  wait "$E2E_BM" 2>/dev/null || true
+  E2E_BM=
+done
 echo "1 passed, 0 failed"

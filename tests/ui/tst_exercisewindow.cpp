@@ -4,6 +4,7 @@
 
 #include "WindowTestSupport.h"
 #include "generators/numberline/NumberLine.h"
+#include "generators/upto100/QuickSeeing.h"
 #include "core/UserSettings.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
@@ -41,6 +42,7 @@ private slots:
     void secondClickOfADoubleClickAnswersTheNextTask();
     void correctionHidesThePicture_data();
     void correctionHidesThePicture();
+    void dotsShownOnlyForAMomentStayOrStayCovered();
     void correctionCanBeMinimisedOrLostBehindItsWindow();
     void enterHeldDownCountsOneTaskOnce_data();
     void enterHeldDownCountsOneTaskOnce();
@@ -346,6 +348,34 @@ void ExerciseWindowTest::correctionHidesThePicture()
     const QRect picture(Form2->PaintBox1->mapToGlobal(QPoint(0, 0)), Form2->PaintBox1->size());
     QVERIFY2(!shownAt.intersects(picture), qPrintable(QStringLiteral("%1,%2 over the picture").arg(shownAt.x()).arg(shownAt.y())));
     QVERIFY(Korrektur->screen()->availableGeometry().contains(shownAt));
+}
+
+// The dots of quick seeing are covered once their moment is over, and the correction
+// shows them again.
+void ExerciseWindowTest::dotsShownOnlyForAMomentStayOrStayCovered()
+{
+    const auto pixelsOf = [](const QColor &colour) {
+        const QImage &image = Form2->PaintBox1->image();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == colour.rgb() ? 1 : 0;
+        }
+        return count;
+    };
+    QVERIFY(StartRun(507, QStringLiteral("Wie viele? bis 20")));
+    QVERIFY(pixelsOf(TwentyFieldDot) > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(pixelsOf(TwentyFieldDot) == 0, LookingTimeMs(0) + 2000);
+    QVERIFY(pixelsOf(TwentyFieldCover) > 0);
+    ModalWatcher watcher;
+    int dotsInTheCorrection = 0;
+    watcher.whileCorrectionShown = [&] { dotsInTheCorrection = pixelsOf(TwentyFieldDot); };
+    TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
+    QCOMPARE(watcher.corrections.size(), 1);
+    QVERIFY(dotsInTheCorrection > 0);
+    // The clock of the task's moment does not cover them behind the child's back.
+    QTest::qWait(LookingTimeMs(0) + 200);
+    QVERIFY(pixelsOf(TwentyFieldDot) > 0);
 }
 
 void ExerciseWindowTest::correctionCanBeMinimisedOrLostBehindItsWindow()

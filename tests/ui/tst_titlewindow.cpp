@@ -119,6 +119,11 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic_data()
                        "-N3", "&gemischte Aufgaben|Rundegemischt"};
     QTest::newRow("various") << "&Verschiedenes"
         << QStringList{"&Römische Zahlen|RmischeZahlen", "Zahlen&folgen|Zahlenfolgen1", "\"Z&ählen\"|Zaehlen"};
+    QTest::newRow("up to 100") << "&Bis 100"
+        << QStringList{"Zahlenstrahl bis &20|Strahl20", "Zahlenstrahl bis &100|Strahl100", "-N5",
+                       "Zahlen &zeigen bis 20|Zeigen20", "Zahlen z&eigen bis 100|Zeigen100", "-N6",
+                       "Zahlen &schreiben bis 100|Schreiben100",
+                       "Zehner &und Einer bis 100|ZehnerEiner100", "&Wie viele? bis 20|WieViele20"};
     QTest::newRow("info") << "&Info"
         << QStringList{"Pr&ogramm|Info", "&Animationen|Animationen", "&Tipps zum Üben|Ueben",
                        "&Protokoll zeigen|Protokoll", "Aufgaben &vorlesen|Vorlesen", "&Ziffernblock|Ziffernblock",
@@ -174,7 +179,7 @@ void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason()
 void TitleWindowTest::exerciseEntriesStartTheirKind()
 {
     const QList<QAction *> bar = Titelbild->menuBar()->actions();
-    QCOMPARE(bar.size(), 6);
+    QCOMPARE(bar.size(), 7);
     QCOMPARE(bar.last()->text(), QStringLiteral("&Ende"));
     QCOMPARE(bar.last()->objectName(), QStringLiteral("Ende1"));
     QVERIFY(bar.last()->menu() == nullptr);

@@ -107,7 +107,7 @@ void TourTest::titleWindowShowsPictureAndMenus()
         if (item->menu() != nullptr)
             menus << item->menu();
     }
-    QCOMPARE(menus.size(), 5);
+    QCOMPARE(menus.size(), 6);
     for (int i = 0; i < menus.size(); ++i) {
         menus[i]->popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(menus[i]));

@@ -32,7 +32,8 @@ QList<LineSegment> smallTicks(qint32 pixelsPerUnit, int width)
 QList<LineSegment> longTicks(const TNumberLine &line, int width)
 {
     QList<LineSegment> ticks;
-    const qint32 count = ((line.endValue - line.startValue) / 30) * line.pixelsPerUnit;
+    // A ray of single numbers (ten between its labels) marks its tens past the label too.
+    const qint32 count = std::max<qint32>(((line.endValue - line.startValue) / 30) * line.pixelsPerUnit, 2);
     for (qint32 i = 0; i <= count; ++i) {
         const int x = OffsetX(line.pixelsPerUnit, 100 * i);
         if (x >= width)
@@ -63,7 +64,7 @@ QList<PlacedText> helpLabels(const TNumberLine &line, int width, const LabelMeas
         const int x = OffsetX(line.pixelsPerUnit, offset);
         if (x >= width)
             break;
-        const QString text = FormatGrouped(line.startValue + offset * (span / 100));
+        const QString text = FormatGrouped(line.valueAt(offset));
         labels.append({text, QPoint(RightLabelX(x, labelWidth(text), width), LabelTopY)});
     }
     return labels;

@@ -30,6 +30,6 @@ void PaintPlaceOfNumber(QImage &drawing, const NumberLinePicture &picture)
         return;
     const TNumberLine &line = picture.line;
     const qint32 offset = *picture.correctionOffset;
-    const qint32 number = line.startValue + offset * ((line.endValue - line.startValue) / 100);
+    const qint32 number = line.valueAt(offset);
     DrawPlaceOfNumber(drawing, OffsetX(line.pixelsPerUnit, offset), FormatGrouped(number));
 }

@@ -33,3 +33,8 @@ LabelSetup TaskQuestion(const QString &caption, int top);
 int AnswerFieldWidth(GenerationContext &context, qint32 expectedAnswer);
 // The task band of the drawing area, cleared before the picture is drawn.
 QRect TaskBand(int rightEdge);
+// The task area of a number read under the arrow and typed into the answer field.
+TaskLayout ReadingTaskLayout(GenerationContext &context, qint32 expectedAnswer);
+// The task area of a number shown by pointing at the ray: the question, the number to
+// find beside it, no answer field.
+TaskLayout PointingTaskLayout(const QString &question, const QString &number);

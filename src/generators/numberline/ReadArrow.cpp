@@ -42,6 +42,16 @@ QRect TaskBand(int rightEdge)
     return QRect(QPoint(1, 30), QPoint(rightEdge - 1, 99));
 }
 
+TaskLayout ReadingTaskLayout(GenerationContext &context, qint32 expectedAnswer)
+{
+    TaskLayout layout;
+    layout.label1 = TaskQuestion(QStringLiteral("Auf welche Zahl zeigt der Pfeil?"), 30);
+    layout.label3.caption = QString();
+    layout.edit1.top = 150;
+    layout.edit1.width = AnswerFieldWidth(context, expectedAnswer);
+    return layout;
+}
+
 GeneratedTask ZStrahl(GenerationContext &context, int rangeLevel)
 {
     const int spacingLevel = ReadingSpacingLevel(context.random, context.balance());
@@ -54,10 +64,7 @@ GeneratedTask ZStrahl(GenerationContext &context, int rangeLevel)
     // Two tasks in a row never point at the same spot.
     task.repeatKey = FormatGrouped(placed.offset);
     task.solutionText = FormatGrouped(expected);
-    task.layout.label1 = TaskQuestion(QStringLiteral("Auf welche Zahl zeigt der Pfeil?"), 30);
-    task.layout.label3.caption = QString();
-    task.layout.edit1.top = 150;
-    task.layout.edit1.width = AnswerFieldWidth(context, expected);
+    task.layout = ReadingTaskLayout(context, expected);
     task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt};
     return task;
 }

@@ -14,6 +14,20 @@ const QStringList &HintTexts()
     return hints;
 }
 
+TaskLayout PointingTaskLayout(const QString &question, const QString &number)
+{
+    TaskLayout layout;
+    layout.focusTaskBox = true;
+    layout.edit1.visible = false;
+    layout.drawingTop = 49;
+    layout.label1 = TaskQuestion(question, 30);
+    layout.label3.caption = number;
+    layout.label3.font = FontSpec{QStringLiteral("Comic Sans MS"), 14, false};
+    layout.label3.left = 28;
+    layout.label3.top = 60;
+    return layout;
+}
+
 GeneratedTask ZZeigen(GenerationContext &context, int)
 {
     const int rangeLevel = RandomRangeLevel(context.random);
@@ -28,14 +42,7 @@ GeneratedTask ZZeigen(GenerationContext &context, int)
     task.solutionText = QStringLiteral("Die %1 liegt hier.").arg(task.taskText) + CarriageReturn
                       + HintTexts().at(context.random.below(HintTexts().size()));
 
-    task.layout.focusTaskBox = true;
-    task.layout.edit1.visible = false;
-    task.layout.drawingTop = 49;
-    task.layout.label1 = TaskQuestion(QStringLiteral("Klicke mit der Maus auf die Zahl:"), 30);
-    task.layout.label3.caption = task.taskText;
-    task.layout.label3.font = FontSpec{QStringLiteral("Comic Sans MS"), 14, false};
-    task.layout.label3.left = 28;
-    task.layout.label3.top = 60;
+    task.layout = PointingTaskLayout(QStringLiteral("Klicke mit der Maus auf die Zahl:"), task.taskText);
     task.picture = NumberLinePicture{placed.line, TaskBand(context.drawingWidth - 1), std::nullopt, placed.offset};
     return task;
 }

@@ -43,7 +43,7 @@ QString WritingSolutionText(qint32 n)
     return NumberToWords(n) + CarriageReturn + QStringLiteral("= ") + FormatGrouped(n);
 }
 
-GeneratedTask Schreiben(GenerationContext &context, int level)
+GeneratedTask WritingTask(GenerationContext &context, const std::function<qint32(Random &)> &draw)
 {
     GeneratedTask task;
     const int left = ScaledRound(10 * context.layoutScale);
@@ -52,7 +52,7 @@ GeneratedTask Schreiben(GenerationContext &context, int level)
     qint32 n = 0;
     int wordsWidth = 0;
     for (int pass = 0; pass < MaxLayoutRedraws; ++pass) {
-        n = DrawWritingNumber(context.random, level);
+        n = draw(context.random);
         task.taskText = NumberToWords(n);
         // Every line must fit, the millions line too: "zweiundvierzig Millionen" can be
         // wider than a short rest, and whole millions have no rest at all.
@@ -73,4 +73,9 @@ GeneratedTask Schreiben(GenerationContext &context, int level)
     layout.edit1.top = ScaledRound((n >= 1'000'000 ? 140 : 120) * context.layoutScale);
     layout.edit1.left = left;
     return task;
+}
+
+GeneratedTask Schreiben(GenerationContext &context, int level)
+{
+    return WritingTask(context, [level](Random &random) { return DrawWritingNumber(random, level); });
 }

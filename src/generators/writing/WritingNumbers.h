@@ -5,6 +5,8 @@
 
 #include "core/Generation.h"
 
+#include <functional>
+
 // True when n, written right-aligned in nine places, has at least k digits 0 (the blanks
 // in front of the number do not count).
 bool HasZeroDigits(qint32 n, int k);
@@ -16,6 +18,9 @@ qint32 DrawWritingNumber(Random &random, int level);
 
 // The worked solution: the words, a line break, "= " and the number in digit groups.
 QString WritingSolutionText(qint32 n);
+
+// A writing task for a number from `draw`, drawn again until its words fit the task box.
+GeneratedTask WritingTask(GenerationContext &context, const std::function<qint32(Random &)> &draw);
 
 // Generator of the kinds 201, 202 and 203 (levels 1, 2, 3).
 GeneratedTask Schreiben(GenerationContext &context, int level);

@@ -1,8 +1,5 @@
 #include "run/widgets/TForm2.h"
 
-#include "generators/counting/DotGrid.h"
-#include "generators/numberline/NumberLinePainting.h"
-
 #include "bm_exports.h"
 #include "run/AnswerCheck.h"
 #include "run/BalanceStrip.h"
@@ -11,7 +8,6 @@
 #include "run/RewardPlayback.h"
 #include "run/RunState.h"
 #include "run/RunSummary.h"
-#include "run/SpokenText.h"
 #include "run/TaskFonts.h"
 #include "run/widgets/TImageView.h"
 #include "run/widgets/TKorrektur.h"
@@ -50,6 +46,9 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent)
     setPalette(silver);
     setAutoFillBackground(true);
     createControls();
+    m_coverClock = new QTimer(this);
+    m_coverClock->setSingleShot(true);
+    connect(m_coverClock, &QTimer::timeout, this, &TForm2::coverTaskPicture);
     // FormClose runs however the window is closed: close box, "&Ok", or a refused kind.
     connect(this, &QDialog::finished, this, &TForm2::FormClose);
 }
@@ -136,36 +135,6 @@ GenerationContext TForm2::generationContext()
         sharedRandom(), run.rightCount, run.wrongCount, m_layout.scale, GroupBox1->width(), GroupBox1->height(),
         PaintBox1->width(), PaintBox1->height(), ButtonHeight,
         TaskTextWidth};
-}
-
-void TForm2::clearDrawingArea()
-{
-    PaintBox1->image().fill(Silver);
-    PaintBox1->update();
-}
-
-void TForm2::paintTaskPicture()
-{
-    const PracticeRun &run = currentRun();
-    clearDrawingArea();
-    if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
-        PaintNumberLineTask(PaintBox1->image(), *line, !currentRun().kindInfo().answeredByPointing(), run.currentTask.taskFailed,
-                            run.layoutScale);
-    else if (std::holds_alternative<DotPicture>(run.taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), false);
-    PaintBox1->setAccessibleName(PictureDescription(run.taskPicture, PaintBox1->width()));
-}
-
-void TForm2::paintCorrectionPicture()
-{
-    const PracticeRun &run = currentRun();
-    if (std::holds_alternative<NumberLinePicture>(run.taskPicture) && currentRun().kindInfo().redrawsPicture)
-        PaintNumberLineCorrection(PaintBox1->image(), run.numberLine, !currentRun().kindInfo().answeredByPointing(), run.layoutScale);
-    else if (std::holds_alternative<DotPicture>(run.taskPicture))
-        DrawDotGrid(PaintBox1->image(), run.coverTriangle, run.dotGridSize, DotDiameter(run.layoutScale), true);
-    if (const auto *line = std::get_if<NumberLinePicture>(&run.taskPicture))
-        PaintPlaceOfNumber(PaintBox1->image(), *line);
-    PaintBox1->update();
 }
 
 bool TForm2::Edit1KeyPress(QChar typed) const

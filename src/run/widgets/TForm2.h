@@ -106,6 +106,8 @@ private:
     void paintTaskPicture();
     // Draws it again, with what a failed task reveals, before the correction is shown.
     void paintCorrectionPicture();
+    // Covers a picture that is shown only for a moment, once its moment is over.
+    void coverTaskPicture();
     void clearDrawingArea();
 
     void showCorrection();
@@ -122,6 +124,7 @@ private:
     LabelState m_label3;
     RewardPlayback m_reward;
     DoubleClickGuard m_pressGuard;
+    QTimer *m_coverClock = nullptr;
     bool m_firstPaintDue = false;
     bool m_checkingAnswer = false;
     bool m_updatingBalance = false;
