@@ -113,10 +113,11 @@ std::optional<RecordFields> readColumns(QStringView record)
     return RecordFields{*day, *month, *year, *hour, *minute, *second, *right, *wrong, *percent, *seconds, *hundredths};
 }
 
-// What a run can leave: the run ends at 50 right or 25 wrong answers.
+// What a run can leave: it ends at its limit of right or wrong answers.
 bool countsOfARun(qint32 right, qint32 wrong)
 {
-    return right >= 0 && right <= 50 && wrong >= 0 && wrong <= 25 && right + wrong > 0;
+    return right >= 0 && right <= RightAnswersPerRun && wrong >= 0 && wrong <= WrongAnswersPerRun
+        && right + wrong > 0;
 }
 
 } // namespace
