@@ -106,7 +106,7 @@ std::optional<RecordFields> readColumns(QStringView record)
         && !columns.isDigit(TimeStart + 2) && !columns.isDigit(TimeStart + 5) && columns.is(TimeEnd, ' ')
         && columns.holds(20, QLatin1String(" ok  ")) && columns.holds(27, QLatin1String(" falsch  "))
         && columns.holds(AfterPercentSign - 1, QLatin1String("% ")) && !columns.isDigit(43)
-        && columns.holds(UnitStart, QLatin1String(" sec  "));
+        && columns.holds(UnitStart, SecondsUnit);
     if (!separators || !day || !month || !year || !hour || !minute || !second || !right || !wrong || !percent
         || !seconds || !hundredths)
         return std::nullopt;
@@ -135,7 +135,7 @@ QString LogRecordFor(const RunResult &result)
          + twoDigits(date.year() % 100) + QLatin1Char(' ')
          + twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second())
          + QString::asprintf(" %2d ok  %2d falsch  %3d%% ", result.rightCount, result.wrongCount, result.percentRight())
-         + average + QStringLiteral(" sec  ") + result.title;
+         + average + LogColumns::SecondsUnit + result.title;
 }
 
 QString GradeForPercent(const QString &percentField)

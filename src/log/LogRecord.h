@@ -22,6 +22,8 @@ inline constexpr qsizetype TimeEnd = 17;
 inline constexpr qsizetype PercentStart = 36;
 inline constexpr qsizetype AfterPercentSign = 40;
 inline constexpr qsizetype UnitStart = 46;
+// The unit behind the thinking time, stored in English whatever the locale.
+inline constexpr QLatin1String SecondsUnit(" sec  ");
 // Everything before the exercise title.
 inline constexpr qsizetype TitleStart = 52;
 } // namespace LogColumns
