@@ -122,6 +122,12 @@ using GeneratorFn = GeneratedTask (*)(GenerationContext &context, int level);
 // keeps a window with unusual fonts from hanging.
 inline constexpr int MaxLayoutRedraws = 1000;
 
+// The larger of two design values.
+inline int MaxOf(int a, int b)
+{
+    return a > b ? a : b;
+}
+
 // Nearest integer of a scaled design value; no value used by the program falls on a half.
 inline int ScaledRound(double value)
 {

@@ -1,7 +1,7 @@
 #include "generators/numberline/NumberLine.h"
 
 #include "generators/numberline/SymbolFont.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "core/Generation.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "generators/roman/RomanNumerals.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "generators/rounding/Rounding.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 #include <array>
 

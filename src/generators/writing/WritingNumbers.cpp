@@ -1,7 +1,7 @@
 #include "generators/writing/WritingNumbers.h"
 
 #include "generators/writing/NumberWords.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 namespace {
 
