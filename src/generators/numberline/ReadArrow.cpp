@@ -30,12 +30,6 @@ LabelSetup TaskQuestion(const QString &caption, int top)
     return label;
 }
 
-int AnswerFieldWidth(GenerationContext &context, qint32 expectedAnswer)
-{
-    const int w = context.textWidth(QString::number(expectedAnswer), FontSpec{});
-    return int(1.7 * w) + 30;
-}
-
 QRect TaskBand(int rightEdge)
 {
     // Right and bottom edges excluded, as the band is filled as a rectangle.
