@@ -9,6 +9,7 @@
 #include "run/RunState.h"
 #include "run/widgets/TForm2.h"
 #include "core/TaskTypes.h"
+#include "core/WindowColours.h"
 #include "shell/InfoTexts.h"
 #include "shell/TInfoBox.h"
 #include "shell/TVorleseEintrag.h"
@@ -41,7 +42,7 @@ TTitelbild::TTitelbild(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    silver.setColor(QPalette::Window, Silver);
     setPalette(silver);
     setAutoFillBackground(true);
     m_menuBar = new QMenuBar(this);

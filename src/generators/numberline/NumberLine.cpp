@@ -3,6 +3,7 @@
 #include "generators/numberline/SymbolFont.h"
 #include "core/DigitGroups.h"
 #include "core/Generation.h"
+#include "core/WindowColours.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QColor Silver(192, 192, 192);
 const QString ArrowGlyph = QString(QChar(0xAF));
 
 QList<LineSegment> smallTicks(qint32 pixelsPerUnit, int width)
