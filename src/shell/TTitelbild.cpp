@@ -12,9 +12,9 @@
 #include "core/WindowColours.h"
 #include "shell/InfoTexts.h"
 #include "shell/TInfoBox.h"
-#include "shell/TVorleseEintrag.h"
-#include "shell/TGroesseMenue.h"
-#include "shell/TZiffernblockEintrag.h"
+#include "shell/ReadAloudEntry.h"
+#include "shell/SizeMenu.h"
+#include "shell/NumberPadEntry.h"
 #include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
