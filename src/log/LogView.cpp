@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <vector>
 
@@ -94,11 +95,23 @@ int compareRecords(const Entry &a, const Entry &b)
 const QLatin1String ShownUnit(" Sek. ");
 const QString UnreadableHeading = QStringLiteral("Nicht lesbare Einträge:");
 
+// The grade of a run's share, worked out once for each of the 101 shares a run can have.
+const QString &gradeOf(qint32 percent)
+{
+    static const std::array<QString, 101> grades = [] {
+        std::array<QString, 101> all;
+        for (int share = 0; share <= 100; ++share)
+            all[size_t(share)] = GradeForPercent(QStringLiteral("%1").arg(share, 3));
+        return all;
+    }();
+    return grades[size_t(percent)];
+}
+
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
 QString shownLine(const QString &record, qint32 percent)
 {
     using namespace LogColumns;
-    const QString note = QLatin1String(" Note: ") + GradeForPercent(QStringLiteral("%1").arg(percent, 3));
+    const QString note = QLatin1String(" Note: ") + gradeOf(percent);
     QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
     QChar *out = line.data();
     out = std::copy(record.begin(), record.begin() + TimeStart, out);
