@@ -1,7 +1,7 @@
 #include "generators/numberline/NumberLinePainting.h"
 
 #include "generators/numberline/NumberLine.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "core/WindowColours.h"
 
 #include <QImage>
