@@ -143,6 +143,19 @@ using GeneratorFn = GeneratedTask (*)(GenerationContext &context, int level);
 // keeps a window with unusual fonts from hanging.
 inline constexpr int MaxLayoutRedraws = 1000;
 
+// The answer field, wide enough for the expected answer typed in the window's own font,
+// with a good margin for the digit groups a child may type.
+inline int AnswerFieldWidth(const GenerationContext &context, qint32 expectedAnswer)
+{
+    return int(1.7 * context.textWidth(QString::number(expectedAnswer), FontSpec{})) + 30;
+}
+
+// The larger of two design values.
+inline int MaxOf(int a, int b)
+{
+    return a > b ? a : b;
+}
+
 // Nearest integer of a scaled design value; no value used by the program falls on a half.
 inline int ScaledRound(double value)
 {

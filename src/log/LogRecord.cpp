@@ -106,17 +106,18 @@ std::optional<RecordFields> readColumns(QStringView record)
         && !columns.isDigit(TimeStart + 2) && !columns.isDigit(TimeStart + 5) && columns.is(TimeEnd, ' ')
         && columns.holds(20, QLatin1String(" ok  ")) && columns.holds(27, QLatin1String(" falsch  "))
         && columns.holds(AfterPercentSign - 1, QLatin1String("% ")) && !columns.isDigit(43)
-        && columns.holds(UnitStart, QLatin1String(" sec  "));
+        && columns.holds(UnitStart, SecondsUnit);
     if (!separators || !day || !month || !year || !hour || !minute || !second || !right || !wrong || !percent
         || !seconds || !hundredths)
         return std::nullopt;
     return RecordFields{*day, *month, *year, *hour, *minute, *second, *right, *wrong, *percent, *seconds, *hundredths};
 }
 
-// What a run can leave: the run ends at 50 right or 25 wrong answers.
+// What a run can leave: it ends at its limit of right or wrong answers.
 bool countsOfARun(qint32 right, qint32 wrong)
 {
-    return right >= 0 && right <= 50 && wrong >= 0 && wrong <= 25 && right + wrong > 0;
+    return right >= 0 && right <= RightAnswersPerRun && wrong >= 0 && wrong <= WrongAnswersPerRun
+        && right + wrong > 0;
 }
 
 } // namespace
@@ -134,7 +135,7 @@ QString LogRecordFor(const RunResult &result)
          + twoDigits(date.year() % 100) + QLatin1Char(' ')
          + twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second())
          + QString::asprintf(" %2d ok  %2d falsch  %3d%% ", result.rightCount, result.wrongCount, result.percentRight())
-         + average + QStringLiteral(" sec  ") + result.title;
+         + average + LogColumns::SecondsUnit + result.title;
 }
 
 QString GradeForPercent(const QString &percentField)

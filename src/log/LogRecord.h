@@ -22,6 +22,8 @@ inline constexpr qsizetype TimeEnd = 17;
 inline constexpr qsizetype PercentStart = 36;
 inline constexpr qsizetype AfterPercentSign = 40;
 inline constexpr qsizetype UnitStart = 46;
+// The unit behind the thinking time, stored in English whatever the locale.
+inline constexpr QLatin1String SecondsUnit(" sec  ");
 // Everything before the exercise title.
 inline constexpr qsizetype TitleStart = 52;
 } // namespace LogColumns
@@ -48,12 +50,12 @@ struct LogEntry
 };
 
 // The fields of one unmasked record, or nothing when no run of this program can have
-// written it: a valid date not later than tomorrow (today is the reading computer's), 0 to 50
-// right and 0 to 25 wrong with at least one task, the percent that follows from them, a
-// thinking time as the writer caps it, one of the exercise titles, each field as the writer
-// lays it out. The moment is local time; Qt::UTC keeps it as written, many times cheaper
-// where runs are only counted and compared, as placing a moment in the local time zone asks
-// the system each time.
+// written it: a valid date not later than tomorrow (today is the reading computer's), right
+// and wrong answers within a run's limits with at least one task, the percent that follows
+// from them, a thinking time as the writer caps it, one of the exercise titles, each field as
+// the writer lays it out. The moment is local time; Qt::UTC keeps it as written, many times
+// cheaper where runs are only counted and compared, as placing a moment in the local time
+// zone asks the system each time.
 std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime,
                                        QDate today = QDate::currentDate());
 // The runs among records, in their order; the other lines are left out.

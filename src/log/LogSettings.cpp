@@ -2,7 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/IntegerText.h"
-#include "core/MyTools.h"
+#include "core/TypedNumbers.h"
 
 #include <QDir>
 #include <QFile>

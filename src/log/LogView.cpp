@@ -6,28 +6,15 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <vector>
 
 namespace {
 
-int twoDigitsAt(const QString &record, qsizetype i)
-{
-    return (record.at(i).unicode() - '0') * 10 + (record.at(i + 1).unicode() - '0');
-}
-
-// Year, month and day of a run's record as one number that sorts by date.
-int dateKey(const QString &record)
-{
-    using namespace LogColumns;
-    return twoDigitsAt(record, YearStart) * 10000 + twoDigitsAt(record, MonthStart) * 100
-         + twoDigitsAt(record, DayStart);
-}
-
 // The title as it groups: trailing spaces do not make another exercise.
-QStringView titleOf(const QString &record)
+QString groupedTitle(QString title)
 {
-    QStringView title = QStringView(record).mid(LogColumns::TitleStart);
     while (title.endsWith(QLatin1Char(' ')))
         title.chop(1);
     return title;
@@ -37,9 +24,10 @@ struct Entry
 {
     int titleRank = 0;    // titles that collate equal share a rank
     int titleIndex = 0;   // the same for the same title only
-    int date = 0;
+    qint64 day = 0;
     const QString *record = nullptr;
-    QStringView title;
+    QString title;
+    qint32 percent = 0;
 };
 
 // Ranks the titles in the user's collation, without regard to case. The log holds few
@@ -97,22 +85,33 @@ int compareRecords(const Entry &a, const Entry &b)
 {
     if (a.titleRank != b.titleRank)
         return a.titleRank < b.titleRank ? -1 : 1;
-    if (a.date != b.date)
-        return a.date < b.date ? -1 : 1;
+    if (a.day != b.day)
+        return a.day < b.day ? -1 : 1;
     return compareIgnoringCase(*a.record, *b.record);
 }
 
 // The log keeps the English unit of its stored format; the viewer shows the German one,
 // of the same width, so the columns stay where they are.
-const QLatin1String StoredUnit(" sec  ");
 const QLatin1String ShownUnit(" Sek. ");
 const QString UnreadableHeading = QStringLiteral("Nicht lesbare Einträge:");
 
+// The grade of a run's share, worked out once for each of the 101 shares a run can have.
+const QString &gradeOf(qint32 percent)
+{
+    static const std::array<QString, 101> grades = [] {
+        std::array<QString, 101> all;
+        for (int share = 0; share <= 100; ++share)
+            all[size_t(share)] = GradeForPercent(QStringLiteral("%1").arg(share, 3));
+        return all;
+    }();
+    return grades[size_t(percent)];
+}
+
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
-QString shownLine(const QString &record)
+QString shownLine(const QString &record, qint32 percent)
 {
     using namespace LogColumns;
-    const QString note = QLatin1String(" Note: ") + GradeForPercent(record.mid(PercentStart, 3));
+    const QString note = QLatin1String(" Note: ") + gradeOf(percent);
     QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
     QChar *out = line.data();
     out = std::copy(record.begin(), record.begin() + TimeStart, out);
@@ -120,7 +119,7 @@ QString shownLine(const QString &record)
     out = std::copy(note.begin(), note.end(), out);
     std::copy(record.begin() + AfterPercentSign, record.end(), out);
     const qsizetype unit = UnitStart - (TimeEnd - TimeStart) + note.size();
-    if (QStringView(line).mid(unit, StoredUnit.size()) == StoredUnit)
+    if (QStringView(line).mid(unit, SecondsUnit.size()) == SecondsUnit)
         line.replace(unit, ShownUnit.size(), ShownUnit);
     return line;
 }
@@ -135,8 +134,9 @@ QStringList LogViewLines(const QStringList &records)
     entries.reserve(size_t(records.size()));
     for (const QString &record : records) {
         // Only the runs are graded; the moment is only compared, so as written will do.
-        if (ParseLogRecord(record, Qt::UTC, today))
-            entries.push_back({0, 0, dateKey(record), &record, titleOf(record)});
+        if (auto entry = ParseLogRecord(record, Qt::UTC, today))
+            entries.push_back({0, 0, entry->when.date().toJulianDay(), &record, groupedTitle(std::move(entry->title)),
+                               entry->percent});
         else
             unreadable.append(record);
     }
@@ -155,7 +155,7 @@ QStringList LogViewLines(const QStringList &records)
         // Titles that differ only in case sort together but still form groups of their own.
         if (previous != nullptr && previous->titleIndex != entry.titleIndex)
             lines.append(QString());
-        lines.append(shownLine(*entry.record));
+        lines.append(shownLine(*entry.record, entry.percent));
         previous = &entry;
     }
     // Lines that are no run close the view in their own group, in log order and as they stand.

@@ -3,14 +3,7 @@
 #include <QCollator>
 #include <algorithm>
 #include <array>
-
-namespace {
-
-constexpr std::array<GradeBand, 6> Bands = {{
-    {1, 94, 100}, {2, 84, 93}, {3, 68, 83}, {4, 50, 67}, {5, 30, 49}, {6, 0, 29},
-}};
-
-} // namespace
+#include <vector>
 
 QStringList ProgressTitles(const QList<LogEntry> &entries)
 {
@@ -78,7 +71,19 @@ QList<ProgressPoint> ThinOut(const QList<ProgressPoint> &series, int columns)
 
 std::span<const GradeBand> GradeBands()
 {
-    return Bands;
+    // Taken from the grades the log gives, so the picture and the viewer never disagree.
+    static const std::vector<GradeBand> bands = [] {
+        std::vector<GradeBand> found;
+        for (int percent = 100; percent >= 0; --percent) {
+            const int grade = GradeForShare(percent).at(0).digitValue();
+            if (found.empty() || found.back().grade != grade)
+                found.push_back({grade, percent, percent});
+            else
+                found.back().lowestPercent = percent;
+        }
+        return found;
+    }();
+    return bands;
 }
 
 qint64 WallClockSeconds(const QDateTime &when)

@@ -1,7 +1,8 @@
 #include "run/AnswerCheck.h"
 
 #include "core/IntegerText.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
+#include "core/TypedNumbers.h"
 #include "core/Generation.h"
 #include "core/TaskTypes.h"
 #include "kinds/ErrorPatterns.h"

@@ -4,13 +4,13 @@
 // image the window keeps and shows; lines and boxes without antialiasing, so their
 // pixels are exact.
 
+#include "core/WindowColours.h"
 #include "run/ExerciseLayout.h"
 
 #include <QColor>
 #include <QImage>
 #include <QString>
 
-inline const QColor Silver(192, 192, 192);
 inline const QColor RightBoxColour(0, 255, 0);
 inline const QColor WrongBoxColour(255, 0, 0);
 

@@ -29,7 +29,7 @@ const KindInfo &PracticeRun::kindInfo() const
 
 double PracticeRun::averageThinkTime() const
 {
-    return totalThinkTime / std::max(rightCount, qint32(1));
+    return AverageThinkTime(totalThinkTime, rightCount);
 }
 
 std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, KindLookup lookup)

@@ -1,16 +1,15 @@
 #pragma once
 // The state of one practice run and the rules that keep it consistent: each task counts
-// once, a run ends at 50 right or 25 wrong answers, and no task follows itself. The
+// once, a run ends at its limit of right or wrong answers, and no task follows itself. The
 // exercise window drives it; timing and painting are left to the callers.
 
 #include "core/Generation.h"
+#include "core/RunResult.h"
 #include "kinds/Kinds.h"
 #include "core/TaskTypes.h"
 
 #include <optional>
 
-inline constexpr qint32 RightAnswersPerRun = 50;
-inline constexpr qint32 WrongAnswersPerRun = 25;
 // A generator that cannot produce another task than the previous one is given up on
 // after this many tries, and the last task it produced is posed.
 inline constexpr int MaxGenerationTries = 2000;

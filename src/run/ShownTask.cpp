@@ -1,6 +1,6 @@
 #include "run/ShownTask.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "generators/numberline/NumberLine.h"
 
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "generators/numberline/NumberLine.h"
 #include "generators/writing/NumberWords.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "kinds/Kinds.h"
 
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 // How large the program's windows are shown: the user's choice "Größe" and the factor it
 // gives every window. The toolkit takes a factor only before its start, so a new choice
-// is applied at the next start; the menu that offers it is TGroesseMenue's.
+// is applied at the next start; the menu that offers it is AddSizeMenu's.
 
 #include <QList>
 #include <QRect>

@@ -9,11 +9,12 @@
 #include "run/RunState.h"
 #include "run/widgets/TForm2.h"
 #include "core/TaskTypes.h"
+#include "core/WindowColours.h"
 #include "shell/InfoTexts.h"
 #include "shell/TInfoBox.h"
-#include "shell/TVorleseEintrag.h"
-#include "shell/TGroesseMenue.h"
-#include "shell/TZiffernblockEintrag.h"
+#include "shell/ReadAloudEntry.h"
+#include "shell/SizeMenu.h"
+#include "shell/NumberPadEntry.h"
 #include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ TTitelbild::TTitelbild(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    silver.setColor(QPalette::Window, Silver);
     setPalette(silver);
     setAutoFillBackground(true);
     m_menuBar = new QMenuBar(this);

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "generators/numberline/NumberLineTasks.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "kinds/Kinds.h"
 #include "run/RunState.h"
 

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "generators/counting/CountingDots.h"
 #include "generators/counting/DotGrid.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "run/RunState.h"
 
 #include <QElapsedTimer>

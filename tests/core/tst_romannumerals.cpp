@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 #include "generators/roman/RomanNumerals.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "run/RunState.h"
 
 #include <QtTest>

@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 #include "generators/rounding/Rounding.h"
-#include "core/MyTools.h"
+#include "core/TypedNumbers.h"
 
 #include <QtTest>
 

@@ -2,7 +2,8 @@
 // nothing more than cleaning once would on the digits and signs the child can type.
 
 #include "core/IntegerText.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
+#include "core/TypedNumbers.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "generators/counting/CountingDots.h"
 
 #include "generators/counting/DotGrid.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 // the same test. Where the picture is kept and shown is left to the exercise window.
 
 #include "core/TaskTypes.h"
+#include "core/WindowColours.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,7 +13,8 @@
 #include <QPoint>
 #include <QSize>
 
-inline const QColor DotBackground(192, 192, 192);
+// The dots lie on the window's own ground.
+inline constexpr QColor DotBackground = Silver;
 inline const QColor CoverYellow(255, 255, 0);
 inline const QColor VisibleDot(0, 0, 128);
 inline const QColor RevealedDot(255, 0, 0);

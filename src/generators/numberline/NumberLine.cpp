@@ -1,8 +1,9 @@
 #include "generators/numberline/NumberLine.h"
 
 #include "generators/numberline/SymbolFont.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "core/Generation.h"
+#include "core/WindowColours.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QColor Silver(192, 192, 192);
 const QString ArrowGlyph = QString(QChar(0xAF));
 
 QList<LineSegment> smallTicks(qint32 pixelsPerUnit, int width)

@@ -1,7 +1,8 @@
 #include "generators/numberline/NumberLinePainting.h"
 
 #include "generators/numberline/NumberLine.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
+#include "core/WindowColours.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,7 +12,7 @@ void PaintNumberLineTask(QImage &drawing, const NumberLinePicture &picture, bool
 {
     {
         QPainter painter(&drawing);
-        painter.fillRect(picture.clearedRect, QColor(192, 192, 192));
+        painter.fillRect(picture.clearedRect, Silver);
     }
     DrawNumberLine(drawing, picture.line, arrowShown, taskFailed, layoutScale);
     if (picture.secondArrowOffset)

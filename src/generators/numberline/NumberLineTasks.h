@@ -29,8 +29,6 @@ ReadingLine PlaceReadingLine(GenerationContext &context, int spacingLevel, int r
 
 // The question above the picture, in the task font.
 LabelSetup TaskQuestion(const QString &caption, int top);
-// Wide enough for the expected answer typed in the window's own font.
-int AnswerFieldWidth(GenerationContext &context, qint32 expectedAnswer);
 // The task band of the drawing area, cleared before the picture is drawn.
 QRect TaskBand(int rightEdge);
 // The task area of a number read under the arrow and typed into the answer field.

@@ -1,6 +1,6 @@
 #include "generators/numberline/NumberLine.h"
 #include "generators/numberline/NumberLineTasks.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 ReadingLine PlaceReadingLine(GenerationContext &context, int spacingLevel, int rangeLevel)
 {
@@ -28,12 +28,6 @@ LabelSetup TaskQuestion(const QString &caption, int top)
     label.left = 8;
     label.top = top;
     return label;
-}
-
-int AnswerFieldWidth(GenerationContext &context, qint32 expectedAnswer)
-{
-    const int w = context.textWidth(QString::number(expectedAnswer), FontSpec{});
-    return int(1.7 * w) + 30;
 }
 
 QRect TaskBand(int rightEdge)

@@ -1,6 +1,6 @@
 #include "generators/numberline/NumberLine.h"
 #include "generators/numberline/NumberLineTasks.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 const QStringList &HintTexts()
 {

@@ -1,6 +1,6 @@
 #include "generators/roman/RomanNumerals.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 #include <algorithm>
 #include <array>
@@ -65,7 +65,7 @@ GeneratedTask Roemisch(GenerationContext &context, int /*level*/)
         task.expectedAnswer = v;
         task.taskText = RomanNumeral(v) + QStringLiteral(" = ");
         task.solutionText = task.taskText + FormatGrouped(v);
-        fieldWidth = int(1.7 * context.textWidth(QString::number(v), FontSpec{})) + 30;
+        fieldWidth = AnswerFieldWidth(context, v);
         numeralWidth = context.textWidth(task.taskText, numeralFont) + 2;
         if (numeralWidth + fieldWidth < context.taskBoxWidth - 17)
             break;

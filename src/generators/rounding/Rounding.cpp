@@ -1,6 +1,6 @@
 #include "generators/rounding/Rounding.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 #include <array>
 
@@ -60,12 +60,9 @@ GeneratedTask RoundingTask(qint32 n, int level, const GenerationContext &context
     const int numberWidth = context.textWidth(task.taskText, NumberFont) + 2;
     task.layout.label3 = PlacedLabel(task.taskText, NumberFont, left, NumberTop, numberWidth);
 
-    // Room for the answer in plain digits, with a good margin for the digit groups a
-    // child may type.
-    const int answerWidth = context.textWidth(QString::number(task.expectedAnswer), FontSpec{});
     task.layout.edit1.left = left + numberWidth + AnswerGap;
     task.layout.edit1.top = NumberTop;
-    task.layout.edit1.width = int(1.7 * answerWidth) + 30;
+    task.layout.edit1.width = AnswerFieldWidth(context, task.expectedAnswer);
     return task;
 }
 

@@ -1,6 +1,6 @@
 #include "generators/sequences/NumberSequences.h"
 
-#include "core/MyTools.h"
+#include "core/Generation.h"
 
 #include <QStringList>
 

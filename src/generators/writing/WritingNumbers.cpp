@@ -1,7 +1,7 @@
 #include "generators/writing/WritingNumbers.h"
 
 #include "generators/writing/NumberWords.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 
 namespace {
 
@@ -68,8 +68,8 @@ GeneratedTask WritingTask(GenerationContext &context, const std::function<qint32
 
     layout.label1 = PlacedLabel(task.taskText, wordsFont, left, 90, wordsWidth);
 
-    const int digitsWidth = context.textWidth(QString::number(n), FontSpec{});
-    layout.edit1.width = int(1.7 * digitsWidth) + 50;
+    // 20 pixels more room than the answer field of the other kinds.
+    layout.edit1.width = AnswerFieldWidth(context, n) + 20;
     layout.edit1.top = ScaledRound((n >= 1'000'000 ? 140 : 120) * context.layoutScale);
     layout.edit1.left = left;
     return task;

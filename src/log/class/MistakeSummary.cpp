@@ -1,6 +1,6 @@
 #include "log/class/MistakeSummary.h"
 
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
 #include "kinds/ErrorPatterns.h"
 
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "shell/TGroesseMenue.h"
+#include "shell/SizeMenu.h"
 
 #include "shell/TInfoBox.h"
 #include "run/WindowSize.h"

@@ -2,11 +2,13 @@
 
 #include "Spaces.h"
 #include "core/IntegerText.h"
-#include "core/MyTools.h"
+#include "core/DigitGroups.h"
+#include "core/TypedNumbers.h"
+#include "core/Generation.h"
 
 #include <QTest>
 
-class TestMyTools : public QObject
+class TestNumberText : public QObject
 {
     Q_OBJECT
 
@@ -114,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMyTools)
-#include "tst_mytools.moc"
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"

@@ -1,4 +1,4 @@
-#include "shell/TZiffernblockEintrag.h"
+#include "shell/NumberPadEntry.h"
 
 #include "run/NumberPad.h"
 

@@ -1,4 +1,4 @@
-#include "shell/TVorleseEintrag.h"
+#include "shell/ReadAloudEntry.h"
 
 #include "run/ReadAloud.h"
 #include "run/ProgramSpeech.h"

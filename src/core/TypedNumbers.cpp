@@ -1,20 +1,4 @@
-#include "core/MyTools.h"
-
-QString FormatGrouped(qint32 n)
-{
-    const QString digits = QString::number(n);
-    QString result;
-    result.reserve(digits.size() + (digits.size() - 1) / 3);
-    int copied = 0;
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        result.prepend(digits.at(i));
-        ++copied;
-        // The minus sign counts as a character of the leftmost group.
-        if (copied % 3 == 0 && i > 0)
-            result.prepend(QLatin1Char(' '));
-    }
-    return result;
-}
+#include "core/TypedNumbers.h"
 
 QString RemoveChars(const QString &s, const QString &set)
 {
@@ -30,11 +14,6 @@ QString RemoveChars(const QString &s, const QString &set)
 bool ContainsComma(const QString &s)
 {
     return s.contains(QLatin1Char(','));
-}
-
-int MaxOf(int a, int b)
-{
-    return a > b ? a : b;
 }
 
 QString NormalizeNumberText(const QString &s)
