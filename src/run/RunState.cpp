@@ -3,8 +3,6 @@
 #include "kinds/ErrorPatterns.h"
 #include "run/ShownTask.h"
 
-#include <algorithm>
-
 void PracticeRun::reset()
 {
     rightCount = 0;
