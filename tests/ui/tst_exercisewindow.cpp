@@ -314,17 +314,20 @@ void ExerciseWindowTest::secondClickOfADoubleClickAnswersTheNextTask()
     // Event times far beyond those of the other tests' clicks.
     static quint64 clock = 100'000'000;
     clock += 100'000;
-    const auto send = [&](QEvent::Type type, quint64 time) {
+    const auto send = [&](QEvent::Type type, quint64 time, QPoint at) {
         QMouseEvent event(type, at, line->mapToGlobal(at), Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         event.setTimestamp(time);
         QApplication::sendEvent(line, &event);
     };
-    send(QEvent::MouseButtonPress, clock);
-    send(QEvent::MouseButtonRelease, clock + 30);
+    send(QEvent::MouseButtonPress, clock, at);
+    send(QEvent::MouseButtonRelease, clock + 30, at);
     QCOMPARE(currentRun().rightCount, 1);
-    send(QEvent::MouseButtonPress, clock + secondPressAfter);
-    send(QEvent::MouseButtonRelease, clock + secondPressAfter + 30);
+    // Well away from the next task's number, so a click that counts is surely a wrong answer.
+    const int next = currentRun().currentTask.expectedAnswer;
+    const QPoint wrong(next < line->width() / 2 ? next + 40 : next - 40, 70);
+    send(QEvent::MouseButtonPress, clock + secondPressAfter, wrong);
+    send(QEvent::MouseButtonRelease, clock + secondPressAfter + 30, wrong);
     QCOMPARE(currentRun().answeredTasks(), answered);
     QCOMPARE(watcher.corrections.size(), answered - 1);
 }
