@@ -24,6 +24,8 @@ packages=(
   pulseaudio pulseaudio-utils
   # a school's server of the tests' own: the log folder mounted through sshd and sshfs
   openssh-server openssh-client sshfs
+  # and a Samba share of the tests' own, mounted through smbnetfs
+  samba smbnetfs
 )
 
 missing=()
