@@ -1,4 +1,6 @@
 // Opening the class overview: reading the logs of a whole class and laying out its table.
+// The class is made in a temporary folder, under BRIMBELO_BENCH_DIR when that is set (a
+// server's folder mounted with sshfs, say: see bench/overview_over_sshfs.sh).
 
 #include "PracticeLog.h"
 #include "log/class/ClassTable.h"
@@ -33,7 +35,7 @@ public:
     QString path() const { return directory.path(); }
 
 private:
-    QTemporaryDir directory;
+    QTemporaryDir directory{qEnvironmentVariable("BRIMBELO_BENCH_DIR", QDir::tempPath()) + QStringLiteral("/klasse-XXXXXX")};
 };
 
 void ReadAndLayOutClass(benchmark::State &state)

@@ -20,63 +20,21 @@ command -v sshfs >/dev/null && [ -x /usr/sbin/sshd ] || skip "sshfs or openssh-s
 
 account=bss$$
 work=$(mktemp -d)
-mounts=()
-sshd_pid=
+source "$(dirname "$0")/school_server.sh"
 cleanup() {
-  for mount in "${mounts[@]}"; do fusermount3 -u -z "$mount" 2>/dev/null || true; done
-  [ -z "$sshd_pid" ] || kill "$sshd_pid" 2>/dev/null || true
-  # The server's processes for the account, held or not, end with their connections.
-  for pid in $(pgrep -u "$account" 2>/dev/null); do kill -CONT "$pid"; kill "$pid"; done 2>/dev/null || true
-  sleep 0.2
-  userdel "$account" 2>/dev/null || true
+  close_school_server
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ ! -f "$work/sshd.log" ] || tail -5 "$work/sshd.log"; exit 1; }
-chmod 755 "$work"
-useradd --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin --user-group "$account"
-# No password, but not locked: sshd lets a locked account in by no key.
-usermod -p "*" "$account"
+open_school_server
 folder=$work/server/anna
 mkdir -p "$folder"
 chown "$account:" "$folder"
-
-ssh-keygen -q -t ed25519 -N '' -f "$work/host_key"
-ssh-keygen -q -t ed25519 -N '' -f "$work/client_key"
-cp "$work/client_key.pub" "$work/authorized_keys"
-mkdir -p /run/sshd
-# A free port: the first one that this sshd manages to listen on.
-for port in $(shuf -i 20000-60000 -n 20); do
-  cat >"$work/sshd_config" <<CONFIG
-ListenAddress 127.0.0.1
-Port $port
-HostKey $work/host_key
-AuthorizedKeysFile $work/authorized_keys
-StrictModes no
-UsePAM no
-PasswordAuthentication no
-KbdInteractiveAuthentication no
-AllowUsers $account
-Subsystem sftp internal-sftp
-CONFIG
-  /usr/sbin/sshd -D -f "$work/sshd_config" -E "$work/sshd.log" &
-  sshd_pid=$!
-  for _ in $(seq 50); do
-    if ss -ltn "sport = :$port" | grep -q LISTEN; then break 2; fi
-    kill -0 "$sshd_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill "$sshd_pid" 2>/dev/null || true
-  sshd_pid=
-done
-[ -n "$sshd_pid" ] || fail "no sshd could be started"
-
 mount_folder() {
-  local mount=$1
-  mkdir -p "$mount"
-  sshfs -o "port=$port,IdentityFile=$work/client_key,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null" \
-        -o allow_other,LogLevel=ERROR "$account@127.0.0.1:$folder" "$mount" || fail "sshfs cannot mount $folder"
-  mounts+=("$mount")
+  mounts+=("$1")
+  make_mount_command "$folder" "$1"
+  "${mount_command[@]}" || fail "sshfs cannot mount $folder"
 }
 mount_folder "$work/pc1"
 mount_folder "$work/pc2"
@@ -158,11 +116,10 @@ long=$work/server/ben
 mkdir -p "$long"
 awk 'BEGIN { for (i = 0; i < 400000; i++) printf "%070d\r\n", 0 }' >"$long/bm.log"
 chown -R "$account:" "$long"
-mkdir -p "$work/pc3"
-sshfs -f -o "port=$port,IdentityFile=$work/client_key,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null" \
-      -o allow_other,LogLevel=ERROR "$account@127.0.0.1:$long" "$work/pc3" &
-client=$!
 mounts+=("$work/pc3")
+make_mount_command "$long" "$work/pc3"
+"${mount_command[@]}" -f &
+client=$!
 for _ in $(seq 100); do [ -e "$work/pc3/bm.log" ] && break; sleep 0.1; done
 "$dump" "$work/pc3/" >/dev/null 2>"$work/cut" &
 reader=$!
