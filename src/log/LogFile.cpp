@@ -2,6 +2,7 @@
 
 #include "log/LogLock.h"
 #include "log/LogReader.h"
+#include "log/NetworkFolder.h"
 #include "core/Cp1252.h"
 #include "core/ErrorCause.h"
 
@@ -247,9 +248,25 @@ LogOutcome appendTo(const QString &directory, const QString &fileName, const QSt
     }
 }
 
+// Whether a refusal on a server's share can only be the share's own: the folder and the
+// log, where there is one, are ours and writable by their modes. An SFTP server that takes
+// nothing refuses every write so, while its mount looks writable.
+bool refusedByReadOnlyShare(const QString &directory, const QString &fileName)
+{
+    if (!LiesOnNetwork(directory))
+        return false;
+    const auto oursAndWritable = [](const QString &path, bool mayBeMissing) {
+        struct stat status;
+        if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+            return mayBeMissing && errno == ENOENT;
+        return status.st_uid == ::geteuid() && (S_ISDIR(status.st_mode) ? (status.st_mode & S_IWUSR) != 0 : true);
+    };
+    return oursAndWritable(directory, false) && oursAndWritable(directory + fileName, true);
+}
+
 // Over a network file system a refused write may mean that the server is gone or takes
 // nothing at all, which the refusal itself does not say: the log's folder tells.
-LogOutcome withServerCause(LogOutcome outcome, const QString &directory)
+LogOutcome withServerCause(LogOutcome outcome, const QString &directory, const QString &fileName)
 {
     const QString &said = outcome.status == LogStatus::CannotOpen ? outcome.detail : outcome.cause;
     if ((outcome.status != LogStatus::CannotOpen && outcome.status != LogStatus::IoError)
@@ -260,7 +277,8 @@ LogOutcome withServerCause(LogOutcome outcome, const QString &directory)
     if (::statvfs(QFile::encodeName(directory).constData(), &folder) != 0) {
         if (errno != ENOENT && errno != ENOTDIR && errno != EACCES)
             cause = FileErrorCause(errno);
-    } else if ((folder.f_flag & ST_RDONLY) != 0) {
+    } else if ((folder.f_flag & ST_RDONLY) != 0
+               || (said == FileErrorCause(EACCES) && refusedByReadOnlyShare(directory, fileName))) {
         cause = FileErrorCause(EROFS);
     }
     if (cause.isEmpty())
@@ -319,7 +337,7 @@ LogOutcome AppendLogLine(const QString &fileName, const QString &line)
 
 LogOutcome AppendLogLineIn(const QString &directory, const QString &fileName, const QString &line)
 {
-    return withServerCause(appendTo(directory, fileName, line), directory);
+    return withServerCause(appendTo(directory, fileName, line), directory, fileName);
 }
 
 LogOutcome ReadLogFile(const QString &fileName, QStringList &lines)

@@ -6,8 +6,9 @@
 # record, so this is where runs used to get lost. Every record must arrive, once and
 # whole, and the log must be read-only afterwards. Then the server stops answering while
 # a run is saved: the window must go on, and the run must be kept and delivered later.
-# Last, the connection breaks off while a long log is read: that must be said, not a part
-# of the log shown as if it were all, and so must a write to the broken mount.
+# Then the connection breaks off while a long log is read: that must be said, not a part
+# of the log shown as if it were all, and so must a write to the broken mount. Last, a
+# server that takes no writes must be named as read-only, not as missing rights.
 #   log_over_sshfs.sh LOG_APPEND_HELPER LOG_DUMP RUN_SAVING_HELPER
 set -euo pipefail
 helper=$1
@@ -144,3 +145,19 @@ if "$helper" "$work/pc3/" "Abgebrochen" 1 "$work/start-broken" 2>"$work/broken";
 fi
 echo "broken mount: $(tr '\n' ' ' <"$work/broken")"
 grep -q "die Verbindung zum Server ist unterbrochen" "$work/broken" || fail "a broken connection is not named: $(cat "$work/broken")"
+
+# A server that takes nothing (its SFTP read-only): the mount looks writable, every write
+# is refused. The child's own copy (her account, her folder) must hear that the share is
+# read-only, not that she lacks the rights.
+kill "$sshd_pid"
+start_sshd -R
+mounts+=("$work/pc4")
+make_mount_command "$folder" "$work/pc4"
+"${mount_command[@]}" || fail "sshfs cannot mount $folder from the read-only server"
+touch "$work/start-refused"
+if setpriv --reuid="$account" --regid="$account" --clear-groups \
+     "$helper" "$work/pc4/" "Schreibgeschützt" 1 "$work/start-refused" 2>"$work/refused"; then
+  fail "a run was taken by a read-only share"
+fi
+echo "read-only share: $(tr '\n' ' ' <"$work/refused")"
+grep -q "schreibgeschützt" "$work/refused" || fail "a read-only share is not named: $(cat "$work/refused")"

@@ -24,6 +24,11 @@ open_school_server() {
   ssh-keygen -q -t ed25519 -N '' -f "$work/host_key"
   ssh-keygen -q -t ed25519 -N '' -f "$work/client_key"
   cp "$work/client_key.pub" "$work/authorized_keys"
+  start_sshd
+}
+
+# Starts the server's sshd; arguments go to its SFTP server (-R: a share that takes nothing).
+start_sshd() {
   mkdir -p /run/sshd
   # A free port: the first one that this sshd manages to listen on.
   for port in $(shuf -i 20000-60000 -n 20); do
@@ -37,7 +42,7 @@ UsePAM no
 PasswordAuthentication no
 KbdInteractiveAuthentication no
 AllowUsers $account
-Subsystem sftp internal-sftp
+Subsystem sftp internal-sftp $*
 CONFIG
     /usr/sbin/sshd -D -f "$work/sshd_config" -E "$work/sshd.log" &
     sshd_pid=$!
