@@ -15,7 +15,8 @@ bool holdsControlCharacter(const QString &text)
 }
 
 // FNV-1a over the name's UTF-8 bytes: fixed by the name alone, the same on every computer
-// and in every version, unlike the toolkit's seeded hashes.
+// and in every version, unlike the toolkit's seeded hashes. Its low bits follow the last
+// letters closely (many names end alike), so the bits are stirred before they pick.
 quint32 stableHash(const QString &name)
 {
     quint32 hash = 2166136261u;
@@ -23,6 +24,11 @@ quint32 stableHash(const QString &name)
         hash ^= static_cast<unsigned char>(byte);
         hash *= 16777619u;
     }
+    hash ^= hash >> 16;
+    hash *= 0x85ebca6bu;
+    hash ^= hash >> 13;
+    hash *= 0xc2b2ae35u;
+    hash ^= hash >> 16;
     return hash;
 }
 
