@@ -46,14 +46,14 @@ private slots:
         CreateProgramWindows();
     }
 
-    void everyNameOfALargeClassCanBeReachedAndTapped_data()
+    void everyNameOfALargeClassCanBeReached_data()
     {
         QTest::addColumn<int>("screenHeight");
         QTest::addColumn<int>("lowestButton");
         QTest::newRow("small layout") << 600 << 60;
         QTest::newRow("large layout") << 1080 << 76;
     }
-    void everyNameOfALargeClassCanBeReachedAndTapped()
+    void everyNameOfALargeClassCanBeReached()
     {
         QFETCH(int, screenHeight);
         QFETCH(int, lowestButton);
