@@ -8,6 +8,8 @@
 
 namespace {
 
+// The size is the account's, not the picking child's: the toolkit takes it at start,
+// before "Wer übt?" has been answered.
 const QString ChoiceKey = QStringLiteral("Groesse/Wahl");
 const QString FillKey = QStringLiteral("Groesse/Bildschirmfaktor");
 const QString AreaKey = QStringLiteral("Groesse/Arbeitsflaeche");
@@ -62,7 +64,7 @@ QString SizeRefusal(double factor, QSize available, int screenHeight)
 
 StoredSize StoredSizeChoice()
 {
-    const QSettings settings = UserSettings();
+    const QSettings settings = AccountSettings();
     StoredSize stored;
     stored.fillFactor = std::max(0.01, settings.value(FillKey, 1.0).toDouble());
     if (settings.contains(ChoiceKey))
@@ -99,14 +101,14 @@ QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window)
 
 void RememberScreen(QSize available, int screenHeight)
 {
-    QSettings settings = UserSettings();
+    QSettings settings = AccountSettings();
     settings.setValue(AreaKey, available);
     settings.setValue(ScreenHeightKey, screenHeight);
 }
 
 SizeChoice ChosenSize()
 {
-    const int stored = UserSettings().value(ChoiceKey, int(SizeChoice::Normal)).toInt();
+    const int stored = AccountSettings().value(ChoiceKey, int(SizeChoice::Normal)).toInt();
     for (const SizeEntry &entry : SizeEntries()) {
         if (int(entry.choice) == stored)
             return entry.choice;
@@ -118,7 +120,7 @@ double ChosenFactor()
 {
     const SizeChoice choice = ChosenSize();
     if (choice == SizeChoice::FillScreen)
-        return std::max(0.01, UserSettings().value(FillKey, 1.0).toDouble());
+        return std::max(0.01, AccountSettings().value(FillKey, 1.0).toDouble());
     const auto entry = std::find_if(SizeEntries().begin(), SizeEntries().end(),
                                     [choice](const SizeEntry &e) { return e.choice == choice; });
     return entry->factor;
@@ -126,7 +128,7 @@ double ChosenFactor()
 
 void ChooseSize(SizeChoice choice, double fillFactor)
 {
-    QSettings settings = UserSettings();
+    QSettings settings = AccountSettings();
     settings.setValue(ChoiceKey, int(choice));
     if (choice == SizeChoice::FillScreen)
         settings.setValue(FillKey, fillFactor);
@@ -148,7 +150,7 @@ void ApplyChosenSize()
 {
     if (qEnvironmentVariableIsSet(FactorVariable))
         return;
-    const QSettings settings = UserSettings();
+    const QSettings settings = AccountSettings();
     const QSize area = settings.value(AreaKey).toSize();
     const int screenHeight = settings.value(ScreenHeightKey, 0).toInt();
     const double factor = area.isValid() && screenHeight > 0

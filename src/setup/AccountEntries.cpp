@@ -22,46 +22,6 @@ constexpr auto FromEnvironment = "LogFilePath=%BM_LOG%";
 // A configuration file larger than this is not one the set-up wrote or should edit.
 constexpr off_t LargestSettings = 1 << 20;
 
-// The text of a plain file in `folder`; nullopt when there is none. A link, a pipe or a
-// file with several names is refused.
-std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name)
-{
-    const int descriptor = ::openat(folder.descriptor(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0 && errno == ENOENT)
-        return std::nullopt;
-    const std::string path = folder.path() + "/" + name;
-    if (descriptor < 0)
-        throw Refusal(path + " lässt sich nicht lesen: " + Cause(errno) + ".");
-    const Folder file(descriptor, path);
-    const struct stat status = file.status();
-    if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || status.st_uid != 0 || status.st_size > LargestSettings)
-        throw Refusal(path + " ist keine gewöhnliche Datei von root; bitte prüfen und entfernen.");
-    std::string text(static_cast<std::size_t>(status.st_size), '\0');
-    const ssize_t length = ::read(descriptor, text.data(), text.size());
-    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    return text;
-}
-
-// Writes `text` as `name` in `folder` by a new file that replaces the old one at once.
-void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode)
-{
-    const std::string temporary = "." + name + ".brimbelo-klasse";
-    ::unlinkat(folder.descriptor(), temporary.c_str(), 0);
-    const int descriptor = ::openat(folder.descriptor(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    const std::string path = folder.path() + "/" + name;
-    if (descriptor < 0)
-        throw Refusal(path + " lässt sich nicht schreiben: " + Cause(errno) + ".");
-    const Folder file(descriptor, path);
-    const bool written = ::write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size())
-        && ::fchown(descriptor, 0, 0) == 0 && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0
-        && ::renameat(folder.descriptor(), temporary.c_str(), folder.descriptor(), name.c_str()) == 0;
-    if (!written) {
-        const int error = errno;
-        ::unlinkat(folder.descriptor(), temporary.c_str(), 0);
-        throw Refusal(path + " lässt sich nicht schreiben: " + Cause(error) + ".");
-    }
-}
-
 std::vector<std::string> Lines(const std::string &text)
 {
     std::vector<std::string> lines;
@@ -85,6 +45,54 @@ std::optional<std::string> LogFolderLine(const std::string &line)
 }
 
 } // namespace
+
+std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name)
+{
+    const int descriptor = ::openat(folder.descriptor(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0 && errno == ENOENT)
+        return std::nullopt;
+    const std::string path = folder.path() + "/" + name;
+    if (descriptor < 0)
+        throw Refusal(path + " lässt sich nicht lesen: " + Cause(errno) + ".");
+    const Folder file(descriptor, path);
+    const struct stat status = file.status();
+    if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || status.st_uid != 0 || status.st_size > LargestSettings)
+        throw Refusal(path + " ist keine gewöhnliche Datei von root; bitte prüfen und entfernen.");
+    std::string text(static_cast<std::size_t>(status.st_size), '\0');
+    const ssize_t length = ::read(descriptor, text.data(), text.size());
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return text;
+}
+
+void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode)
+{
+    const std::string temporary = "." + name + ".brimbelo-klasse";
+    ::unlinkat(folder.descriptor(), temporary.c_str(), 0);
+    const int descriptor = ::openat(folder.descriptor(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const std::string path = folder.path() + "/" + name;
+    if (descriptor < 0)
+        throw Refusal(path + " lässt sich nicht schreiben: " + Cause(errno) + ".");
+    const Folder file(descriptor, path);
+    const bool written = ::write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size())
+        && ::fchown(descriptor, 0, 0) == 0 && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0
+        && ::renameat(folder.descriptor(), temporary.c_str(), folder.descriptor(), name.c_str()) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlinkat(folder.descriptor(), temporary.c_str(), 0);
+        throw Refusal(path + " lässt sich nicht schreiben: " + Cause(error) + ".");
+    }
+}
+
+void GiveFileAccess(const Folder &folder, const std::string &name, gid_t group, const std::string &accessList)
+{
+    const int descriptor = ::openat(folder.descriptor(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const Folder file(descriptor, folder.path() + "/" + name);
+    acl_t readable = ::acl_from_text(accessList.c_str());
+    const bool given = descriptor >= 0 && readable && ::fchown(descriptor, 0, group) == 0 && ::acl_set_fd(descriptor, readable) == 0;
+    ::acl_free(readable);
+    if (!given)
+        throw Refusal(file.path() + " ließ sich nicht einrichten (Dateisystem ohne Zugriffslisten?).");
+}
 
 std::optional<std::string> EntryFolder(const Folder &config, const std::string &name)
 {
@@ -111,13 +119,7 @@ void WriteEntry(const Folder &config, const Account &account, const std::string 
     }
     ReplaceFile(*entries, account.name,
                 "; Von brimbelo-klasse geschrieben: der Protokollordner von " + account.name + "\nLogFilePath=" + childPath + "\n", 0600);
-    const int descriptor = ::openat(entries->descriptor(), account.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    const Folder entry(descriptor, path);
-    acl_t readable = ::acl_from_text(("u::rw-,u:" + std::to_string(account.uid) + ":r--,g::---,m::r--,o::---").c_str());
-    const bool given = descriptor >= 0 && readable && ::acl_set_fd(descriptor, readable) == 0;
-    ::acl_free(readable);
-    if (!given)
-        throw Refusal(path + " ließ sich nicht einrichten (Dateisystem ohne Zugriffslisten?).");
+    GiveFileAccess(*entries, account.name, 0, "u::rw-,u:" + std::to_string(account.uid) + ":r--,g::---,m::r--,o::---");
     std::cout << "Eintrag " << path << " geschrieben: nur " << account.name << " liest ihn.\n";
 }
 

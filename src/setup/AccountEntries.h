@@ -17,3 +17,14 @@ void WriteEntry(const Folder &config, const Account &account, const std::string 
 void RemoveEntry(const Folder &config, const std::string &name, const std::string &childPath);
 // Makes LogFilePath=%BM_LOG% the one LogFilePath line of wolf.cfg; says what it did.
 void TakeLogFolderFromEnvironment(const Folder &config);
+
+// The set-up's own files, also the class list of a class on one account.
+// The text of a plain file of root's in `folder`; nullopt when there is none. A link, a
+// pipe or a file with several names is refused.
+std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name);
+// Writes `text` as `name` in `folder` (root's, `mode`) by a new file that replaces the old
+// one at once.
+void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode);
+// Gives the file `name` in `folder` to root and `group`, with `accessList` (setfacl's short
+// form) through the opened file.
+void GiveFileAccess(const Folder &folder, const std::string &name, gid_t group, const std::string &accessList);

@@ -9,12 +9,14 @@
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands = {
-        {"einrichten", "brimbelo-klasse einrichten ORDNER --gruppe GRUPPE [--konfig ORDNER] KONTO...", SetUpClass},
+        {"einrichten", "brimbelo-klasse einrichten ORDNER --gruppe GRUPPE [--konfig ORDNER] KONTO...\n"
+                       "  brimbelo-klasse einrichten ORDNER --gruppe GRUPPE --gemeinsam KONTO [--konfig ORDNER] NAME...", SetUpClass},
         {"entfernen", "brimbelo-klasse entfernen ORDNER [--archiv DATEI] [--konfig ORDNER] KONTO...", RemoveChildren},
         {"verschieben", "brimbelo-klasse verschieben VON NACH [--konfig ORDNER] KONTO...", MoveChildren},
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
         {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
+        {"streichen", "brimbelo-klasse streichen ORDNER NAME...", StrikeNames},
     };
     return commands;
 }
@@ -29,12 +31,15 @@ einrichten: Richtet den Klassenordner ORDNER mit einem Protokollordner für jede
 Jedes Kind schreibt nur sein eigenes Protokoll, die Mitglieder von GRUPPE lesen die ganze
 Klasse. Schreibt die Einstellungen für bm nach /etc/brimbelo (oder --konfig ORDNER).
 Ein erneuter Aufruf mit weiteren Konten fügt sie hinzu und ändert sonst nichts.
+Mit --gemeinsam KONTO üben alle Kinder auf diesem einen Konto: jeder NAME bekommt einen
+Protokollordner, bm fragt zuerst „Wer übt?“. Die Klassenliste steht im Klassenordner.
 entfernen: Ein Kind verlässt die Klasse; sein Ordner wird mit allem darin gelöscht,
 mit --archiv DATEI vorher in eine Datei gepackt, die nur root lesen kann.
 verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
 liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.
 pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
+streichen: Nimmt Namen aus der Klassenliste eines gemeinsamen Kontos; ihre Ordner bleiben.
 Siehe brimbelo-klasse(8).
 )";
 }

@@ -48,3 +48,8 @@ int MoveChildren(const Arguments &arguments);
 int ChangeTeachers(const Arguments &arguments);
 int ListClasses(const Arguments &arguments);
 int CheckClass(const Arguments &arguments);
+// A class on one shared account (shared/SharedClass.cpp): einrichten with --gemeinsam, and
+// streichen, which takes names off its class list and leaves their folders.
+bool AsksForSharedAccount(const Arguments &arguments);
+int SetUpSharedClass(const Arguments &arguments);
+int StrikeNames(const Arguments &arguments);

@@ -78,6 +78,8 @@ void SetUpChild(const Folder &classFolder, const SetUp &setUp, const Account &ch
 
 int SetUpClass(const Arguments &arguments)
 {
+    if (AsksForSharedAccount(arguments))
+        return SetUpSharedClass(arguments);
     SetUp setUp = CheckedSetUp(arguments);
     const bool made = !setUp.existingClass;
     const Folder classFolder = made ? *OpenTrustedPath(setUp.classPath, Missing::Create, 0700) : std::move(*setUp.existingClass);

@@ -3,6 +3,7 @@
 #include "run/NumberPad.h"
 
 #include <QMenu>
+#include <QSignalBlocker>
 
 void AddNumberPadEntry(QMenu *menu)
 {
@@ -11,4 +12,9 @@ void AddNumberPadEntry(QMenu *menu)
     entry->setCheckable(true);
     entry->setChecked(NumberPadChosen(TouchScreenPresent()));
     QObject::connect(entry, &QAction::toggled, entry, &ChooseNumberPad);
+    // On a shared account the choice is the child's who practises now.
+    QObject::connect(menu, &QMenu::aboutToShow, entry, [entry] {
+        const QSignalBlocker unchanged(entry);
+        entry->setChecked(NumberPadChosen(TouchScreenPresent()));
+    });
 }

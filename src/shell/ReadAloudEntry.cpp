@@ -5,6 +5,7 @@
 #include "voice/Speech.h"
 
 #include <QMenu>
+#include <QSignalBlocker>
 
 void AddReadAloudEntry(QMenu *menu)
 {
@@ -13,6 +14,11 @@ void AddReadAloudEntry(QMenu *menu)
     entry->setCheckable(true);
     entry->setChecked(ReadTasksAloudChosen());
     QObject::connect(entry, &QAction::toggled, entry, &ChooseReadTasksAloud);
+    // On a shared account the choice is the child's who practises now.
+    QObject::connect(menu, &QMenu::aboutToShow, entry, [entry] {
+        const QSignalBlocker unchanged(entry);
+        entry->setChecked(ReadTasksAloudChosen());
+    });
     // The voice and the sound output are looked for when the menu opens, not at start-up;
     // until they are found the entry is grey, and it follows what becomes known.
     menu->setToolTipsVisible(true);

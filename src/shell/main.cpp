@@ -2,10 +2,12 @@
 // five windows, created hidden, and the event loop until the main window closes. With
 // "--klasse [ORDNER]" only the class overview is shown, the teachers' way in;
 // "--klasse ORDNER --bericht DATEI" writes the class's mistakes as a table without any window;
-// "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window.
+// "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window. On a
+// class's shared account "Wer übt?" comes before the title window.
 
 #include "kinds/Kinds.h"
 #include "log/class/ClassMistakes.h"
+#include "log/class/SharedClass.h"
 #include "log/LogSettings.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/RunSaving.h"
@@ -21,6 +23,8 @@
 #include "shell/TTitelbild.h"
 #include "run/WindowSize.h"
 #include "shell/WindowWiring.h"
+#include "shell/picker/ClassPicking.h"
+#include "shell/picker/TWerUebt.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -187,8 +191,11 @@ int main(int argc, char **argv)
         DeliverRunsKeptEarlier();
     });
 
-    // The background window ends the program itself when it closes.
-    if (BackGr != nullptr) {
+    // On a class's shared account the child first says who she is; the background window
+    // ends the program itself when it closes.
+    if (const std::optional<QStringList> classNames = SharedClassNames(logSettings())) {
+        AskWhoPractises(Titelbild, *classNames);
+    } else if (BackGr != nullptr) {
         BackGr->show();
     } else {
         QObject::connect(Titelbild, &QDialog::finished, &app, &QApplication::quit);
@@ -196,6 +203,7 @@ int main(int argc, char **argv)
     }
     const int status = app.exec();
 
+    delete WerUebt;
     delete Logbuch;
     delete Korrektur;
     delete Form2;

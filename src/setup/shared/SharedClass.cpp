@@ -1,0 +1,202 @@
+// brimbelo-klasse einrichten --gemeinsam KONTO and brimbelo-klasse streichen: a class whose
+// children practise on one shared account. Each name gets a folder of its own that the
+// shared account writes and the teachers read; the class list in the class folder names
+// them, and the shared account's entry names the class folder, so its bm asks "Wer übt?".
+
+#include "setup/AccountEntries.h"
+#include "setup/ClassLayout.h"
+#include "setup/Commands.h"
+#include "setup/Refusal.h"
+
+#include "core/ClassList.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+struct SharedSetUp {
+    std::string classPath;
+    std::string teachersName;
+    gid_t teachers = 0;
+    Account shared;
+    QStringList names;
+    std::optional<Folder> existingClass;
+    QStringList listed; // the names of the class list already there
+    std::string configPath;
+};
+
+std::string Utf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
+
+QStringList ListedNames(const Folder &classFolder)
+{
+    const std::optional<std::string> text = ReadPlainFile(classFolder, ClassListFileName);
+    return text ? ParseClassList(QByteArray::fromStdString(*text)) : QStringList();
+}
+
+// The teachers read the list and the shared account reads it to ask "Wer übt?"; no one
+// else learns who is in the class.
+void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers, uid_t shared)
+{
+    ReplaceFile(classFolder, ClassListFileName, ClassListText(names).toStdString(), 0640);
+    GiveFileAccess(classFolder, ClassListFileName, teachers,
+                   "u::rw-,u:" + std::to_string(shared) + ":r--,g::r--,m::r--,o::---");
+}
+
+// A class folder on one account holds its class list and the children's folders made for
+// that account, nothing else; a class of children with accounts of their own is refused.
+void RefuseForeignEntries(const Folder &classFolder, const Account &shared)
+{
+    const bool listed = ReadPlainFile(classFolder, ClassListFileName).has_value();
+    classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
+        if (name == ClassListFileName)
+            return;
+        if (!listed)
+            throw Refusal(classFolder.path() + " ist schon eine Klasse mit eigenen Konten der Kinder; eine Klasse auf "
+                          "einem gemeinsamen Konto braucht einen eigenen Ordner.");
+        const std::optional<Folder> folder = S_ISDIR(status.st_mode) && status.st_uid == 0 ? classFolder.openChild(name) : std::nullopt;
+        const std::optional<Account> noted = folder ? NotedAccount(*folder) : std::nullopt;
+        if (!noted || noted->name != shared.name || noted->uid != shared.uid)
+            throw Refusal("In " + classFolder.path() + " liegt " + name + ", das brimbelo-klasse nicht für das Konto "
+                          + shared.name + " angelegt hat.");
+    });
+}
+
+QStringList CheckedNames(const std::vector<std::string> &words)
+{
+    QStringList names;
+    for (const std::string &word : words) {
+        const QString name = NormalizedChildName(QString::fromStdString(word));
+        if (!IsChildName(name))
+            throw Refusal("„" + word + "“ taugt nicht als Name eines Kindes: 1 bis 40 Zeichen, kein „/“, kein Punkt am Anfang.");
+        if (names.contains(name))
+            throw Refusal(word + " ist zweimal angegeben.");
+        names.append(name);
+    }
+    return names;
+}
+
+SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
+{
+    const CommandLine line = ReadCommandLine(arguments, {{"--gruppe", "Nach --gruppe fehlt der Name der Gruppe."},
+                                                         {"--gemeinsam", "Nach --gemeinsam fehlt das gemeinsame Konto."},
+                                                         {"--konfig", "Nach --konfig fehlt ein Ordner."}});
+    if (line.words.empty())
+        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
+    SharedSetUp setUp;
+    setUp.teachersName = line.value("--gruppe");
+    if (setUp.teachersName.empty())
+        throw Refusal("Die Gruppe der Lehrkräfte fehlt: --gruppe GRUPPE.");
+    if (line.words.size() < 2)
+        throw Refusal("Es fehlt mindestens ein Name eines Kindes.");
+    setUp.names = CheckedNames(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
+    RequireRoot("Nur root darf eine Klasse einrichten.");
+
+    setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
+    setUp.configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
+    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
+    RefuseHomesWithin(setUp.classPath);
+    setUp.teachers = TeacherGroup(setUp.teachersName);
+    setUp.shared = ChildAccount(line.value("--gemeinsam"), setUp.teachers, setUp.teachersName);
+    if (setUp.existingClass) {
+        if (const std::optional<Account> noted = NotedAccount(*setUp.existingClass);
+            noted && (noted->name != setUp.shared.name || noted->uid != setUp.shared.uid))
+            throw Refusal(setUp.classPath + " ist die Klasse des Kontos " + noted->name + ", nicht von " + setUp.shared.name + ".");
+        RefuseForeignEntries(*setUp.existingClass, setUp.shared);
+        setUp.listed = ListedNames(*setUp.existingClass);
+        if (!setUp.listed.isEmpty() && setUp.existingClass->status().st_gid != setUp.teachers)
+            throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
+                          + " gelesen, nicht von " + setUp.teachersName + ".");
+    }
+    const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
+    if (const std::optional<std::string> entry = config ? EntryFolder(*config, setUp.shared.name) : std::nullopt;
+        entry && *entry != setUp.classPath)
+        throw Refusal(setUp.shared.name + " hat schon einen anderen Protokollordner (" + *entry + "); bitte erst "
+                      + setUp.configPath + "/konten/" + setUp.shared.name + " entfernen.");
+    return setUp;
+}
+
+void SetUpChildName(const Folder &classFolder, const SharedSetUp &setUp, const QString &name)
+{
+    const std::string folderName = Utf8(name);
+    std::optional<Folder> folder = classFolder.openChild(folderName);
+    const bool made = !folder;
+    if (made)
+        folder = classFolder.makeChild(folderName, 0700);
+    if (!NotedAccount(*folder))
+        NoteAccount(*folder, setUp.shared);
+    SetUpFolder(*folder, ChildFolderRights(setUp.teachers, setUp.shared.uid), made, "Protokollordner",
+                setUp.shared.name + " schreibt für " + folderName + ", " + setUp.teachersName + " liest");
+}
+
+void UpdateClassList(const Folder &classFolder, const SharedSetUp &setUp)
+{
+    QStringList names = setUp.listed;
+    for (const QString &name : setUp.names) {
+        if (!names.contains(name))
+            names.append(name);
+    }
+    const std::string path = classFolder.path() + "/" + ClassListFileName;
+    if (names.size() == setUp.listed.size()) {
+        std::cout << "Klassenliste " << path << ": alle Namen schon darin, unverändert.\n";
+        return;
+    }
+    WriteClassList(classFolder, names, setUp.teachers, setUp.shared.uid);
+    std::cout << "Klassenliste " << path << " geschrieben: " << names.size() << " Namen, " << setUp.shared.name
+              << " und " << setUp.teachersName << " lesen sie.\n";
+}
+
+} // namespace
+
+bool AsksForSharedAccount(const Arguments &arguments)
+{
+    return std::find(arguments.begin(), arguments.end(), "--gemeinsam") != arguments.end();
+}
+
+int SetUpSharedClass(const Arguments &arguments)
+{
+    SharedSetUp setUp = CheckedSharedSetUp(arguments);
+    const bool made = !setUp.existingClass;
+    const Folder classFolder = made ? *OpenTrustedPath(setUp.classPath, Missing::Create, 0700) : std::move(*setUp.existingClass);
+    SetUpFolder(classFolder, ClassFolderRights(setUp.teachers), made, "Klassenordner",
+                setUp.teachersName + " liest, Kinder sehen keine Namen darin");
+    if (!NotedAccount(classFolder))
+        NoteAccount(classFolder, setUp.shared);
+    for (const QString &name : setUp.names)
+        SetUpChildName(classFolder, setUp, name);
+    UpdateClassList(classFolder, setUp);
+    const Folder config = *OpenTrustedPath(setUp.configPath, Missing::Create, 0755);
+    WriteEntry(config, setUp.shared, setUp.classPath);
+    TakeLogFolderFromEnvironment(config);
+    std::cout << "Fertig. Wer sich als " << setUp.shared.name << " anmeldet, wählt in bm unter „Wer übt?“ seinen Namen.\n";
+    return 0;
+}
+
+int StrikeNames(const Arguments &arguments)
+{
+    const CommandLine line = ReadCommandLine(arguments, {});
+    if (line.words.size() < 2)
+        throw Refusal("Aufruf: brimbelo-klasse streichen ORDNER NAME...");
+    const QStringList struck = CheckedNames(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
+    RequireRoot("Nur root darf Namen aus einer Klassenliste streichen.");
+    const Folder classFolder = ExistingClass(line.words[0]);
+    const std::optional<Account> shared = NotedAccount(classFolder);
+    QStringList names = ListedNames(classFolder);
+    if (!shared || names.isEmpty())
+        throw Refusal(classFolder.path() + " hat keine Klassenliste eines gemeinsamen Kontos.");
+    for (const QString &name : struck) {
+        if (!names.contains(name))
+            throw Refusal(Utf8(name) + " steht nicht in der Klassenliste von " + classFolder.path() + ".");
+        names.removeAll(name);
+    }
+    WriteClassList(classFolder, names, classFolder.status().st_gid, shared->uid);
+    for (const QString &name : struck)
+        std::cout << Utf8(name) << " aus der Klassenliste gestrichen; der Ordner " << classFolder.path() << "/" << Utf8(name)
+                  << " mit den Ergebnissen bleibt, bis ihn jemand löscht.\n";
+    return 0;
+}
