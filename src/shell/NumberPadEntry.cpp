@@ -3,6 +3,7 @@
 #include "run/NumberPad.h"
 
 #include <QMenu>
+#include <QSignalBlocker>
 
 void AddNumberPadEntry(QMenu *menu)
 {
@@ -11,4 +12,9 @@ void AddNumberPadEntry(QMenu *menu)
     entry->setCheckable(true);
     entry->setChecked(NumberPadChosen(TouchScreenPresent()));
     QObject::connect(entry, &QAction::toggled, entry, &ChooseNumberPad);
+    // The exercise window's own button may have changed the choice since.
+    QObject::connect(menu, &QMenu::aboutToShow, entry, [entry] {
+        const QSignalBlocker quiet(entry);
+        entry->setChecked(NumberPadChosen(TouchScreenPresent()));
+    });
 }
