@@ -9,9 +9,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,11 +26,16 @@ QSize frameOf(const QWidget *window)
     return window->frameGeometry().size() - window->size();
 }
 
-// Moved, as little as it takes, wholly onto the screen's free area.
+// Moved, as little as it takes, wholly onto the screen's free area. Until the window
+// manager has framed the window its frame is unknown, so it is centred there instead.
 void keepOnScreen(QWidget *window)
 {
     const QRect area = window->screen()->availableGeometry();
     const QSize outer = window->size() + frameOf(window);
+    if (frameOf(window).isEmpty()) {
+        window->move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+        return;
+    }
     const int x = std::max(area.left(), std::min(window->x(), area.left() + area.width() - outer.width()));
     const int y = std::max(area.top(), std::min(window->y(), area.top() + area.height() - outer.height()));
     window->move(x, y);
@@ -45,10 +52,13 @@ void FitLogViewerToLines(QWidget *viewer, const QPlainTextEdit *memo, QSize clos
         if (block.length() > longest.length())
             longest = block;
     }
+    // Every line is as tall as the memo lays out its first: a little more than the font's spacing.
     const QFontMetrics metrics(memo->font());
+    const qreal laidOut = lines->documentLayout()->blockBoundingRect(lines->firstBlock()).height();
+    const int lineHeight = laidOut > 0 ? int(std::ceil(laidOut)) : metrics.lineSpacing();
     const int margins = 2 * int(lines->documentMargin()) + memo->cursorWidth();
     const QSize content(metrics.horizontalAdvance(longest.text()) + margins,
-                        lines->blockCount() * metrics.lineSpacing() + margins);
+                        lines->blockCount() * lineHeight + margins);
     const QSize memoChrome = memo->size() - memo->viewport()->size();
     const QSize frame = frameOf(viewer);
     viewer->resize(LogViewerInsideFor(content, memoChrome, closeButtonSize, designedOuter - frame,
