@@ -17,3 +17,11 @@ LogViewerLayout LayOutLogViewer(QSize inside, QSize closeButtonSize)
     layout.closeButton = QPoint((inside.width() - closeButtonSize.width()) / 2, buttonTop);
     return layout;
 }
+
+QSize LogViewerInsideFor(QSize content, QSize memoChrome, QSize closeButtonSize, QSize smallest, QSize largest)
+{
+    const QSize memo = content + memoChrome;
+    const QSize inside(MemoCorner.x() + memo.width() + MemoCorner.x(),
+                       MemoCorner.y() + memo.height() + MemoButtonGap + closeButtonSize.height() + ButtonBottomGap);
+    return inside.expandedTo(smallest).boundedTo(largest);
+}

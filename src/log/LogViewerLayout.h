@@ -13,3 +13,8 @@ struct LogViewerLayout
 };
 
 LogViewerLayout LayOutLogViewer(QSize inside, QSize closeButtonSize);
+
+// The inside size at which the memo shows `content` (its longest line, all its lines)
+// whole, with the memo's own frame and scroll bars (`memoChrome`) and the margins and the
+// button row around it: never smaller than `smallest`, never larger than `largest`.
+QSize LogViewerInsideFor(QSize content, QSize memoChrome, QSize closeButtonSize, QSize smallest, QSize largest);

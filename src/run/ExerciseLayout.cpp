@@ -2,6 +2,13 @@
 
 #include "core/Generation.h"
 
+namespace {
+
+// About a fingertip at the small layout; the large one scales it.
+constexpr int FingerSize = 40;
+
+} // namespace
+
 ExerciseLayout ExerciseLayoutFor(int screenHeight)
 {
     ExerciseLayout l;
@@ -21,4 +28,11 @@ ExerciseLayout ExerciseLayoutFor(int screenHeight)
     l.okButtonLeft = l.taskBox.width() / 2 + 50;
     l.barPitch = s == 1.0 ? 11 : 15;
     return l;
+}
+
+QRect PadButtonPlace(const ExerciseLayout &layout, int buttonsTop)
+{
+    const int size = ScaledRound(FingerSize * layout.scale);
+    const int rowMiddle = buttonsTop + ButtonHeight / 2;
+    return QRect(layout.taskBox.width() / 2 - size / 2, rowMiddle - size / 2, size, size);
 }

@@ -27,3 +27,8 @@ inline constexpr int ButtonWidth = 75;
 inline constexpr int ButtonHeight = 25;
 
 ExerciseLayout ExerciseLayoutFor(int screenHeight);
+
+// The button that shows or hides the number pad, in the task box: a square for a finger
+// between "&Ende" and "&Okay", centred on their row (which a task may move to
+// `buttonsTop`), where no task writes or draws.
+QRect PadButtonPlace(const ExerciseLayout &layout, int buttonsTop);

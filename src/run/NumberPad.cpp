@@ -61,7 +61,8 @@ PadPlacement PlaceNumberPad(const ExerciseLayout &layout, qint32 kind, int rewar
     PadPlacement pad;
     pad.rewardSurfaceTop = RewardSurfaceTop;
     const KindInfo *info = FindKind(kind);
-    if (!chosen || (info != nullptr && info->answeredByPointing()))
+    pad.offered = info == nullptr || !info->answeredByPointing();
+    if (!chosen || !pad.offered)
         return pad;
     pad.shown = true;
     const int size = ScaledRound(KeySize * layout.scale);

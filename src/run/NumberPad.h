@@ -28,6 +28,7 @@ bool TouchScreenPresent();
 
 struct PadPlacement
 {
+    bool offered = false;    // the task is typed, so the pad's button is there to show it
     bool shown = false;
     QList<QRect> keys;       // in the feedback box, in the order of PadKeys()
     int rewardSurfaceTop = 0;   // the reward animation moves up to leave the pad its room

@@ -21,7 +21,12 @@ QSize grown(QSize size, double factor)
 {
     return QSize(int(std::ceil(size.width() * factor)), int(std::ceil(size.height() * factor)));
 }
-const char *const FactorVariable = "QT_SCALE_FACTOR";
+
+// Factors are kept in hundredths.
+bool sameFactor(double a, double b)
+{
+    return std::abs(a - b) < 0.005;
+}
 
 } // namespace
 
@@ -92,6 +97,20 @@ double StartFactor(const StoredSize &stored, QSize available, int screenHeight)
     return factor;
 }
 
+SizeChange AfterSizeChosen(double runningFactor, double nextFactor, bool mayStartAgain)
+{
+    if (sameFactor(runningFactor, nextFactor))
+        return SizeChange::Nothing;
+    return mayStartAgain ? SizeChange::StartAgain : SizeChange::NoticeForNextStart;
+}
+
+bool StartsAgainToFill(const StoredSize &stored, QSize available, int screenHeight, double runningFactor,
+                       bool mayStartAgain)
+{
+    return mayStartAgain && !stored.choice
+        && !sameFactor(StartFactor(stored, available, screenHeight), runningFactor);
+}
+
 QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window)
 {
     const int x = std::max(area.left(), std::min(wanted.x(), area.left() + area.width() - window.width()));
@@ -137,7 +156,7 @@ void ChooseSize(SizeChoice choice, double fillFactor)
 double RunningFactor()
 {
     bool valid = false;
-    const double factor = qEnvironmentVariable(FactorVariable).toDouble(&valid);
+    const double factor = qEnvironmentVariable(ScaleFactorVariable).toDouble(&valid);
     return valid && factor > 0 ? factor : 1.0;
 }
 
@@ -146,10 +165,10 @@ int HeightBeforeFactor(int height)
     return int(std::lround(height * RunningFactor()));
 }
 
-void ApplyChosenSize()
+bool ApplyChosenSize()
 {
-    if (qEnvironmentVariableIsSet(FactorVariable))
-        return;
+    if (qEnvironmentVariableIsSet(ScaleFactorVariable))
+        return true;
     const QSettings settings = AccountSettings();
     const QSize area = settings.value(AreaKey).toSize();
     const int screenHeight = settings.value(ScreenHeightKey, 0).toInt();
@@ -157,5 +176,6 @@ void ApplyChosenSize()
                             ? StartFactor(StoredSizeChoice(), area, screenHeight)
                             : ChosenFactor();
     if (factor != 1.0)
-        qputenv(FactorVariable, QByteArray::number(factor));
+        qputenv(ScaleFactorVariable, QByteArray::number(factor));
+    return false;
 }

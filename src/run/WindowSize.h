@@ -1,7 +1,7 @@
 #pragma once
 // How large the program's windows are shown: the user's choice "Größe" and the factor it
 // gives every window. The toolkit takes a factor only before its start, so a new choice
-// is applied at the next start; the menu that offers it is AddSizeMenu's.
+// is applied by starting the program again; the menu that offers it is AddSizeMenu's.
 
 #include <QList>
 #include <QRect>
@@ -47,6 +47,18 @@ StoredSize StoredSizeChoice();
 // area holds the large layout 1.25 times is filled, any other starts at "Normal".
 double StartFactor(const StoredSize &stored, QSize available, int screenHeight);
 
+// What choosing a size leads to: nothing when this start already runs at the factor the
+// choice gives, a new start at once when this one may begin again (no run open, no factor
+// of the environment's own), otherwise the notice that it applies at the next start.
+enum class SizeChange { Nothing, StartAgain, NoticeForNextStart };
+SizeChange AfterSizeChosen(double runningFactor, double nextFactor, bool mayStartAgain);
+
+// Whether the very first start, with no size chosen yet, begins again filling the screen:
+// only on a screen with room for it, and only when this start may begin again (a start
+// that is itself such a new start never may, so it cannot repeat).
+bool StartsAgainToFill(const StoredSize &stored, QSize available, int screenHeight, double runningFactor,
+                       bool mayStartAgain);
+
 // Where a window of this size stands when it should stand at `wanted`: moved, as little
 // as it takes, wholly into the area (at its top left when it is larger than the area).
 QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window);
@@ -67,7 +79,11 @@ double RunningFactor();
 // window takes its layout from it, so a factor never changes what a task is.
 int HeightBeforeFactor(int height);
 // Before the application object exists: gives the toolkit the factor of the stored
-// choice, fitted to the screen of the last start, unless the environment sets one of its own.
-void ApplyChosenSize();
+// choice, fitted to the screen of the last start, unless the environment sets one of its
+// own. Returns whether it does: then no choice in the menu changes the size.
+bool ApplyChosenSize();
+// The variable the toolkit reads its factor from; a new start of the program must not
+// inherit the one ApplyChosenSize put there for this start.
+inline constexpr char ScaleFactorVariable[] = "QT_SCALE_FACTOR";
 
 inline const QString NextStartNotice = QStringLiteral("Die neue Größe gilt ab dem nächsten Start.");

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QThread>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,6 +25,19 @@ bool isOwnLockFile(int fd)
         && status.st_nlink == 1;
 }
 
+// Takes the lock, waiting for its holder to end for at most `patience`.
+bool lockWithin(int fd, std::chrono::milliseconds patience)
+{
+    const auto until = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= until)
+            return false;
+        QThread::msleep(50);
+    }
+}
+
 } // namespace
 
 QString LockFileName(const QString &executablePath)
@@ -34,7 +49,8 @@ QString LockFileName(const QString &executablePath)
     return QStringLiteral("brimbelo-%1-%2.lock").arg(::geteuid()).arg(QString::fromLatin1(hash.left(32)));
 }
 
-SingleInstanceGuard::SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory)
+SingleInstanceGuard::SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory,
+                                         std::chrono::milliseconds patience)
 {
     const QString directory = lockDirectory.isEmpty() ? AccountLockFolder() : lockDirectory;
     if (directory.isEmpty())
@@ -45,7 +61,7 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &executablePath, const QS
         return;
     if (!isOwnLockFile(m_fd))
         m_outcome = Outcome::Unavailable;
-    else if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+    else if (lockWithin(m_fd, patience))
         m_outcome = Outcome::Acquired;
     else
         m_outcome = errno == EWOULDBLOCK ? Outcome::AlreadyRunning : Outcome::Unavailable;

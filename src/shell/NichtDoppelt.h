@@ -6,13 +6,17 @@
 
 #include <QString>
 
+#include <chrono>
+
 class SingleInstanceGuard
 {
 public:
     enum class Outcome { Acquired, AlreadyRunning, Unavailable };
 
-    // lockDirectory: where the lock file goes; empty means AccountLockFolder().
-    explicit SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory = QString());
+    // lockDirectory: where the lock file goes; empty means AccountLockFolder(). patience:
+    // how long a copy that the running one started in its own place waits for it to end.
+    explicit SingleInstanceGuard(const QString &executablePath, const QString &lockDirectory = QString(),
+                                 std::chrono::milliseconds patience = std::chrono::milliseconds(0));
     ~SingleInstanceGuard();
     SingleInstanceGuard(const SingleInstanceGuard &) = delete;
     SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;

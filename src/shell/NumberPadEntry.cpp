@@ -12,9 +12,10 @@ void AddNumberPadEntry(QMenu *menu)
     entry->setCheckable(true);
     entry->setChecked(NumberPadChosen(TouchScreenPresent()));
     QObject::connect(entry, &QAction::toggled, entry, &ChooseNumberPad);
-    // On a shared account the choice is the child's who practises now.
+    // The exercise window's own button may have changed the choice since, and on a shared
+    // account the choice is the child's who practises now.
     QObject::connect(menu, &QMenu::aboutToShow, entry, [entry] {
-        const QSignalBlocker unchanged(entry);
+        const QSignalBlocker quiet(entry);
         entry->setChecked(NumberPadChosen(TouchScreenPresent()));
     });
 }

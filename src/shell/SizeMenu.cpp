@@ -1,15 +1,15 @@
 #include "shell/SizeMenu.h"
 
-#include "shell/TInfoBox.h"
 #include "run/WindowSize.h"
+#include "run/widgets/TForm2.h"
+#include "shell/StartAgain.h"
+#include "shell/TInfoBox.h"
 
 #include <QActionGroup>
 #include <QMenu>
 #include <QScreen>
 
 namespace {
-
-const QPoint NoticeCorner(50, 50);
 
 // Sizes are measured on the screen the menu stands on, in its pixels before the factor
 // this start runs with.
@@ -28,9 +28,37 @@ double fillFactorOf(const QWidget *widget)
     return FillScreenFactor(availableOf(widget), screenHeightOf(widget));
 }
 
+// A run open would be lost by a new start.
+bool runOpen()
+{
+    return Form2 != nullptr && Form2->isVisible();
+}
+
+void applyChoice(QWidget *title, const QWidget *measured, const std::function<void()> &startAgain)
+{
+    const double next = StartFactor(StoredSizeChoice(), availableOf(measured), screenHeightOf(measured));
+    switch (AfterSizeChosen(RunningFactor(), next, MayStartAgainForSize() && !runOpen())) {
+    case SizeChange::Nothing:
+        break;
+    case SizeChange::StartAgain:
+        startAgain();
+        break;
+    case SizeChange::NoticeForNextStart:
+        ShowNextStartNotice(title);
+        break;
+    }
+}
+
 } // namespace
 
-void AddSizeMenu(QMenu *menu)
+void ShowNextStartNotice(QWidget *title)
+{
+    TInfoBox notice(NextStartNotice, QPoint(), title);
+    notice.centreOver(title);
+    notice.exec();
+}
+
+void AddSizeMenu(QMenu *menu, QWidget *title, const std::function<void()> &startAgain)
 {
     QMenu *sizes = menu->addMenu(QStringLiteral("&Größe"));
     sizes->menuAction()->setObjectName(QStringLiteral("Groesse"));
@@ -48,10 +76,9 @@ void AddSizeMenu(QMenu *menu)
             item->setToolTip(refusal);
         }
         group->addAction(item);
-        QObject::connect(item, &QAction::triggered, sizes, [sizes, choice = entry.choice] {
+        QObject::connect(item, &QAction::triggered, sizes, [sizes, title, startAgain, choice = entry.choice] {
             ChooseSize(choice, fillFactorOf(sizes));
-            TInfoBox notice(NextStartNotice, NoticeCorner, sizes->parentWidget());
-            notice.exec();
+            applyChoice(title, sizes, startAgain);
         });
     }
 }

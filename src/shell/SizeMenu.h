@@ -1,7 +1,15 @@
 #pragma once
 // The title menu's submenu "Größe": four exclusive entries that keep the user's choice of
-// window size and say that it is applied at the next start.
+// window size. A choice the running program cannot show yet starts it again when no run
+// is open; otherwise a notice over the title window says it applies at the next start.
+
+#include <functional>
 
 class QMenu;
+class QWidget;
 
-void AddSizeMenu(QMenu *menu);
+// `startAgain` asks for the new start; the notice stands over `title`.
+void AddSizeMenu(QMenu *menu, QWidget *title, const std::function<void()> &startAgain);
+
+// "Die neue Größe gilt ab dem nächsten Start.", over the title window.
+void ShowNextStartNotice(QWidget *title);

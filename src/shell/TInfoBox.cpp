@@ -48,6 +48,12 @@ void TInfoBox::fitToScreen()
     }
 }
 
+void TInfoBox::centreOver(const QWidget *window)
+{
+    const QSize size = sizeHint();
+    m_corner = window->frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2);
+}
+
 void TInfoBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

@@ -16,6 +16,9 @@ public:
     // text: lines separated by line feeds. corner: the box's top-left corner on screen.
     TInfoBox(const QString &text, QPoint corner, QWidget *parent = nullptr);
 
+    // The box stands centred over `window` instead of at its corner.
+    void centreOver(const QWidget *window);
+
     QLabel *Text;
     QPushButton *OKButton;
 

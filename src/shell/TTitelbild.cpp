@@ -110,7 +110,7 @@ void TTitelbild::createMenu()
     addItem(info, "Protokoll", QStringLiteral("&Protokoll zeigen"), &TTitelbild::ProtokollClick);
     AddReadAloudEntry(info);
     AddNumberPadEntry(info);
-    AddSizeMenu(info);
+    AddSizeMenu(info, this, [this] { emit startAgainWanted(); });
 
     QAction *end = m_menuBar->addAction(QStringLiteral("&Ende"));
     end->setObjectName(QStringLiteral("Ende1"));

@@ -26,6 +26,10 @@ public:
     void ProtokollClick();
     void Ende1Click();
 
+signals:
+    // A new window size wants the program started again; the program does it.
+    void startAgainWanted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -19,6 +19,8 @@
 #include "shell/FontSubstitutes.h"
 #include "shell/NichtDoppelt.h"
 #include "shell/ProgramLocale.h"
+#include "shell/SizeMenu.h"
+#include "shell/StartAgain.h"
 #include "shell/TBackGr.h"
 #include "shell/TTitelbild.h"
 #include "run/WindowSize.h"
@@ -123,6 +125,21 @@ int practiseOneExercise(const KindInfo &kind)
     return 0;
 }
 
+// The very first start on a screen with room for it fills the screen. The toolkit fixes
+// its factor before any screen can be asked, so this start stores the choice and begins
+// again, before any window shows; the new start never does so again.
+bool beganAgainToFillTheScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize available = screen->availableGeometry().size() * RunningFactor();
+    const int height = HeightBeforeFactor(screen->geometry().height());
+    if (!StartsAgainToFill(StoredSizeChoice(), available, height, RunningFactor(), MayStartAgainByItself()))
+        return false;
+    ChooseSize(SizeChoice::FillScreen, FillScreenFactor(available, height));
+    RememberScreen(available, height);
+    return StartAgain();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -136,7 +153,7 @@ int main(int argc, char **argv)
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
     // The toolkit takes the window size chosen in the menu only before it starts.
-    ApplyChosenSize();
+    RememberHowStarted(executable, arguments, ApplyChosenSize());
     if (isOption(arguments, "--uebungen"))
         return listExercises();
     const bool oneExerciseAsked = isOption(arguments, "--uebung");
@@ -150,7 +167,7 @@ int main(int argc, char **argv)
     LoadLogFileSettings(arguments, QFileInfo(executable).absolutePath());
     sharedRandom().seedFromClock();
 
-    SingleInstanceGuard guard(executable);
+    SingleInstanceGuard guard(executable, QString(), GuardPatience());
 
     QApplication app(argc, argv);
     InstallFontSubstitutes();
@@ -166,11 +183,21 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     if (oneExercise != nullptr)
         return practiseOneExercise(*oneExercise);
+    if (beganAgainToFillTheScreen())
+        return 0;
 
     // Only the exact first argument asks for the background.
     if (isOption(arguments, "-bkg"))
         BackGr = new TBackGr;
     Titelbild = new TTitelbild(BackGr);
+    // Queued, so that the menu has closed before this copy ends.
+    QObject::connect(
+        Titelbild, &TTitelbild::startAgainWanted, Titelbild,
+        [] {
+            if (!StartAgain())
+                ShowNextStartNotice(Titelbild);
+        },
+        Qt::QueuedConnection);
     // The other windows follow, hidden and in their order, as soon as the title window
     // stands: the child cannot reach them before, and the title comes up without waiting.
     QTimer::singleShot(1, [] {

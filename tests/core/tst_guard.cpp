@@ -86,6 +86,33 @@ private slots:
         stop(*a);
     }
 
+    // A copy started in the running one's place waits for it to end, any other start not.
+    void copyStartedAgainWaitsForTheOldOneToEnd_data()
+    {
+        QTest::addColumn<QString>("patience");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("an ordinary second start") << "0" << "running";
+        QTest::newRow("started again while the old copy ends") << "10000" << "acquired";
+    }
+
+    void copyStartedAgainWaitsForTheOldOneToEnd()
+    {
+        QFETCH(QString, patience);
+        QFETCH(QString, said);
+        QTemporaryDir locks;
+        QString first;
+        auto a = startHolder(helperPath(), locks.path(), first);
+        QCOMPARE(first, QStringLiteral("acquired"));
+        QProcess b;
+        b.start(helperPath(), {locks.path(), patience});
+        QVERIFY(b.waitForStarted(5000));
+        QTest::qWait(300);
+        stop(*a);
+        QTRY_VERIFY_WITH_TIMEOUT(b.canReadLine(), 5000);
+        QCOMPARE(QString::fromLatin1(b.readLine()).trimmed(), said);
+        stop(b);
+    }
+
     void copiesInDifferentFoldersRunSideBySide()
     {
         QTemporaryDir locks, folderA, folderB;

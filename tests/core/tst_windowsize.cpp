@@ -27,6 +27,12 @@ private slots:
     void sizeThatSpillsOffTheScreenIsRefused();
     void startSizeFitsTheScreen_data();
     void startSizeFitsTheScreen();
+    void newSizeShowsAtOnceUnlessARunWouldBeLost_data();
+    void newSizeShowsAtOnceUnlessARunWouldBeLost();
+    void firstStartOnALargeScreenBeginsAgainFilledOnlyOnce_data();
+    void firstStartOnALargeScreenBeginsAgainFilledOnlyOnce();
+    void padButtonTakesAFingerAndCoversNothing_data();
+    void padButtonTakesAFingerAndCoversNothing();
     void windowStandsWhollyOnTheFreeArea_data();
     void windowStandsWhollyOnTheFreeArea();
 };
@@ -119,6 +125,85 @@ void WindowSizeTest::startSizeFitsTheScreen()
     const double found = StartFactor(stored, available, screenHeight);
     QCOMPARE(found, factor);
     QVERIFY(SizeFits(found, available, screenHeight));
+}
+
+void WindowSizeTest::newSizeShowsAtOnceUnlessARunWouldBeLost_data()
+{
+    QTest::addColumn<double>("running");
+    QTest::addColumn<double>("next");
+    QTest::addColumn<bool>("mayStartAgain");
+    QTest::addColumn<int>("change");
+    QTest::newRow("Groß chosen, title window alone") << 1.0 << 1.5 << true << int(SizeChange::StartAgain);
+    QTest::newRow("back to Normal") << 1.5 << 1.0 << true << int(SizeChange::StartAgain);
+    QTest::newRow("a run open") << 1.0 << 1.5 << false << int(SizeChange::NoticeForNextStart);
+    QTest::newRow("the size this start has") << 1.5 << 1.5 << true << int(SizeChange::Nothing);
+    QTest::newRow("filling measured to the same hundredth") << 1.05 << 1.0500001 << true << int(SizeChange::Nothing);
+}
+
+void WindowSizeTest::newSizeShowsAtOnceUnlessARunWouldBeLost()
+{
+    QFETCH(double, running);
+    QFETCH(double, next);
+    QFETCH(bool, mayStartAgain);
+    QFETCH(int, change);
+    QCOMPARE(int(AfterSizeChosen(running, next, mayStartAgain)), change);
+}
+
+void WindowSizeTest::firstStartOnALargeScreenBeginsAgainFilledOnlyOnce_data()
+{
+    QTest::addColumn<int>("choice");   // -1: none made yet
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<double>("running");
+    QTest::addColumn<bool>("mayStartAgain");
+    QTest::addColumn<bool>("beginsAgain");
+    const int none = -1;
+    QTest::newRow("first start, whiteboard") << none << QSize(1920, 1040) << 1080 << 1.0 << true << true;
+    QTest::newRow("first start, laptop") << none << QSize(1366, 728) << 768 << 1.0 << true << false;
+    QTest::newRow("itself begun again") << none << QSize(1920, 1040) << 1080 << 1.0 << false << false;
+    QTest::newRow("already filled from a remembered screen") << none << QSize(1920, 1040) << 1080 << 1.5 << true
+                                                             << false;
+    QTest::newRow("Normal chosen on a whiteboard") << int(SizeChoice::Normal) << QSize(1920, 1040) << 1080 << 1.0
+                                                   << true << false;
+}
+
+void WindowSizeTest::firstStartOnALargeScreenBeginsAgainFilledOnlyOnce()
+{
+    QFETCH(int, choice);
+    QFETCH(QSize, available);
+    QFETCH(int, screenHeight);
+    QFETCH(double, running);
+    QFETCH(bool, mayStartAgain);
+    QFETCH(bool, beginsAgain);
+    StoredSize stored;
+    if (choice >= 0)
+        stored.choice = SizeChoice(choice);
+    QCOMPARE(StartsAgainToFill(stored, available, screenHeight, running, mayStartAgain), beginsAgain);
+}
+
+void WindowSizeTest::padButtonTakesAFingerAndCoversNothing_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<int>("buttonsRaisedBy");   // a task may move "&Ende" and "&Okay"
+    QTest::newRow("small layout") << 600 << 0;
+    QTest::newRow("large layout") << 768 << 0;
+    QTest::newRow("small, buttons raised for the dots") << 600 << 5;
+    QTest::newRow("large, buttons lowered for the dots") << 768 << -6;
+}
+
+void WindowSizeTest::padButtonTakesAFingerAndCoversNothing()
+{
+    QFETCH(int, screenHeight);
+    QFETCH(int, buttonsRaisedBy);
+    const ExerciseLayout layout = ExerciseLayoutFor(screenHeight);
+    const int buttonsTop = layout.buttonsTop - buttonsRaisedBy;
+    const QRect place = PadButtonPlace(layout, buttonsTop);
+    QVERIFY(place.width() >= 40 && place.height() >= 40);
+    const QRect inside(QPoint(0, 0), layout.taskBox.size() - QSize(2, 2));
+    QVERIFY(inside.contains(place));
+    QVERIFY(place.top() > layout.drawing.bottom());
+    QVERIFY(!place.intersects(QRect(layout.endButtonLeft, buttonsTop, ButtonWidth, ButtonHeight)));
+    QVERIFY(!place.intersects(QRect(layout.okButtonLeft, buttonsTop, ButtonWidth, ButtonHeight)));
 }
 
 void WindowSizeTest::windowStandsWhollyOnTheFreeArea_data()

@@ -67,6 +67,8 @@ private slots:
     void padTapTypesOnceAndLeavesTheFocusInTheAnswerField_data();
     void padTapTypesOnceAndLeavesTheFocusInTheAnswerField();
     void padOkAnswersAsOkayDoes();
+    void padButtonShowsOrHidesThePad_data();
+    void padButtonShowsOrHidesThePad();
     void controlsHaveNamesOfTheirOwnForScreenReaders_data();
     void controlsHaveNamesOfTheirOwnForScreenReaders();
     void screenReadersAreToldWhatIsShownButNotTheAnswer_data();
@@ -776,6 +778,42 @@ void ExerciseWindowTest::padOkAnswersAsOkayDoes()
     QVERIFY(!padKey(QStringLiteral("1"))->isVisible());
 }
 
+void ExerciseWindowTest::padButtonShowsOrHidesThePad_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::addColumn<bool>("padBefore");
+    QTest::addColumn<bool>("padAfter");
+    QTest::newRow("a click shows the pad") << qint32(302) << false << true;
+    QTest::newRow("a click hides it again") << qint32(201) << true << false;
+}
+
+// A pen that counts as a mouse brings the pad without the title window's menu.
+void ExerciseWindowTest::padButtonShowsOrHidesThePad()
+{
+    QFETCH(qint32, kind);
+    QFETCH(bool, padBefore);
+    QFETCH(bool, padAfter);
+    ChooseNumberPad(padBefore);
+    QVERIFY(StartRun(kind, QStringLiteral("Zahlen")));
+    Form2->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    QPushButton *button = Form2->Ziffernblock->showButton();
+    QVERIFY(button->isVisible());
+    QVERIFY(button->width() >= 40 && button->height() >= 40);
+    QCOMPARE(padKey(QStringLiteral("5"))->isVisible(), padBefore);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(padKey(QStringLiteral("5"))->isVisible(), padAfter);
+    QCOMPARE(button->isChecked(), padAfter);
+    QCOMPARE(NumberPadChosen(false), padAfter);
+    QCOMPARE(QApplication::focusWidget(), Form2->Edit1);
+    // The next task keeps the choice.
+    TypeAndEnter(ExpectedAnswerText());
+    QCOMPARE(padKey(QStringLiteral("5"))->isVisible(), padAfter);
+    // "Zahlen zeigen" is answered on the number line: no pad, no button.
+    QVERIFY(StartRun(109, QStringLiteral("Zahlen am Zahlenstrahl zeigen")));
+    QVERIFY(!button->isVisible());
+}
+
 void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders_data()
 {
     QTest::addColumn<QString>("control");
@@ -786,6 +824,7 @@ void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders_data()
     QTest::newRow("pad digit") << "7" << "7" << int(QAccessible::Button);
     QTest::newRow("pad eraser") << "Löschen" << "Löschen" << int(QAccessible::Button);
     QTest::newRow("pad OK") << "OK" << "OK" << int(QAccessible::Button);
+    QTest::newRow("pad's button: on or off") << "ZiffernblockKnopf" << "Ziffernblock" << int(QAccessible::CheckBox);
     QTest::newRow("rounding line in the symbol font")
         << "Label3" << QString(QChar(0x2248)) << int(QAccessible::StaticText);
 }
@@ -798,7 +837,8 @@ void ExerciseWindowTest::controlsHaveNamesOfTheirOwnForScreenReaders()
     QVERIFY(startWithPad(301));
     const QHash<QString, QWidget *> named{
         {QStringLiteral("Edit1"), Form2->Edit1}, {QStringLiteral("Vorlesen"), Form2->Vorlesen},
-        {QStringLiteral("Label3"), Form2->Label3}};
+        {QStringLiteral("Label3"), Form2->Label3},
+        {QStringLiteral("ZiffernblockKnopf"), Form2->Ziffernblock->showButton()}};
     QWidget *widget = named.value(control, padKey(control));
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(reader != nullptr);

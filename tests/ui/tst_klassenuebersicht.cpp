@@ -139,6 +139,11 @@ private slots:
 
     void overviewNotShownAsLaidOut_data();
     void overviewNotShownAsLaidOut();
+    void columnTooNarrowForItsTitle_data();
+    void columnTooNarrowForItsTitle();
+    void windowNotGrownToTheTableOrOffTheScreen_data();
+    void windowNotGrownToTheTableOrOffTheScreen();
+    void headerTitleClippedInItsColumn();
     void largeClassFreezesTheWindowOrIsShownWrong();
     void doubleClickNotOpeningTheChildsLog_data();
     void doubleClickNotOpeningTheChildsLog();
@@ -195,6 +200,76 @@ void TestKlassenUebersicht::overviewNotShownAsLaidOut()
     for (const QWidget *part : {static_cast<QWidget *>(window->ExportButton), static_cast<QWidget *>(window->CloseButton),
                                 static_cast<QWidget *>(window->ProblemList)})
         QVERIFY(window->rect().contains(part->geometry()));
+}
+
+void TestKlassenUebersicht::columnTooNarrowForItsTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("width");
+    // Every character 7 pixels wide, 12 pixels of margin, at least 92 wide.
+    QTest::newRow("short title: the narrowest") << "Zählen" << 3 << 92;
+    QTest::newRow("three lines") << "Gemischte Aufgaben zum Zahlenstrahl" << 3 << 12 + 12 * 7;
+    QTest::newRow("two lines") << "Gemischte Aufgaben zum Zahlenstrahl" << 2 << 12 + 18 * 7;
+    QTest::newRow("one long word stays whole") << "Zehntausender" << 3 << 12 + 13 * 7;
+}
+
+void TestKlassenUebersicht::columnTooNarrowForItsTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(int, lines);
+    QFETCH(int, width);
+    QCOMPARE(TitleColumnWidth(title, lines, 92, 12, [](const QString &text) { return int(text.size()) * 7; }), width);
+}
+
+void TestKlassenUebersicht::windowNotGrownToTheTableOrOffTheScreen_data()
+{
+    QTest::addColumn<QSize>("table");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("window");
+    // 40 x 200 pixels stand around the table: the folder, the list of problems, the buttons.
+    QTest::newRow("small class: the first size") << QSize(500, 200) << QSize(1920, 1040) << QSize(900, 560);
+    QTest::newRow("many exercises: wider") << QSize(1500, 300) << QSize(1920, 1040) << QSize(1540, 560);
+    QTest::newRow("many children: taller") << QSize(800, 700) << QSize(1920, 1040) << QSize(900, 900);
+    QTest::newRow("up to the free area") << QSize(2500, 1500) << QSize(1366, 728) << QSize(1326, 648);
+}
+
+void TestKlassenUebersicht::windowNotGrownToTheTableOrOffTheScreen()
+{
+    QFETCH(QSize, table);
+    QFETCH(QSize, screen);
+    QFETCH(QSize, window);
+    QCOMPARE(ClassWindowSizeFor(table, QSize(40, 200), screen), window);
+}
+
+// Titles broken onto more lines than the header has were cut off at its foot.
+void TestKlassenUebersicht::headerTitleClippedInItsColumn()
+{
+    const QString longTitles = temporary.filePath(QStringLiteral("klasse-4a/Anna"));
+    QVERIFY(QDir().mkpath(longTitles));
+    SetLogSettings({QString(), longTitles + QLatin1Char('/'), true, 0});
+    for (const char *title : {"Gemischte Aufgaben zum Zahlenstrahl", "Zahlen am Zahlenstrahl zeigen",
+                              "Runde auf Zehntausender"}) {
+        RunResult result;
+        result.finishedAt = QDateTime(QDate(2026, 11, 2), QTime(10, 0));
+        result.rightCount = 40;
+        result.wrongCount = 2;
+        result.title = QString::fromUtf8(title);
+        QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), LogRecordFor(result)).status, LogStatus::Done);
+    }
+    window->ShowClass(temporary.filePath(QStringLiteral("klasse-4a")));
+    QTRY_VERIFY(!window->IsReading());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QHeaderView *header = window->Table->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 1; column < window->Table->columnCount(); ++column) {
+        const QString title = window->Table->horizontalHeaderItem(column)->text();
+        const int room = window->Table->columnWidth(column) - margins;
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::AlignCenter | Qt::TextWordWrap, title);
+        QVERIFY2(needed.width() <= room && needed.height() <= header->height(), qPrintable(title));
+    }
 }
 
 void TestKlassenUebersicht::largeClassFreezesTheWindowOrIsShownWrong()

@@ -146,6 +146,9 @@ private slots:
     void enterRightAfterOpeningLeavesWindowOpen();
     void resizeBreaksLayout_data();
     void resizeBreaksLayout();
+    void viewerSizedPastItsLinesOrOffTheScreen_data();
+    void viewerSizedPastItsLinesOrOffTheScreen();
+    void longLineCutWhileTheScreenHasRoom();
     void buttonsSitAtTheBottomWhateverTheFrame_data();
     void buttonsSitAtTheBottomWhateverTheFrame();
     void failedLogWriteNotReported();
@@ -287,6 +290,47 @@ void TestLogbuch::resizeBreaksLayout()
     QVERIFY(button.bottom() < size.height());
     QVERIFY(window->ViewButton->x() >= 0);
     QVERIFY(window->ClassButton->geometry().right() < width);
+}
+
+void TestLogbuch::viewerSizedPastItsLinesOrOffTheScreen_data()
+{
+    QTest::addColumn<QSize>("content");
+    QTest::addColumn<QSize>("largest");
+    QTest::addColumn<QSize>("inside");
+    // The memo's frame and scroll bars take 20 pixels each way, "Schließen" is 65 x 20, and
+    // the designed inside size is 595 x 334.
+    QTest::newRow("a few short lines: as designed") << QSize(400, 100) << QSize(1366, 728) << QSize(595, 334);
+    QTest::newRow("a long title: wider") << QSize(700, 100) << QSize(1366, 728) << QSize(734, 334);
+    QTest::newRow("many lines: taller, up to the screen") << QSize(500, 2000) << QSize(1366, 728)
+                                                          << QSize(595, 728);
+    QTest::newRow("a long title on a small screen") << QSize(700, 100) << QSize(640, 440) << QSize(640, 334);
+    QTest::newRow("lines just filling the height") << QSize(500, 267) << QSize(1366, 728) << QSize(595, 334);
+    QTest::newRow("one line more") << QSize(500, 280) << QSize(1366, 728) << QSize(595, 347);
+}
+
+void TestLogbuch::viewerSizedPastItsLinesOrOffTheScreen()
+{
+    QFETCH(QSize, content);
+    QFETCH(QSize, largest);
+    QFETCH(QSize, inside);
+    QCOMPARE(LogViewerInsideFor(content, QSize(20, 20), QSize(65, 20), QSize(595, 334), largest), inside);
+}
+
+// "Gemischte Aufgaben zum Zahlenstra…": the longest title was cut at the designed width.
+void TestLogbuch::longLineCutWhileTheScreenHasRoom()
+{
+    const QString longest = QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  "
+                                           "Gemischte Aufgaben zum Zahlenstrahl");
+    for (const QString &record : {Dec05, longest})
+        QCOMPARE(AppendLogLine(QStringLiteral("bm.log"), record).status, LogStatus::Done);
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->Memo1->horizontalScrollBar()->maximum(), 0);
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY(screen.contains(window->frameGeometry()));
+    // Never smaller than designed, the frame included.
+    QVERIFY(window->frameGeometry().width() >= 595 && window->frameGeometry().height() >= 334);
 }
 
 void TestLogbuch::buttonsSitAtTheBottomWhateverTheFrame_data()

@@ -7,6 +7,7 @@
 #include "core/Cp1252.h"
 #include "log/LogSettings.h"
 #include "kinds/Kinds.h"
+#include "core/UserSettings.h"
 #include "run/WindowSize.h"
 #include "shell/TInfoBox.h"
 
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 
 namespace {
 
@@ -78,6 +80,8 @@ private slots:
     void menusHaveEveryEntryWithItsMnemonic();
     void sizesTooLargeForTheScreenAreGreyWithTheReason_data();
     void sizesTooLargeForTheScreenAreGreyWithTheReason();
+    void newSizeStartsAgainUnlessARunIsOpen_data();
+    void newSizeStartsAgainUnlessARunIsOpen();
     void exerciseEntriesStartTheirKind();
     void logEntryShowsOnlyWithLogging_data();
     void logEntryShowsOnlyWithLogging();
@@ -160,7 +164,7 @@ void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason()
     const QSize available = screen->availableGeometry().size();
     QVERIFY2(available.height() < 1380, "a test screen too large");
     const QString refusal = SizeRefusal(factor, available, screen->geometry().height());
-    if (entry == QLatin1String("Sehr g&roß"))
+    if (entry == QStringLiteral("Sehr g&roß"))
         QVERIFY(!refusal.isEmpty());
     QMenu *sizes = menuTitled(Titelbild, QStringLiteral("&Größe"));
     QVERIFY(sizes != nullptr);
@@ -174,6 +178,54 @@ void TitleWindowTest::sizesTooLargeForTheScreenAreGreyWithTheReason()
     QCOMPARE(item->isEnabled(), refusal.isEmpty());
     if (!refusal.isEmpty())
         QCOMPARE(item->toolTip(), refusal);
+}
+
+void TitleWindowTest::newSizeStartsAgainUnlessARunIsOpen_data()
+{
+    QTest::addColumn<bool>("runOpen");
+    QTest::newRow("title window alone") << false;
+    QTest::newRow("a run open") << true;
+}
+
+// The test screen is 800 x 600: filling it is a factor other than 1, the one this start has.
+void TitleWindowTest::newSizeStartsAgainUnlessARunIsOpen()
+{
+    QFETCH(bool, runOpen);
+    QSignalSpy startAgain(Titelbild, &TTitelbild::startAgainWanted);
+    QAction *fill = nullptr;
+    for (QAction *action : menuTitled(Titelbild, QStringLiteral("&Größe"))->actions()) {
+        if (action->text() == QStringLiteral("&Bildschirm füllen"))
+            fill = action;
+    }
+    QVERIFY(fill != nullptr);
+    Titelbild->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Titelbild));
+    QRect notice;
+    auto choose = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<TInfoBox *>(QApplication::activeModalWidget())) {
+                QCOMPARE(box->Text->text(), NextStartNotice);
+                notice = box->frameGeometry();
+                box->OKButton->click();
+            }
+        });
+        fill->trigger();
+    };
+    if (runOpen) {
+        QTimer::singleShot(0, Form2, [&] {
+            choose();
+            QTest::keyClick(Form2, Qt::Key_Escape);
+        });
+        Titelbild->StartIt(QStringLiteral("Runde auf Zehner"), 301);
+    } else {
+        choose();
+        QTest::qWait(50);
+    }
+    UserSettings().remove(QStringLiteral("Groesse"));
+    QCOMPARE(startAgain.count(), runOpen ? 0 : 1);
+    QCOMPARE(notice.isValid(), runOpen);
+    if (runOpen)
+        QVERIFY2(Titelbild->frameGeometry().contains(notice), "the notice stands away from the title window");
 }
 
 void TitleWindowTest::exerciseEntriesStartTheirKind()

@@ -42,12 +42,12 @@ bool hasContent(const QImage &image, const QRect &area)
     return false;
 }
 
-// The controls a shown key of the number pad lies on, with the reward animation's place
-// even while it is hidden.
+// The controls a shown key of the number pad, or its button, lies on, with the reward
+// animation's place even while it is hidden.
 QStringList coveredByThePad()
 {
     QStringList covered;
-    const QList<QPushButton *> keys = Form2->Ziffernblock->keys();
+    const QList<QPushButton *> keys = Form2->Ziffernblock->keys() + QList{Form2->Ziffernblock->showButton()};
     for (QPushButton *key : keys) {
         if (!key->isVisible())
             continue;

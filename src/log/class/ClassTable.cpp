@@ -112,3 +112,42 @@ QSize ClassWindowSize(QSize screen)
 {
     return PreferredWindowSize.boundedTo(screen - ScreenMargin);
 }
+
+QSize ClassWindowSizeFor(QSize table, QSize around, QSize screen)
+{
+    return ClassWindowSize(screen).expandedTo(table + around).boundedTo(screen - ScreenMargin);
+}
+
+namespace {
+
+// The lines a title takes at this width when broken between words only.
+int linesAt(const QStringList &words, int width, const std::function<int(const QString &)> &advance)
+{
+    int lines = 1;
+    QString line;
+    for (const QString &word : words) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || advance(longer) <= width) {
+            line = longer;
+        } else {
+            ++lines;
+            line = word;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+int TitleColumnWidth(const QString &title, int lines, int narrowest, int padding,
+                        const std::function<int(const QString &)> &advance)
+{
+    const QStringList words = title.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int longestWord = 0;
+    for (const QString &word : words)
+        longestWord = std::max(longestWord, advance(word));
+    int width = std::max(narrowest - padding, longestWord);
+    while (linesAt(words, width, advance) > lines)
+        ++width;
+    return width + padding;
+}

@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QSize>
 
+#include <functional>
+
 struct ClassTableCell
 {
     QString text;         // the number of runs, or the newest run's grade; empty without runs
@@ -43,3 +45,13 @@ inline constexpr auto ClassExportDefaultFileName = "klassenuebersicht.csv";
 // The window's first size on a screen of the given size: room for many exercises, yet
 // whole on small screens.
 QSize ClassWindowSize(QSize screen);
+
+// The window's size once the table is read: its first size, grown to show every column
+// and row (`table`, with what stands around it) while the screen has room for it.
+QSize ClassWindowSizeFor(QSize table, QSize around, QSize screen);
+
+// How wide an exercise's column is: the narrowest width from `narrowest` up at which its
+// title, broken between words, takes at most `lines` lines of the header. `advance`
+// measures a line of text; `padding` is the header's own margin.
+int TitleColumnWidth(const QString &title, int lines, int narrowest, int padding,
+                        const std::function<int(const QString &)> &advance);

@@ -1,5 +1,6 @@
 #include "log/widgets/TKlassenUebersicht.h"
 
+#include "log/widgets/FitToContent.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TFehlerbilder.h"
 #include "log/widgets/Workers.h"
@@ -154,8 +155,7 @@ void TKlassenUebersicht::ShowReadClass(ReadClass read)
     Table->setColumnCount(int(table.columns.size()));
     Table->setHorizontalHeaderLabels(table.columns);
     Table->setVerticalHeaderLabels(table.children);
-    for (int column = 0; column < table.columns.size(); ++column)
-        Table->setColumnWidth(column, column == 0 ? RunsColumnWidth : ExerciseColumnWidth);
+    FitClassColumnsToTitles(Table, HeaderLines, RunsColumnWidth, ExerciseColumnWidth);
     for (int row = 0; row < table.children.size(); ++row) {
         for (int column = 0; column < table.columns.size(); ++column)
             Table->setItem(row, column, itemFor(table.cells.at(row).at(column)));
@@ -163,6 +163,7 @@ void TKlassenUebersicht::ShowReadClass(ReadClass read)
     // No cell looks picked before the teacher picks one.
     Table->setCurrentCell(-1, -1);
     showProblems(read.problems);
+    FitClassOverviewToTable(this, Table);
 }
 
 void TKlassenUebersicht::showProblems(const QStringList &problems)

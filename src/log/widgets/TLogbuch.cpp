@@ -4,6 +4,7 @@
 #include "log/LogView.h"
 #include "log/LogViewerLayout.h"
 #include "log/NetworkFolder.h"
+#include "log/widgets/FitToContent.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TKlassenUebersicht.h"
 #include "log/widgets/TVerlaufBild.h"
@@ -213,6 +214,8 @@ void TLogbuch::ShowArrangedLog(ArrangedLog log, const QString &exercise)
     lines->setParent(Memo1);
     Memo1->setDocument(lines);
     delete previous;
+    if (isVisible())
+        FitLogViewerToLines(this, Memo1, Button1->size(), DesignedSize);
     ReportLogOutcome(log.outcome, QApplication::activeWindow());
     if (exercise.isEmpty())
         return;
@@ -331,10 +334,7 @@ void TLogbuch::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // The designed size is the outer size; the frame is known only once the window stands.
-    if (!sizedWithFrame) {
-        sizedWithFrame = true;
-        resize(DesignedSize - (frameGeometry().size() - size()));
-    }
+    FitLogViewerToLines(this, Memo1, Button1->size(), DesignedSize);
     FormActivate();
 }
 

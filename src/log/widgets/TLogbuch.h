@@ -86,7 +86,6 @@ private:
     bool reading = false;
     bool runsTakenApart = false;  // entries came from the worker that read a long log
     quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
-    bool sizedWithFrame = false;
 };
 
 extern TLogbuch *Logbuch;

@@ -107,7 +107,7 @@ void TForm2::createControls()
     Vorlesen = new TVorleseKnopf(GroupBox1);
     connect(this, &TForm2::runEnded, Vorlesen, &TVorleseKnopf::runEnded);
     connect(this, &QDialog::finished, Vorlesen, &TVorleseKnopf::windowClosed);
-    Ziffernblock = new TZiffernblock(GroupBox2, Edit1, BOk);
+    Ziffernblock = new TZiffernblock(GroupBox2, GroupBox1, Edit1, BOk);
     connect(this, &TForm2::runEnded, Ziffernblock, &TZiffernblock::hide);
     // Screen readers and switch access name the controls, not the box around them.
     Edit1->setAccessibleName(QStringLiteral("Antwort"));

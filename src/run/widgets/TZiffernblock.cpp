@@ -7,9 +7,20 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-TZiffernblock::TZiffernblock(QWidget *box, QWidget *answerField, QAbstractButton *okButton)
+TZiffernblock::TZiffernblock(QWidget *box, QWidget *taskBox, QWidget *answerField, QAbstractButton *okButton)
     : QObject(box), m_answerField(answerField), m_okButton(okButton)
 {
+    m_showButton = new QPushButton(QStringLiteral("123"), taskBox);
+    m_showButton->setObjectName(QStringLiteral("ZiffernblockKnopf"));
+    m_showButton->setAccessibleName(QStringLiteral("Ziffernblock"));
+    m_showButton->setToolTip(QStringLiteral("Ziffernblock zeigen oder verbergen"));
+    m_showButton->setCheckable(true);
+    // Reached by Tab, but a tap leaves the focus in the answer field; Enter stays "&Okay".
+    m_showButton->setFocusPolicy(Qt::TabFocus);
+    m_showButton->setAutoDefault(false);
+    m_showButton->hide();
+    connect(m_showButton, &QPushButton::clicked, this, &TZiffernblock::showOrHide);
+
     for (int i = 0; i < PadKeys().size(); ++i) {
         const PadKey &key = PadKeys().at(i);
         auto *button = new QPushButton(key.label, box);
@@ -26,8 +37,18 @@ TZiffernblock::TZiffernblock(QWidget *box, QWidget *answerField, QAbstractButton
 
 void TZiffernblock::placeFor(const ExerciseLayout &layout, qint32 kind, QWidget *rewardSurface)
 {
+    m_layout = layout;
+    m_kind = kind;
+    m_rewardSurface = rewardSurface;
     const PadPlacement pad =
         PlaceNumberPad(layout, kind, rewardSurface->height(), NumberPadChosen(TouchScreenPresent()));
+    const QRect button = PadButtonPlace(layout, m_okButton->y());
+    m_showButton->setGeometry(button);
+    QFont buttonFont = m_showButton->font();
+    buttonFont.setPixelSize(button.height() * 2 / 5);
+    m_showButton->setFont(buttonFont);
+    m_showButton->setChecked(pad.shown);
+    m_showButton->setVisible(pad.offered);
     rewardSurface->move(rewardSurface->x(), pad.rewardSurfaceTop);
     for (int i = 0; i < m_keys.size(); ++i) {
         if (pad.shown) {
@@ -44,6 +65,14 @@ void TZiffernblock::hide()
 {
     for (QPushButton *key : m_keys)
         key->hide();
+    m_showButton->hide();
+}
+
+void TZiffernblock::showOrHide(bool shown)
+{
+    ChooseNumberPad(shown);
+    if (m_rewardSurface != nullptr)
+        placeFor(m_layout, m_kind, m_rewardSurface);
 }
 
 void TZiffernblock::press(int index)

@@ -1,0 +1,97 @@
+#include "log/widgets/FitToContent.h"
+
+#include "log/LogViewerLayout.h"
+#include "log/class/ClassTable.h"
+
+#include <QHeaderView>
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The header's room around its text: the style's margin on both sides and a little air.
+constexpr int HeaderPadding = 12;
+
+// What the window frame adds to the inside size; nothing before the window first stands.
+QSize frameOf(const QWidget *window)
+{
+    return window->frameGeometry().size() - window->size();
+}
+
+// Moved, as little as it takes, wholly onto the screen's free area. Until the window
+// manager has framed the window its frame is unknown, so it is centred there instead.
+void keepOnScreen(QWidget *window)
+{
+    const QRect area = window->screen()->availableGeometry();
+    const QSize outer = window->size() + frameOf(window);
+    if (frameOf(window).isEmpty()) {
+        window->move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+        return;
+    }
+    const int x = std::max(area.left(), std::min(window->x(), area.left() + area.width() - outer.width()));
+    const int y = std::max(area.top(), std::min(window->y(), area.top() + area.height() - outer.height()));
+    window->move(x, y);
+}
+
+} // namespace
+
+void FitLogViewerToLines(QWidget *viewer, const QPlainTextEdit *memo, QSize closeButtonSize, QSize designedOuter)
+{
+    // The lines are written in a font of fixed width: the longest in characters is the widest.
+    const QTextDocument *lines = memo->document();
+    QTextBlock longest = lines->firstBlock();
+    for (QTextBlock block = longest; block.isValid(); block = block.next()) {
+        if (block.length() > longest.length())
+            longest = block;
+    }
+    // Every line is as tall as the memo lays out its first: a little more than the font's spacing.
+    const QFontMetrics metrics(memo->font());
+    const qreal laidOut = lines->documentLayout()->blockBoundingRect(lines->firstBlock()).height();
+    const int lineHeight = laidOut > 0 ? int(std::ceil(laidOut)) : metrics.lineSpacing();
+    const int margins = 2 * int(lines->documentMargin()) + memo->cursorWidth();
+    const QSize content(metrics.horizontalAdvance(longest.text()) + margins,
+                        lines->blockCount() * lineHeight + margins);
+    const QSize memoChrome = memo->size() - memo->viewport()->size();
+    const QSize frame = frameOf(viewer);
+    viewer->resize(LogViewerInsideFor(content, memoChrome, closeButtonSize, designedOuter - frame,
+                                      viewer->screen()->availableGeometry().size() - frame));
+    keepOnScreen(viewer);
+}
+
+void FitClassColumnsToTitles(QTableWidget *table, int headerLines, int runsColumnWidth, int narrowestColumn)
+{
+    const QFontMetrics metrics(table->horizontalHeader()->font());
+    const auto advance = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const QTableWidgetItem *header = table->horizontalHeaderItem(column);
+        const QString title = header != nullptr ? header->text() : QString();
+        table->setColumnWidth(column, column == 0 ? runsColumnWidth
+                                                  : TitleColumnWidth(title, headerLines, narrowestColumn,
+                                                                        HeaderPadding, advance));
+    }
+}
+
+void FitClassOverviewToTable(QWidget *overview, const QTableWidget *table)
+{
+    if (overview->layout() != nullptr)
+        overview->layout()->activate();
+    int width = table->verticalHeader()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
+    int height = table->horizontalHeader()->height();
+    for (int row = 0; row < table->rowCount(); ++row)
+        height += table->rowHeight(row);
+    const int scrollBar = table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize shown = QSize(width, height) + QSize(2 * table->frameWidth() + scrollBar, 2 * table->frameWidth() + scrollBar);
+    const QSize around = overview->size() - table->size();
+    overview->resize(ClassWindowSizeFor(shown, around, overview->screen()->availableGeometry().size()));
+    keepOnScreen(overview);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The log viewer and the class overview grown to what they show, as far as the screen's
+// free area allows, and kept wholly on it: no cut lines, no clipped headers while there
+// is room. How large is decided by LogViewerLayout and ClassTable; here it is measured.
+
+#include <QSize>
+
+class QPlainTextEdit;
+class QTableWidget;
+class QWidget;
+
+// The viewer shows every line of `memo` whole, at least at its designed outer size.
+void FitLogViewerToLines(QWidget *viewer, const QPlainTextEdit *memo, QSize closeButtonSize, QSize designedOuter);
+
+// Every exercise's title stands whole in its column's header of `headerLines` lines.
+void FitClassColumnsToTitles(QTableWidget *table, int headerLines, int runsColumnWidth, int narrowestColumn);
+// The overview shows every column and row of `table` while the screen has room.
+void FitClassOverviewToTable(QWidget *overview, const QTableWidget *table);
