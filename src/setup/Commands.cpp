@@ -15,6 +15,7 @@ const std::vector<Command> &Commands()
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
         {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
+        {"plan", "brimbelo-klasse plan ORDNER [--stufe 1..4] [--uebungen CODE,CODE,...] [--aufgaben N] [--heute CODE] [--kind KONTO]", PlanClass},
     };
     return commands;
 }
@@ -35,6 +36,8 @@ verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
 liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.
 pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
+plan: Zeigt den Plan der Klasse (mit --kind den eines Kindes) oder ändert ihn: welche Übungen
+im Menü stehen, wie viele Aufgaben eine Runde hat (0: wie bisher), die Übung für heute.
 Siehe brimbelo-klasse(8).
 )";
 }

@@ -48,3 +48,4 @@ int MoveChildren(const Arguments &arguments);
 int ChangeTeachers(const Arguments &arguments);
 int ListClasses(const Arguments &arguments);
 int CheckClass(const Arguments &arguments);
+int PlanClass(const Arguments &arguments);
