@@ -60,7 +60,12 @@ QString ClassPlanPath(const QString &classFolder)
 
 QString ChildPlanPath(const QString &classFolder, const QString &child)
 {
-    return QDir(PlanFolder(classFolder)).filePath(QStringLiteral("kind.%1.cfg").arg(child));
+    return QDir(PlanFolder(classFolder)).filePath(ChildPlanFileName(child));
+}
+
+QString ChildPlanFileName(const QString &child)
+{
+    return QStringLiteral("kind.%1.cfg").arg(child);
 }
 
 PlanFile ReadPlanFile(const QString &path)

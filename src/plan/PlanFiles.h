@@ -16,6 +16,7 @@ QString PlanFolder(const QString &classFolder);
 QString ClassPlanPath(const QString &classFolder);
 // A child's own plan, named after her log folder (her account, or her name on a shared one).
 QString ChildPlanPath(const QString &classFolder, const QString &child);
+QString ChildPlanFileName(const QString &child);
 
 enum class PlanState { Absent, Usable, Damaged };
 struct PlanFile

@@ -14,6 +14,7 @@ namespace {
 // Big enough for a child's finger on a touch screen.
 constexpr int TodayButtonHeight = 64;
 constexpr int TodayButtonPointSize = 18;
+constexpr int TodayButtonPadding = 48;
 
 } // namespace
 
@@ -61,6 +62,7 @@ void ShowTodayButton(QPushButton *button, const std::optional<ClassPlan> &plan)
     if (kind == nullptr)
         return;
     button->setText(QStringLiteral("Heute: ") + kind->caption());
+    button->setMinimumWidth(button->sizeHint().width() + TodayButtonPadding);
     button->setProperty("kind", kind->code);
     button->setDefault(true);
     button->setFocus();

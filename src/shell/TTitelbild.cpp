@@ -34,7 +34,7 @@ namespace {
 
 const QSize OuterSize(628, 400);
 constexpr int RaisedBy = 20;
-constexpr int TodayButtonTop = 24;
+constexpr int TodayButtonTop = 8;
 const QPoint InformationCorner(50, 50);
 
 } // namespace
@@ -142,6 +142,8 @@ void TTitelbild::applyPlan()
     const std::optional<ClassPlan> plan = CurrentPlan();
     ShowPlannedKinds(m_menuBar, plan);
     ShowTodayButton(m_today, plan);
+    // Placed now, not at the next round of events, so the first picture shows it in place.
+    layout()->activate();
 }
 
 void TTitelbild::TodayClick()

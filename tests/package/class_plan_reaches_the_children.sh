@@ -69,8 +69,13 @@ printf 'Uebungen=kaputt\n' >"$work/plan.cfg"
 may "$teacher" bash -c "cp '$work/plan.cfg' '$plans/.neu' && mv '$plans/.neu' '$plans/klasse.cfg'"
 shown=$(as "$anna" env QT_QPA_PLATFORM=offscreen HOME=/nonexistent "$helper" "cfg=$etc/wolf.cfg" 2>/dev/null)
 [ "$(grep -c '^Menü' <<<"$shown")" -gt 20 ] || fail "a damaged plan still narrows the menu: $shown"
-"$klasse" plan "$class" | grep -q "unbrauchbar" || fail "brimbelo-klasse does not say the plan is damaged"
+status=0
+output=$("$klasse" plan "$class") || status=$?
+[ "$status" -eq 1 ] && grep -q "unbrauchbar" <<<"$output" || fail "brimbelo-klasse does not say the plan is damaged: $output"
 
-# The other commands take the plans' folder for what it is.
+# The other commands take the plans' folder for what it is; a child who leaves takes her
+# own plan with her.
 "$klasse" pruefen "$class" >/dev/null || fail "pruefen finds fault with the plans' folder"
+"$klasse" entfernen "$class" --konfig "$etc" "$ben" >/dev/null
+[ ! -e "$plans/kind.$ben.cfg" ] || fail "Ben's own plan stayed behind when he left"
 echo "1 passed, 0 failed"

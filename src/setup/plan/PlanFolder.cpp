@@ -10,6 +10,12 @@ Rights PlanFolderRights(gid_t teachers)
     return {teachers, 02771, "u::rwx,g::rwx,o::--x", ""};
 }
 
+void RemoveChildPlan(const Folder &classFolder, const std::string &child)
+{
+    if (const std::optional<Folder> plans = classFolder.openChild(PlanFolderName))
+        plans->removeEntry(ChildPlanFileName(QString::fromStdString(child)).toStdString());
+}
+
 Folder SetUpPlanFolder(const Folder &classFolder, gid_t teachers, const std::string &teachersName)
 {
     std::optional<Folder> folder = classFolder.openChild(PlanFolderName);

@@ -8,5 +8,7 @@
 #include <string>
 
 Rights PlanFolderRights(gid_t teachers);
+// Removes a child's own plan, when she has one: it names her.
+void RemoveChildPlan(const Folder &classFolder, const std::string &child);
 // Opens the class's plans' folder, making it when it is missing, and gives it its rights.
 Folder SetUpPlanFolder(const Folder &classFolder, gid_t teachers, const std::string &teachersName);
