@@ -142,8 +142,11 @@ std::optional<ClassPlan> PlanForChild(const QString &classFolder, const QString 
 
 std::optional<ClassPlan> PlanForLogFolder(const QString &logDirectory)
 {
-    const QString folder = QDir::cleanPath(logDirectory);
-    if (logDirectory.isEmpty() || folder == QLatin1String("/"))
+    if (logDirectory.isEmpty())
+        return std::nullopt;
+    // Absolute first: the folder above a log folder "./" is "..", not ".".
+    const QString folder = QDir::cleanPath(QFileInfo(logDirectory).absoluteFilePath());
+    if (folder == QLatin1String("/"))
         return std::nullopt;
     const QFileInfo child(folder);
     return PlanForChild(child.path(), child.fileName());

@@ -1,5 +1,6 @@
 #include "log/widgets/TPlanDialog.h"
 
+#include "core/RunResult.h"
 #include "kinds/Kinds.h"
 #include "plan/PlanFiles.h"
 
@@ -36,7 +37,7 @@ TPlanDialog::TPlanDialog(const QString &classFolder, const QStringList &children
     StateLabel = new QLabel(this);
     StateLabel->setWordWrap(true);
     TasksBox = new QComboBox(this);
-    TasksBox->addItem(QStringLiteral("wie immer (bis 50 richtig oder 25 falsch)"), 0);
+    TasksBox->addItem(QStringLiteral("wie immer (bis %1 richtig oder %2 falsch)").arg(RightAnswersPerRun).arg(WrongAnswersPerRun), 0);
     for (qint32 tasks : TaskChoices)
         TasksBox->addItem(QStringLiteral("%1 Aufgaben").arg(tasks), tasks);
     TodayBox = new QComboBox(this);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 
 namespace {
@@ -39,7 +40,7 @@ PlanTarget TargetOf(const Folder &classFolder, const std::string &child)
 int NumberOption(const CommandLine &line, const std::string &option, int lowest, int highest, const std::string &sentence)
 {
     const std::string text = line.value(option);
-    const bool digits = !text.empty() && text.size() < 4 && std::all_of(text.begin(), text.end(), ::isdigit);
+    const bool digits = !text.empty() && text.size() < 4 && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
     const int number = digits ? std::stoi(text) : -1;
     if (number < lowest || number > highest)
         throw Refusal(sentence);
@@ -68,7 +69,8 @@ ClassPlan ChangedPlan(ClassPlan plan, const CommandLine &line)
         plan.kinds = InMenuOrder(kinds);
     if (line.values.count("--aufgaben"))
         plan.tasksPerRun = NumberOption(line, "--aufgaben", 0, RightAnswersPerRun,
-                                        "Nach --aufgaben steht die Zahl der Aufgaben einer Runde, 1 bis 50, oder 0 für Runden wie bisher.");
+                                        "Nach --aufgaben steht die Zahl der Aufgaben einer Runde, 1 bis " + std::to_string(RightAnswersPerRun)
+                                            + ", oder 0 für Runden wie bisher.");
     if (line.values.count("--heute")) {
         const std::string code = line.value("--heute");
         const std::optional<QList<qint32>> today = code == "0" ? QList<qint32>() : KindCodes(QString::fromStdString(code));
