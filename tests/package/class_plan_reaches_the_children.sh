@@ -73,6 +73,12 @@ status=0
 output=$("$klasse" plan "$class") || status=$?
 [ "$status" -eq 1 ] && grep -q "unbrauchbar" <<<"$output" || fail "brimbelo-klasse does not say the plan is damaged: $output"
 
+# So does a plan the child may not read.
+printf 'Uebungen=301\n' >"$work/plan.cfg"
+may "$teacher" bash -c "cp '$work/plan.cfg' '$plans/.neu' && chmod 600 '$plans/.neu' && mv '$plans/.neu' '$plans/klasse.cfg'"
+shown=$(as "$anna" env QT_QPA_PLATFORM=offscreen HOME=/nonexistent "$helper" "cfg=$etc/wolf.cfg" 2>/dev/null)
+[ "$(grep -c '^Menü' <<<"$shown")" -gt 20 ] || fail "a plan the child cannot read still narrows the menu: $shown"
+
 # The other commands take the plans' folder for what it is; a child who leaves takes her
 # own plan with her.
 "$klasse" pruefen "$class" >/dev/null || fail "pruefen finds fault with the plans' folder"
