@@ -110,7 +110,8 @@ PlanReading ParsePlan(const QByteArray &text)
     QSet<QString> keysSeen;
     for (const QString &rawLine : decoded.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        // Comments as in wolf.cfg, or as a teacher used to shell files writes them.
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
@@ -129,7 +130,7 @@ PlanReading ParsePlan(const QByteArray &text)
 
 QByteArray PlanText(const ClassPlan &plan)
 {
-    QString text = QStringLiteral("# Plan für Brimbelo, geschrieben von brimbelo-klasse oder der Klassenübersicht\n");
+    QString text = QStringLiteral("; Plan für Brimbelo, geschrieben von brimbelo-klasse oder der Klassenübersicht\n");
     if (!plan.kinds.isEmpty()) {
         QStringList codes;
         for (qint32 code : plan.kinds)

@@ -110,7 +110,7 @@ private slots:
         QTest::newRow("planned kinds and ten tasks") << QByteArray("Uebungen=301,302\nAufgaben=10\n") << plain << QByteArray()
                                                      << QList<qint32>{301, 302} << 0 << 10;
         QTest::newRow("kinds typed in any order, blanks, CRLF, comments")
-            << QByteArray("# Klasse 4b\r\n Uebungen = 302, 301 \r\nAufgaben= 30\r\n") << plain << QByteArray()
+            << QByteArray("; Klasse 4b\r\n# Rundung\r\n Uebungen = 302, 301 \r\nAufgaben= 30\r\n") << plain << QByteArray()
             << QList<qint32>{301, 302} << 0 << 30;
         QTest::newRow("today's kind among the planned") << QByteArray("Uebungen=301,302\nHeute=302\n") << plain << QByteArray()
                                                         << QList<qint32>{301, 302} << 302 << AlwaysEndsAfter;
