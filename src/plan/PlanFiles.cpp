@@ -110,6 +110,10 @@ QString WritePlanFile(const QString &path, const ClassPlan &plan)
     const QFileInfo target(path);
     QByteArray aside = QFile::encodeName(target.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     const OpenFile file{::mkostemp(aside.data(), O_CLOEXEC)};
+    // A class set up before there were plans has no folder for them yet.
+    if (file.descriptor < 0 && errno == ENOENT)
+        return QStringLiteral("Der Klassenordner hat noch keinen Ordner für Pläne; "
+                              "„brimbelo-klasse einrichten“ legt ihn an, auch für eine schon eingerichtete Klasse.");
     if (file.descriptor < 0)
         return QStringLiteral("Der Plan kann nicht geschrieben werden: %1.").arg(FileErrorCause(errno));
     const bool written = ::fchmod(file.descriptor, PlanFileMode) == 0 && WriteWhole(file.descriptor, PlanText(plan))
