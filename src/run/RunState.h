@@ -38,6 +38,9 @@ public:
     TaskPicture taskPicture;
     // How far the reward animation of the last right answer has got.
     qint32 rewardStep = 0;
+    // The teacher's plan: the run ends after this many answered tasks, unless its usual
+    // limits end it first; 0: only those. Set before the run starts and kept by reset().
+    qint32 tasksPerRun = 0;
     // Set by the end of the run; an ended run takes no further answer.
     bool ended = false;
     // The answers given to the current task so far, wrong ones and the right one.
@@ -50,7 +53,8 @@ public:
     // The next tasks come back to this mistake (never to "anderer Fehler").
     void revisitMistake(ErrorPattern pattern);
 
-    // Run start: counters, think time, picture and memory of the last task cleared; kind kept.
+    // Run start: counters, think time, picture and memory of the last task cleared; kind
+    // and planned length kept.
     void reset();
 
     qint32 balance() const { return rightCount - wrongCount; }
@@ -58,7 +62,8 @@ public:
     const KindInfo &kindInfo() const;
     bool limitReached() const
     {
-        return rightCount >= RightAnswersPerRun || wrongCount >= WrongAnswersPerRun;
+        return rightCount >= RightAnswersPerRun || wrongCount >= WrongAnswersPerRun
+               || (tasksPerRun > 0 && answeredTasks() >= tasksPerRun);
     }
     qint32 answeredTasks() const { return rightCount + wrongCount; }
     double averageThinkTime() const;

@@ -1,9 +1,11 @@
 // brimbelo-klasse gruppe: a class gets another group of teachers, for the class folder,
-// every child's folder and every log in them, so the new teachers read all of it.
+// every child's folder and every log in them, so the new teachers read all of it, and the
+// class's plans, so they write them.
 
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
 
 #include <iostream>
 
@@ -21,7 +23,8 @@ int ChangeTeachers(const Arguments &arguments)
         RefuseTeacher(child.account, teachers, teachersName);
 
     GiveRights(classFolder, ClassFolderRights(teachers));
-    int changed = 0;
+    // The new teachers write the plans, and the plans already there are theirs.
+    int changed = RegroupTree(SetUpPlanFolder(classFolder, teachers, teachersName), teachers);
     for (const ChildFolder &child : children) {
         const Folder folder = *classFolder.openChild(child.name);
         GiveRights(folder, ChildFolderRights(teachers, child.account.uid));

@@ -5,6 +5,8 @@
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
+#include "plan/PlanFiles.h"
 
 #include <functional>
 #include <iostream>
@@ -82,6 +84,24 @@ void CheckChild(const Folder &classFolder, const std::string &name, const struct
     CheckContents(*folder, teachers, findings);
 }
 
+// A plans' folder that is a link or not root's is a child's trick and is only named.
+void CheckPlanFolder(const Folder &classFolder, gid_t teachers, Findings &findings)
+{
+    const std::string path = classFolder.path() + "/" + PlanFolderName;
+    std::optional<Folder> folder;
+    try {
+        folder = classFolder.openChild(PlanFolderName);
+    } catch (const Refusal &) {
+    }
+    if (!folder || folder->status().st_uid != 0) {
+        findings.report(path, "kein Ordner von root");
+        return;
+    }
+    const Rights rights = PlanFolderRights(teachers);
+    if (!HasRights(*folder, rights))
+        findings.report(path, "Rechte oder Gruppe falsch", "neu gesetzt", [&] { GiveRights(*folder, rights); });
+}
+
 } // namespace
 
 int CheckClass(const Arguments &arguments)
@@ -96,7 +116,10 @@ int CheckClass(const Arguments &arguments)
     if (!HasRights(classFolder, ClassFolderRights(teachers)))
         findings.report(classFolder.path(), "Rechte falsch", "neu gesetzt", [&] { GiveRights(classFolder, ClassFolderRights(teachers)); });
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
-        CheckChild(classFolder, name, status, teachers, findings);
+        if (name == PlanFolderName)
+            CheckPlanFolder(classFolder, teachers, findings);
+        else
+            CheckChild(classFolder, name, status, teachers, findings);
     });
     if (findings.count() == 0)
         std::cout << "Klasse " << classFolder.path() << ": keine Probleme gefunden.\n";

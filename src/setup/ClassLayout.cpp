@@ -1,6 +1,7 @@
 #include "setup/ClassLayout.h"
 
 #include "setup/Refusal.h"
+#include "plan/PlanFiles.h"
 
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -73,6 +74,8 @@ std::vector<ChildFolder> ChildFolders(const Folder &classFolder)
 {
     std::vector<ChildFolder> children;
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
+        if (name == PlanFolderName)
+            return;
         const std::string path = classFolder.path() + "/" + name;
         std::optional<Account> account;
         if (S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name)) {

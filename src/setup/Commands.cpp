@@ -17,6 +17,7 @@ const std::vector<Command> &Commands()
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
         {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
         {"streichen", "brimbelo-klasse streichen ORDNER NAME...", StrikeNames},
+        {"plan", "brimbelo-klasse plan ORDNER [--stufe 1..4] [--uebungen CODE,CODE,...] [--aufgaben N] [--heute CODE] [--kind KONTO]", PlanClass},
     };
     return commands;
 }
@@ -40,6 +41,8 @@ gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner
 liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.
 pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
 streichen: Nimmt Namen aus der Klassenliste eines gemeinsamen Kontos; ihre Ordner bleiben.
+plan: Zeigt den Plan der Klasse (mit --kind den eines Kindes) oder ändert ihn: welche Übungen
+im Menü stehen, wie viele Aufgaben eine Runde hat (0: wie bisher), die Übung für heute.
 Siehe brimbelo-klasse(8).
 )";
 }

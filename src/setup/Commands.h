@@ -53,3 +53,4 @@ int CheckClass(const Arguments &arguments);
 bool AsksForSharedAccount(const Arguments &arguments);
 int SetUpSharedClass(const Arguments &arguments);
 int StrikeNames(const Arguments &arguments);
+int PlanClass(const Arguments &arguments);

@@ -5,6 +5,7 @@
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "plan/PlanFiles.h"
 
 #include <iostream>
 
@@ -28,6 +29,8 @@ void ListClass(const Folder &classFolder)
 {
     std::cout << "Klasse " << classFolder.path() << ", gelesen von der Gruppe " << GroupName(classFolder.status().st_gid) << ":\n";
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
+        if (name == PlanFolderName)
+            return;
         const std::optional<Folder> folder =
             S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
         const std::optional<Account> account = folder ? FolderAccount(*folder, name) : std::nullopt;

@@ -5,6 +5,7 @@
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -56,6 +57,8 @@ int MoveChildren(const Arguments &arguments)
         if (::renameat2(from.descriptor(), child.name.c_str(), to.descriptor(), child.name.c_str(), RENAME_NOREPLACE) != 0)
             throw Refusal(from.path() + "/" + child.name + " lässt sich nicht verschieben: " + Cause(errno) + ".");
         const Folder moved = *to.openChild(child.name);
+        // Her own plan was the old teacher's for the old class; the new class's plan counts.
+        RemoveChildPlan(from, child.name);
         NoteAccount(moved, child);
         GiveRights(moved, ChildFolderRights(teachers, child.uid));
         RegroupTree(moved, teachers);

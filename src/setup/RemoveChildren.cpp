@@ -8,6 +8,7 @@
 #include "setup/Accounts.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
 
 #include <iostream>
 
@@ -42,6 +43,7 @@ int RemoveChildren(const Arguments &arguments)
     }
     for (const std::string &name : names) {
         classFolder.removeEntry(name);
+        RemoveChildPlan(classFolder, name);
         std::cout << "Protokollordner " << classFolder.path() << "/" << name << " gelöscht, mit allem darin.\n";
         if (config)
             RemoveEntry(*config, name, classFolder.path() + "/" + name);

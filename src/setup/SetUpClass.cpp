@@ -6,6 +6,7 @@
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
 
 #include <iostream>
 
@@ -85,6 +86,7 @@ int SetUpClass(const Arguments &arguments)
     const Folder classFolder = made ? *OpenTrustedPath(setUp.classPath, Missing::Create, 0700) : std::move(*setUp.existingClass);
     SetUpFolder(classFolder, ClassFolderRights(setUp.teachers), made, "Klassenordner",
                 setUp.teachersName + " liest, Kinder sehen keine Namen darin");
+    SetUpPlanFolder(classFolder, setUp.teachers, setUp.teachersName);
     const Folder config = *OpenTrustedPath(setUp.configPath, Missing::Create, 0755);
     for (const Account &child : setUp.children) {
         SetUpChild(classFolder, setUp, child);

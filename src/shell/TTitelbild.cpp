@@ -15,6 +15,7 @@
 #include "shell/ReadAloudEntry.h"
 #include "shell/SizeMenu.h"
 #include "shell/NumberPadEntry.h"
+#include "shell/PlannedMenu.h"
 #include "run/widgets/TWindowFrame.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
@@ -32,6 +34,7 @@ namespace {
 
 const QSize OuterSize(628, 400);
 constexpr int RaisedBy = 20;
+constexpr int TodayButtonTop = 8;
 const QPoint InformationCorner(50, 50);
 
 } // namespace
@@ -50,6 +53,11 @@ TTitelbild::TTitelbild(QWidget *parent) : QDialog(parent)
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setMenuBar(m_menuBar);
     createMenu();
+    m_today = MakeTodayButton(this);
+    connect(m_today, &QPushButton::clicked, this, &TTitelbild::TodayClick);
+    frame->addSpacing(TodayButtonTop);
+    frame->addWidget(m_today, 0, Qt::AlignHCenter);
+    frame->addStretch();
     FormCreate();
 }
 
@@ -97,6 +105,8 @@ void TTitelbild::createMenu()
         if (kind->family != familyShown) {
             familyShown = kind->family;
             family = addMenu(KindFamilyTitle(familyShown));
+            // A plan changed while the window stands reaches the menu when it opens.
+            connect(family, &QMenu::aboutToShow, this, [this] { ShowPlannedKinds(m_menuBar, CurrentPlan()); });
         }
         if (kind->separatorBefore != nullptr)
             addSeparator(family, kind->separatorBefore);
@@ -119,10 +129,28 @@ void TTitelbild::createMenu()
 
 void TTitelbild::StartIt(const QString &caption, qint32 kind)
 {
+    const std::optional<ClassPlan> plan = CurrentPlan();
     currentRun().currentTask.kind = kind;
+    currentRun().tasksPerRun = plan ? plan->tasksPerRun : 0;
     Form2->WindowInit();
     Form2->setWindowTitle(caption);
     Form2->exec();
+}
+
+void TTitelbild::applyPlan()
+{
+    const std::optional<ClassPlan> plan = CurrentPlan();
+    ShowPlannedKinds(m_menuBar, plan);
+    ShowTodayButton(m_today, plan);
+    // Placed now, not at the next round of events, so the first picture shows it in place.
+    layout()->activate();
+}
+
+void TTitelbild::TodayClick()
+{
+    const KindInfo *kind = FindKind(m_today->property("kind").toInt());
+    if (kind != nullptr)
+        StartIt(kind->caption(), kind->code);
 }
 
 void TTitelbild::hideDuringRun()
@@ -175,6 +203,7 @@ void TTitelbild::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     SetOuterSize(this, OuterSize);
+    applyPlan();
 }
 
 void TTitelbild::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,7 @@
 
 class QMenu;
 class QMenuBar;
+class QPushButton;
 
 class TTitelbild : public QDialog
 {
@@ -43,8 +44,12 @@ private:
     void addItem(QMenu *menu, const char *name, const QString &caption, void (TTitelbild::*handler)());
     void addSeparator(QMenu *menu, const char *name);
     void showInformation(const QString &text);
+    // Menus and the button for today as the child's plan has them now.
+    void applyPlan();
+    void TodayClick();
 
     QMenuBar *m_menuBar;
+    QPushButton *m_today;
 };
 
 extern TTitelbild *Titelbild;

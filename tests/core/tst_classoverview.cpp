@@ -4,6 +4,8 @@
 
 #include "RunCounts.h"
 #include "log/class/ClassTable.h"
+#include "log/class/PlanWork.h"
+#include "plan/PlanFiles.h"
 #include "core/Cp1252.h"
 #include "log/LogFile.h"
 
@@ -260,6 +262,45 @@ private slots:
 
         QCOMPARE(ClassTableAsCsv(table), QStringLiteral("\xFEFFKind;Läufe;Runde auf Zehner;Zählen;Zahlenfolgen\r\n"
                                                         "anna;4;2-;3+;\r\nben;2;;;5+\r\n").toUtf8());
+    }
+
+    void planWorkNotCountedFromThisWeeksPlannedRuns()
+    {
+        QTemporaryDir root;
+        const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yy 10:00:00"));
+        const QString lastWeek = QDate::currentDate().addDays(-8).toString(QStringLiteral("dd.MM.yy 10:00:00"));
+        QVERIFY(build(root.path(), {{"anna", {record(today, 90, "Runde auf Zehner"), record(lastWeek, 90, "Runde auf Hunderter")}},
+                                    {"ben", {record(today, 60, "Runde auf Zehner")}},
+                                    {"cem", {record(today, 90, "Zählen")}}}));
+        const ClassOverview withoutPlan = ReadClassOverview(root.path());
+        ClassTable table = LayOutClassTable(withoutPlan);
+        AddPlanWorkColumn(table, withoutPlan, root.path(), QDate::currentDate());
+        QCOMPARE(table.columns.size(), 4);   // no plan, no column
+
+        QVERIFY(QDir().mkpath(PlanFolder(root.path())));
+        const auto write = [](const QString &path, const QByteArray &text) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        QVERIFY(write(ClassPlanPath(root.path()), "Uebungen=301,302\n"));
+        QVERIFY(write(ChildPlanPath(root.path(), "ben"), "Uebungen=301\n"));
+        QVERIFY(write(ChildPlanPath(root.path(), "cem"), "Heute=999\n"));
+        const ClassOverview overview = ReadClassOverview(root.path());
+        // The plans' folder is no child's.
+        QCOMPARE(overview.problems, QStringList());
+        table = LayOutClassTable(overview);
+        QCOMPARE(table.children, (QStringList{"anna", "ben", "cem"}));
+        AddPlanWorkColumn(table, overview, root.path(), QDate::currentDate());
+        QCOMPARE(table.columns.at(1), QStringLiteral("Plan diese Woche"));
+        QCOMPARE(table.cells[0][1].text, QStringLiteral("1 von 2"));
+        QVERIFY(!table.cells[0][1].background.isValid());
+        QCOMPARE(table.cells[1][1].text, QStringLiteral("1 von 1"));
+        QCOMPARE(table.cells[1][1].background, GradeColour("1"));
+        QCOMPARE(table.cells[2][1].text, QStringLiteral("0 von 2"));
+        QCOMPARE(table.cells[0].size(), table.columns.size());
+        const QStringList unusable = UnusablePlans(root.path(), table.children);
+        QCOMPARE(unusable.size(), 1);
+        QVERIFY2(unusable.first().startsWith(QStringLiteral("Der eigene Plan von cem gilt nicht")), qPrintable(unusable.first()));
     }
 
     void writingIntoClassFolderNotRefused_data()

@@ -23,6 +23,7 @@ const QList<QPair<QString, QString>> &roomOfPrefix()
         {QStringLiteral("core/"), QStringLiteral("core")},
         {QStringLiteral("generators/"), QStringLiteral("generators")},
         {QStringLiteral("kinds/"), QStringLiteral("kinds")},
+        {QStringLiteral("plan/"), QStringLiteral("plan")},
         {QStringLiteral("log/widgets/"), QStringLiteral("log_widgets")},
         {QStringLiteral("log/"), QStringLiteral("log")},
         {QStringLiteral("run/lernprog/"), QStringLiteral("lernprog")},
@@ -50,13 +51,14 @@ const QHash<QString, QSet<QString>> &allowedUses()
             {QStringLiteral("voice"), {QStringLiteral("speech")}},
             {QStringLiteral("generators"), {QStringLiteral("core")}},
             {QStringLiteral("kinds"), {QStringLiteral("generators")}},
-            {QStringLiteral("log"), {QStringLiteral("kinds")}},
+            {QStringLiteral("plan"), {QStringLiteral("kinds")}},
+            {QStringLiteral("log"), {QStringLiteral("plan"), QStringLiteral("kinds")}},
             {QStringLiteral("log_widgets"), {QStringLiteral("log")}},
             {QStringLiteral("run"),
              {QStringLiteral("kinds"), QStringLiteral("speech"), QStringLiteral("lernprog")}},
             {QStringLiteral("run_widgets"), {QStringLiteral("run")}},
             {QStringLiteral("shell"), {QStringLiteral("run_widgets"), QStringLiteral("log_widgets")}},
-            {QStringLiteral("setup"), {QStringLiteral("core")}},
+            {QStringLiteral("setup"), {QStringLiteral("plan"), QStringLiteral("core")}},
         };
         QHash<QString, QSet<QString>> closed;
         const std::function<QSet<QString>(const QString &)> reach = [&](const QString &room) {
@@ -214,6 +216,9 @@ private slots:
         QTest::newRow("the library uses the run") << "lernprog" << "run" << false;
         QTest::newRow("the program links the voice") << "shell" << "voice" << false;
         QTest::newRow("the class set-up reads the log") << "setup" << "log" << false;
+        QTest::newRow("the plan reads the log") << "plan" << "log" << false;
+        QTest::newRow("the run reads the plan") << "run" << "plan" << false;
+        QTest::newRow("the class set-up writes the plan") << "setup" << "plan" << true;
         QTest::newRow("exercise window uses the generators") << "run_widgets" << "generators" << true;
         QTest::newRow("the log reads the kinds") << "log" << "kinds" << true;
         QTest::newRow("shell uses the log windows") << "shell" << "log_widgets" << true;

@@ -1,8 +1,10 @@
 #include "log/widgets/TKlassenUebersicht.h"
 
+#include "log/class/PlanWork.h"
 #include "log/widgets/FitToContent.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TFehlerbilder.h"
+#include "log/widgets/TPlanDialog.h"
 #include "log/widgets/Workers.h"
 
 #include <QBoxLayout>
@@ -43,7 +45,9 @@ QTableWidgetItem *itemFor(const ClassTableCell &cell)
 ReadClass readClass(const QString &folder, const std::atomic_bool &stop)
 {
     const ClassOverview overview = ReadClassOverview(folder, stop);
-    return {LayOutClassTable(overview), overview.problems};
+    ClassTable table = LayOutClassTable(overview);
+    AddPlanWorkColumn(table, overview, folder, QDate::currentDate());
+    return {table, overview.problems + UnusablePlans(folder, table.children)};
 }
 
 } // namespace
@@ -71,10 +75,13 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     ExportButton->setAutoDefault(false);
     MistakesButton = new QPushButton(QStringLiteral("Fehlerbilder"), this);
     MistakesButton->setAutoDefault(false);
+    PlanButton = new QPushButton(QStringLiteral("Plan…"), this);
+    PlanButton->setAutoDefault(false);
     CloseButton = new QPushButton(QStringLiteral("Schließen"), this);
     CloseButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(PlanButton);
     buttons->addWidget(MistakesButton);
     buttons->addWidget(ExportButton);
     buttons->addWidget(CloseButton);
@@ -90,6 +97,7 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     connect(Table, &QTableWidget::cellDoubleClicked, this, &TKlassenUebersicht::TableDoubleClick);
     connect(ExportButton, &QPushButton::clicked, this, &TKlassenUebersicht::ExportButtonClick);
     connect(MistakesButton, &QPushButton::clicked, this, &TKlassenUebersicht::MistakesButtonClick);
+    connect(PlanButton, &QPushButton::clicked, this, &TKlassenUebersicht::PlanButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
     resize(ClassWindowSize(screen()->availableGeometry().size()));
 }
@@ -195,6 +203,15 @@ void TKlassenUebersicht::MistakesButtonClick()
     TFehlerbilder window(this);
     window.ShowClass(folder);
     window.exec();
+}
+
+void TKlassenUebersicht::PlanButtonClick()
+{
+    TPlanDialog dialog(folder, ClassChildren(folder), this);
+    dialog.exec();
+    // The column of this week's work follows the plan just saved.
+    if (dialog.changedPlan())
+        ShowClass(folder);
 }
 
 bool TKlassenUebersicht::ExportTo(const QString &path)

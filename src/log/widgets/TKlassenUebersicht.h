@@ -35,6 +35,7 @@ public:
     QListWidget *ProblemList;
     QPushButton *ExportButton;
     QPushButton *MistakesButton;   // "Fehlerbilder"
+    QPushButton *PlanButton;       // "Plan…": what the class practises
     QPushButton *CloseButton;
 
     // Reads the class folder and shows its table; shown modally by the caller. The logs
@@ -56,6 +57,7 @@ private:
     void TableDoubleClick(int row, int column);
     void ExportButtonClick();
     void MistakesButtonClick();
+    void PlanButtonClick();
     void ShowReadClass(ReadClass read);
     void showProblems(const QStringList &problems);
     void stopReading();
