@@ -1,7 +1,7 @@
 #include "log/LogFile.h"
 
 #include "log/LogLock.h"
-#include "log/LogReader.h"
+#include "log/OpenedLog.h"
 #include "core/Cp1252.h"
 #include "core/ErrorCause.h"
 
@@ -343,38 +343,7 @@ LogOutcome LogRun(const RunResult &result)
 
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline deadline)
 {
-    Descriptor log;
-    struct stat status;
-    // A log that another process keeps locked is read as it stands: appends are whole
-    // records, and the window must not wait.
-    switch (LockLog(QFile::encodeName(path), LOCK_SH, deadline, log, status)) {
-    case LockResult::NoLog:
-    case LockResult::NotAPlainFile:
-        return {LogStatus::Missing, QString()};
-    case LockResult::Failed:
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    case LockResult::Busy:
-    case LockResult::Locked:
-        break;
-    }
-    if (const std::optional<QString> problem = LogSizeProblem(status))
-        return {LogStatus::NotRead, *problem};
-    QStringList records;
-    const StoredRead read = ReadStoredRecords(log.get(), records);
-    // Over a network file system a broken connection may end a read early without an error.
-    const off_t readUpTo = ::lseek(log.get(), 0, SEEK_CUR);
-    if ((read == StoredRead::Failed && readUpTo > 0) || (read == StoredRead::Done && readUpTo < status.st_size))
-        return {LogStatus::CutShort, CutShortProblem()};
-    switch (read) {
-    case StoredRead::Failed:
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    case StoredRead::TooManyLines:
-        return {LogStatus::NotRead, TooManyLinesProblem()};
-    case StoredRead::Done:
-        break;
-    }
-    lines.append(records);
-    return {};
+    return ReadOpenedLog(*OpenLogAt(path, deadline), lines);
 }
 
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
