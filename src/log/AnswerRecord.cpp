@@ -57,7 +57,13 @@ QDateTime momentIn(QStringView text, Qt::TimeSpec zone)
         if (layout.at(i) == QLatin1Char('d') ? !isDigit(text.at(i)) : text.at(i) != layout.at(i))
             return {};
     }
-    const auto at = [&](qsizetype from, qsizetype length) { return text.mid(from, length).toInt(); };
+    // Every digit is checked above, so the numbers are plain sums.
+    const auto at = [&](qsizetype from, qsizetype length) {
+        int value = 0;
+        for (const QChar c : text.mid(from, length))
+            value = value * 10 + (c.unicode() - '0');
+        return value;
+    };
     return QDateTime(QDate(at(0, 4), at(5, 2), at(8, 2)), QTime(at(11, 2), at(14, 2), at(17, 2)), zone);
 }
 

@@ -285,11 +285,6 @@ QByteArray StoredLogLine(const QString &line)
     return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
 }
 
-QString CutShortProblem()
-{
-    return QStringLiteral("konnte nicht ganz gelesen werden (Verbindung zum Server unterbrochen)");
-}
-
 QString LogOutcomeMessage(const LogOutcome &outcome)
 {
     switch (outcome.status) {

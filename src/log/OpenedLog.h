@@ -3,8 +3,10 @@
 // then read are the same open file, even if another file is put under its name between
 // the two. The lines themselves are LogReader's.
 
-#include "log/LogFile.h"
 #include "log/LogLock.h"
+#include "log/LogOutcome.h"
+
+#include <QStringList>
 
 #include <memory>
 #include <optional>

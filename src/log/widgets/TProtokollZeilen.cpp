@@ -40,6 +40,7 @@ public:
     }
     void setFont(const QFont &font)
     {
+        emit layoutAboutToBeChanged();
         rowSize = sizeFor(font);
         emit layoutChanged();
     }
