@@ -138,6 +138,7 @@ private slots:
     void logNotShownArranged();
     void longLogFreezesTheWindowOrLosesLines();
     void smallFileOfEmptyLinesFreezesTheWindow();
+    void copyLosesOrReordersLines();
     void missingLogNotReported();
     void emptyLogReported();
     void memoNotSetUpForReading();
@@ -539,6 +540,24 @@ void TestLogbuch::smallFileOfEmptyLinesFreezesTheWindow()
     window->ShowLogFile(QStringLiteral("bm.log"));
     QVERIFY(window->IsReading());
     QTRY_VERIFY_WITH_TIMEOUT(!window->IsReading(), 60000);
+}
+
+void TestLogbuch::copyLosesOrReordersLines()
+{
+    showWithLog();
+    const QStringList lines = window->Memo1->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY(lines.size() >= 4);
+    // Picked from the bottom up, copied top down.
+    QItemSelectionModel *selection = window->Memo1->selectionModel();
+    selection->select(window->Memo1->model()->index(3, 0), QItemSelectionModel::Select);
+    selection->select(window->Memo1->model()->index(0, 0), QItemSelectionModel::Select);
+    const std::unique_ptr<QMenu> menu(window->Memo1->createStandardContextMenu());
+    menu->actions().constFirst()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), lines.at(0) + QLatin1Char('\n') + lines.at(3));
+
+    menu->actions().constLast()->trigger();
+    window->Memo1->copy();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
 }
 
 void TestLogbuch::exportNotWrittenOrLogChanged()
