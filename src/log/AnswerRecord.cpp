@@ -4,6 +4,7 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -47,7 +48,7 @@ std::optional<qint32> wholeNumber(QStringView text)
 }
 
 // "yyyy-mm-dd hh:mm:ss", every digit in its place.
-QDateTime momentIn(QStringView text)
+QDateTime momentIn(QStringView text, Qt::TimeSpec zone)
 {
     static constexpr QLatin1String layout("dddd-dd-dd dd:dd:dd");
     if (text.size() != layout.size())
@@ -56,8 +57,14 @@ QDateTime momentIn(QStringView text)
         if (layout.at(i) == QLatin1Char('d') ? !isDigit(text.at(i)) : text.at(i) != layout.at(i))
             return {};
     }
-    const auto at = [&](qsizetype from, qsizetype length) { return text.mid(from, length).toInt(); };
-    return QDateTime(QDate(at(0, 4), at(5, 2), at(8, 2)), QTime(at(11, 2), at(14, 2), at(17, 2)));
+    // Every digit is checked above, so the numbers are plain sums.
+    const auto at = [&](qsizetype from, qsizetype length) {
+        int value = 0;
+        for (const QChar c : text.mid(from, length))
+            value = value * 10 + (c.unicode() - '0');
+        return value;
+    };
+    return QDateTime(QDate(at(0, 4), at(5, 2), at(8, 2)), QTime(at(11, 2), at(14, 2), at(17, 2)), zone);
 }
 
 // "12,34": whole seconds, a comma and exactly two decimals.
@@ -88,13 +95,23 @@ QString AnswerRecordFor(const AnsweredTask &answer)
          + QString::number(answer.given) + QLatin1Char(';') + time;
 }
 
-std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today)
+std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today, Qt::TimeSpec zone)
 {
-    const QList<QStringView> fields = QStringView(record).split(QLatin1Char(';'));
-    if (fields.size() != Fields)
+    // Taken apart in place: a list of the fields for each of a class's records would cost
+    // more than reading them.
+    std::array<QStringView, Fields> fields;
+    qsizetype start = 0;
+    for (int i = 0; i < Fields; ++i) {
+        const qsizetype end = i + 1 < Fields ? record.indexOf(QLatin1Char(';'), start) : record.size();
+        if (end < 0)
+            return std::nullopt;
+        fields[size_t(i)] = QStringView(record).mid(start, end - start);
+        start = end + 1;
+    }
+    if (fields[Fields - 1].contains(QLatin1Char(';')))
         return std::nullopt;
     AnsweredTask answer;
-    answer.answeredAt = momentIn(fields[0]);
+    answer.answeredAt = momentIn(fields[0], zone);
     // Tomorrow still counts: the computer that wrote the answer may be a time zone ahead.
     if (!answer.answeredAt.isValid() || answer.answeredAt.date() > today.addDays(1))
         return std::nullopt;
@@ -114,13 +131,13 @@ std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today
     return answer;
 }
 
-QList<AnsweredTask> ParseAnswerRecords(const QStringList &records)
+QList<AnsweredTask> ParseAnswerRecords(const QStringList &records, Qt::TimeSpec zone)
 {
     const QDate today = QDate::currentDate();
     QList<AnsweredTask> answers;
     answers.reserve(records.size());
     for (const QString &record : records) {
-        if (std::optional<AnsweredTask> answer = ParseAnswerRecord(record, today))
+        if (std::optional<AnsweredTask> answer = ParseAnswerRecord(record, today, zone))
             answers.append(std::move(*answer));
     }
     return answers;
@@ -135,8 +152,14 @@ LogOutcome LogAnsweredTask(const AnsweredTask &answer)
 
 LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers)
 {
+    return ReadAnswersAt(path, answers, std::chrono::steady_clock::now() + ReadLockPatience, Qt::LocalTime);
+}
+
+LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers, LockDeadline deadline,
+                         Qt::TimeSpec zone)
+{
     QStringList records;
-    const LogOutcome outcome = ReadLogFileAt(path, records);
-    answers.append(ParseAnswerRecords(records));
+    const LogOutcome outcome = ReadLogFileAt(path, records, deadline);
+    answers.append(ParseAnswerRecords(records, zone));
     return outcome;
 }

@@ -5,6 +5,7 @@
 
 #include "core/AnsweredTask.h"
 #include "log/LogFile.h"
+#include "log/LogLock.h"
 
 #include <QDate>
 #include <QList>
@@ -23,8 +24,11 @@ QString AnswerRecordFor(const AnsweredTask &answer);
 // a task of at most MaxShownTaskLength characters, two whole numbers and a thinking time
 // with its two decimals, each field as the writer lays it out. A torn record fails, since
 // its last field then lacks its decimals or its fields are fewer.
-std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today = QDate::currentDate());
-QList<AnsweredTask> ParseAnswerRecords(const QStringList &records);
+// The moment is read in zone: local time, or as written where it is not looked at (which
+// spares a look at the time zone per record).
+std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today = QDate::currentDate(),
+                                              Qt::TimeSpec zone = Qt::LocalTime);
+QList<AnsweredTask> ParseAnswerRecords(const QStringList &records, Qt::TimeSpec zone = Qt::LocalTime);
 
 inline constexpr qsizetype MaxShownTaskLength = 200;
 
@@ -33,3 +37,7 @@ LogOutcome LogAnsweredTask(const AnsweredTask &answer);
 
 // Appends the valid answers of the answer record at path (a child's, in a class folder).
 LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers);
+// The same, waiting for another process's lock only until deadline (one wait shared by the
+// records of a whole class), the moments read in zone.
+LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers, LockDeadline deadline,
+                         Qt::TimeSpec zone);

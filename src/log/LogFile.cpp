@@ -1,8 +1,8 @@
 #include "log/LogFile.h"
 
 #include "log/LogLock.h"
-#include "log/LogReader.h"
 #include "log/NetworkFolder.h"
+#include "log/OpenedLog.h"
 #include "core/Cp1252.h"
 #include "core/ErrorCause.h"
 
@@ -303,11 +303,6 @@ QByteArray StoredLogLine(const QString &line)
     return MaskLogText(EncodeCp1252(printable)) + QByteArrayLiteral("\r\n");
 }
 
-QString CutShortProblem()
-{
-    return QStringLiteral("konnte nicht ganz gelesen werden (Verbindung zum Server unterbrochen)");
-}
-
 QString LogOutcomeMessage(const LogOutcome &outcome)
 {
     switch (outcome.status) {
@@ -361,38 +356,7 @@ LogOutcome LogRun(const RunResult &result)
 
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline deadline)
 {
-    Descriptor log;
-    struct stat status;
-    // A log that another process keeps locked is read as it stands: appends are whole
-    // records, and the window must not wait.
-    switch (LockLog(QFile::encodeName(path), LOCK_SH, deadline, log, status)) {
-    case LockResult::NoLog:
-    case LockResult::NotAPlainFile:
-        return {LogStatus::Missing, QString()};
-    case LockResult::Failed:
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    case LockResult::Busy:
-    case LockResult::Locked:
-        break;
-    }
-    if (const std::optional<QString> problem = LogSizeProblem(status))
-        return {LogStatus::NotRead, *problem};
-    QStringList records;
-    const StoredRead read = ReadStoredRecords(log.get(), records);
-    // Over a network file system a broken connection may end a read early without an error.
-    const off_t readUpTo = ::lseek(log.get(), 0, SEEK_CUR);
-    if ((read == StoredRead::Failed && readUpTo > 0) || (read == StoredRead::Done && readUpTo < status.st_size))
-        return {LogStatus::CutShort, CutShortProblem()};
-    switch (read) {
-    case StoredRead::Failed:
-        return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
-    case StoredRead::TooManyLines:
-        return {LogStatus::NotRead, TooManyLinesProblem()};
-    case StoredRead::Done:
-        break;
-    }
-    lines.append(records);
-    return {};
+    return ReadOpenedLog(*OpenLogAt(path, deadline), lines);
 }
 
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)

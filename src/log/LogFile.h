@@ -3,6 +3,7 @@
 // read-only between writes. What a record holds is LogRecord's; telling the user about
 // failures is left to the windows.
 
+#include "log/LogOutcome.h"
 #include "log/LogRecord.h"
 #include "log/LogSettings.h"
 
@@ -14,28 +15,8 @@
 
 inline constexpr auto LogFileName = "bm.log";
 
-enum class LogStatus {
-    Done,        // written, or read
-    NotLogged,   // the run does not qualify for the log
-    CannotOpen,  // the log cannot be opened for writing
-    Missing,     // there is no log to read
-    IoError,     // reading, moving aside or writing failed
-    NotRead,     // the log is there but too large to be a log, so it is not read
-    CutShort,    // the log was read only in part: the connection to its server broke off
-};
-
-struct LogOutcome
-{
-    LogStatus status = LogStatus::Done;
-    QString detail;   // what failed, in German words: the cause of CannotOpen, an IoError, or why NotRead
-    QString cause = {};   // of an IoError: the system's reason alone
-};
-
 // The stored form of a record: masked Windows-1252 bytes and an unmasked CR LF.
 QByteArray StoredLogLine(const QString &line);
-
-// What is said of a log that was read only in part.
-QString CutShortProblem();
 
 // The text the user is shown for an outcome; empty when there is nothing to tell.
 QString LogOutcomeMessage(const LogOutcome &outcome);

@@ -66,8 +66,9 @@ private:
     {
         if (++lines_ > LineLimit)
             return false;
-        records_.append(DecodeCp1252(MaskLogText(line_)));
-        line_.clear();
+        // Unmasked where it lies: the line is not needed any more.
+        records_.append(DecodeCp1252(MaskLogText(std::move(line_))));
+        line_ = QByteArray();
         return true;
     }
 

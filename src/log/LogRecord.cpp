@@ -5,10 +5,10 @@
 #include <QLocale>
 #include <algorithm>
 
-QByteArray MaskLogText(const QByteArray &text)
+QByteArray MaskLogText(QByteArray text)
 {
     constexpr char MaskByte = 0x0E;
-    QByteArray masked = text;
+    QByteArray masked = std::move(text);
     for (char &c : masked)
         c = char(c ^ MaskByte);
     return masked;

@@ -31,7 +31,7 @@ inline constexpr qsizetype TitleStart = 52;
 inline constexpr int LogRecordPrefixLength = int(LogColumns::TitleStart);
 
 // A record is stored masked: XOR 0x0E on every byte.
-QByteArray MaskLogText(const QByteArray &text);
+QByteArray MaskLogText(QByteArray text);
 
 // The unmasked record of a run, with the separators of the default locale (QLocale()).
 QString LogRecordFor(const RunResult &result);

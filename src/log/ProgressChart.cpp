@@ -181,11 +181,6 @@ ProgressChart LayOutProgressChart(const QList<ProgressPoint> &series, QSize size
 
 QString NewestTitle(const QList<LogEntry> &entries)
 {
-    // Of runs that ended in the same second, the one logged later counts.
-    const LogEntry *newest = nullptr;
-    for (const LogEntry &entry : entries) {
-        if (!newest || entry.when >= newest->when)
-            newest = &entry;
-    }
-    return newest ? newest->title : QString();
+    // The run appended last, whatever date the writer's clock gave it.
+    return entries.isEmpty() ? QString() : entries.last().title;
 }

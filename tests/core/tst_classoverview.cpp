@@ -120,16 +120,21 @@ private slots:
             << QStringList{"anna|Runde auf Zehner|2|2026-12-07|45|5+", "anna|Zahlenstrahl bis 200|1|2026-12-06|100|1+",
                            "ben|Zählen|1|2026-12-01|94|1 "}
             << QStringList{};
-        QTest::newRow("newest by date and time, not by line; years are 20yy")
+        QTest::newRow("newest is the last appended, not the latest date; years are 20yy")
             << ClassFolder{{"anna", {record("02.01.26 09:00:00", 70, "Zählen"), record("30.12.25 17:00:00", 20, "Zählen"),
                                      record("05.12.26 14:00:00", 90, "Abstände"),
                                      record("05.12.26 09:00:00", 40, "Abstände")}}}
-            << QStringList{"anna|Abstände|2|2026-12-05|90|2+", "anna|Zählen|2|2026-01-02|70|3-"}
+            << QStringList{"anna|Abstände|2|2026-12-05|40|5 ", "anna|Zählen|2|2025-12-30|20|6"}
             << QStringList{};
+        const QDate today = QDate::currentDate();
+        QTest::newRow("a forged run dated tomorrow 23:59:59 is not the newest")
+            << ClassFolder{{"anna", {record(today.addDays(1).toString("dd.MM.yy") + " 23:59:59", 100, "Zählen"),
+                                     record(today.toString("dd.MM.yy") + " 10:00:00", 0, "Zählen")}}}
+            << QStringList{"anna|Zählen|2|" + today.toString(Qt::ISODate) + "|0|6"} << QStringList{};
         QTest::newRow("a duplicate record counts once")
             << ClassFolder{{"anna", {record("05.12.26 10:00:00", 80, "Zählen"), record("05.12.26 10:00:00", 80, "Zählen"),
                                      record("04.12.26 10:00:00", 60, "Zählen")}}}
-            << QStringList{"anna|Zählen|2|2026-12-05|80|3+"} << QStringList{};
+            << QStringList{"anna|Zählen|2|2026-12-04|60|4 "} << QStringList{};
         QTest::newRow("malformed records are left out")
             << ClassFolder{{"anna", {"kaputt", " " + record("09.12.26 10:00:00", 10, "Zählen"),
                                      record("31.02.26 10:00:00", 10, "Zählen"), record("09.12.26 10:00:00", 180, "Zählen"),

@@ -2,6 +2,7 @@
 // a lock another process holds, and sizes no log can reach.
 
 #include "log/LogFile.h"
+#include "log/OpenedLog.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -110,6 +112,49 @@ private slots:
         QVERIFY(records.isEmpty());
         QVERIFY2(LogOutcomeMessage(outcome).startsWith(QStringLiteral("Die Protokolldatei wird nicht gelesen.\n") + told),
                  qPrintable(LogOutcomeMessage(outcome)));
+    }
+
+    // What the viewer decides by the opened log's size and lines is the file it then reads,
+    // whatever is put under the log's name in between.
+    void sizeCheckedOnAnotherFileThanRead_data()
+    {
+        QTest::addColumn<QByteArray>("opened");
+        QTest::addColumn<QByteArray>("putInItsPlace");   // renamed over the log once it is open
+        QTest::addColumn<bool>("small");
+        QTest::addColumn<int>("records");
+        const QByteArray one = stored(Record);
+        QTest::newRow("a small log swapped for a large one") << one.repeated(3) << one.repeated(20000) << true << 3;
+        QTest::newRow("a large log swapped for a small one") << one.repeated(20000) << one.repeated(3) << false << 20000;
+        QTest::newRow("under the byte limit, yet a million empty lines")
+            << one.repeated(3) + QByteArray(1000000, '\n') << QByteArray() << false << 1000003;
+        QTest::newRow("lines ending CR LF, CR or LF, each counted once")
+            << one.repeated(50) + QByteArray(25, '\n') + QByteArray(25, '\r') << QByteArray() << true << 100;
+        QTest::newRow("one line more than the line limit") << QByteArray(101, '\n') << QByteArray() << false << 101;
+    }
+    void sizeCheckedOnAnotherFileThanRead()
+    {
+        QFETCH(QByteArray, opened);
+        QFETCH(QByteArray, putInItsPlace);
+        QFETCH(bool, small);
+        QFETCH(int, records);
+        QFile log(logPath());
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        QCOMPARE(log.write(opened), opened.size());
+        log.close();
+
+        const std::unique_ptr<OpenedLog> open = OpenLogAt(logPath(), std::chrono::steady_clock::now());
+        if (!putInItsPlace.isEmpty()) {
+            const QString other = directory.filePath(QStringLiteral("other.log"));
+            QFile swapped(other);
+            QVERIFY(swapped.open(QIODevice::WriteOnly));
+            QCOMPARE(swapped.write(putInItsPlace), putInItsPlace.size());
+            swapped.close();
+            QCOMPARE(::rename(QFile::encodeName(other).constData(), QFile::encodeName(logPath()).constData()), 0);
+        }
+        QCOMPARE(OpenedLogIsSmall(*open, qint64(1) << 20, 100), small);
+        QStringList read;
+        QCOMPARE(ReadOpenedLog(*open, read).status, LogStatus::Done);
+        QCOMPARE(read.size(), records);
     }
 };
 

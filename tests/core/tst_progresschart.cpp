@@ -253,9 +253,9 @@ private slots:
     {
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QString>("title");
-        QTest::newRow("newest first in the log")
+        QTest::newRow("the latest date first in the log: the last appended counts")
             << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "Zählen"), record("01.12.26", "08:00:00", 10, " 9,00", "Abstände")}
-            << "Zählen";
+            << "Abstände";
         QTest::newRow("same second: the later record")
             << QStringList{record("09.12.26", "08:00:00", 90, " 3,00", "Abstände"), record("09.12.26", "08:00:00", 10, " 9,00", "Zählen")}
             << "Zählen";

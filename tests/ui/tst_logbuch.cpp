@@ -8,6 +8,7 @@
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/RunSaving.h"
 #include "log/widgets/TLogbuch.h"
+#include "log/widgets/TProtokollZeilen.h"
 #include "log/widgets/TVerlaufBild.h"
 #include "shell/ProgramLocale.h"
 
@@ -23,7 +24,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -137,6 +137,8 @@ private slots:
 
     void logNotShownArranged();
     void longLogFreezesTheWindowOrLosesLines();
+    void smallFileOfEmptyLinesFreezesTheWindow();
+    void copyLosesOrReordersLines();
     void missingLogNotReported();
     void emptyLogReported();
     void memoNotSetUpForReading();
@@ -207,7 +209,7 @@ void TestLogbuch::memoNotSetUpForReading()
     showWithLog();
     QCOMPARE(QFontInfo(window->Memo1->font()).family(), QStringLiteral("Liberation Mono"));
     QCOMPARE(window->Memo1->font().pointSize(), 8);
-    QCOMPARE(window->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(!window->Memo1->wordWrap());
     QVERIFY(window->Memo1->horizontalScrollBar()->isVisible());
     QVERIFY(window->Memo1->verticalScrollBar()->isVisible());
     QVERIFY(window->Button1->isDefault());
@@ -564,6 +566,42 @@ void TestLogbuch::longLogFreezesTheWindowOrLosesLines()
     QTRY_VERIFY_WITH_TIMEOUT(window->ViewButton->isEnabled(), 60000);
     window->ViewButton->click();
     QCOMPARE(window->ExerciseList->count(), 7);
+}
+
+void TestLogbuch::smallFileOfEmptyLinesFreezesTheWindow()
+{
+    // Under the size read while the window waits, but more lines than any log of that size.
+    QByteArray stored;
+    for (const QString &record : {Dec07, Dec05, Dec06})
+        stored += MaskLogText(record.toLatin1()) + "\r\n";
+    stored += QByteArray(1000000, '\n');
+    QVERIFY(stored.size() < (1 << 20));
+    QFile log(directory->filePath(QStringLiteral("bm.log")));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QCOMPARE(log.write(stored), stored.size());
+    log.close();
+
+    window->ShowLogFile(QStringLiteral("bm.log"));
+    QVERIFY(window->IsReading());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsReading(), 60000);
+}
+
+void TestLogbuch::copyLosesOrReordersLines()
+{
+    showWithLog();
+    const QStringList lines = window->Memo1->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY(lines.size() >= 4);
+    // Picked from the bottom up, copied top down.
+    QItemSelectionModel *selection = window->Memo1->selectionModel();
+    selection->select(window->Memo1->model()->index(3, 0), QItemSelectionModel::Select);
+    selection->select(window->Memo1->model()->index(0, 0), QItemSelectionModel::Select);
+    const std::unique_ptr<QMenu> menu(window->Memo1->createStandardContextMenu());
+    menu->actions().constFirst()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), lines.at(0) + QLatin1Char('\n') + lines.at(3));
+
+    menu->actions().constLast()->trigger();
+    window->Memo1->copy();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
 }
 
 void TestLogbuch::exportNotWrittenOrLogChanged()

@@ -10,30 +10,80 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <thread>
+#include <vector>
 
 QString ChildAnswersPath(const QString &folder, const QString &child)
 {
     return QDir(folder).filePath(child + QLatin1Char('/') + QLatin1String(AnswerFileName));
 }
 
+namespace {
+
+// What one child's answer record gave.
+struct ChildReading
+{
+    LogOutcome outcome;
+    bool answered = false;
+    QList<KindMistakes> kinds;
+};
+
+ChildReading readChild(const QString &path, LockDeadline deadline)
+{
+    ChildReading reading;
+    QList<AnsweredTask> answers;
+    // When an answer was given is not looked at here: as written is enough.
+    reading.outcome = ReadAnswersAt(path, answers, deadline, Qt::UTC);
+    reading.answered = !answers.isEmpty();
+    if (reading.answered)
+        reading.kinds = SummariseMistakes(answers);
+    return reading;
+}
+
+// Every child's record is read and summed up on its own, so the children are shared among
+// the processor's cores. Records that other processes keep locked are waited for once,
+// not once per child.
+std::vector<ChildReading> readChildren(const QString &folder, const QStringList &children)
+{
+    std::vector<ChildReading> readings(size_t(children.size()));
+    const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
+    std::atomic<qsizetype> next{0};
+    const auto readOnward = [&] {
+        for (qsizetype i = next++; i < children.size(); i = next++)
+            readings[size_t(i)] = readChild(ChildAnswersPath(folder, children.at(i)), deadline);
+    };
+    const qsizetype helpers = std::min<qsizetype>(std::max(1u, std::thread::hardware_concurrency()), children.size()) - 1;
+    std::vector<std::thread> threads;
+    for (qsizetype i = 0; i < helpers; ++i)
+        threads.emplace_back(readOnward);
+    readOnward();
+    for (std::thread &thread : threads)
+        thread.join();
+    return readings;
+}
+
+} // namespace
+
 ClassMistakes ReadClassMistakes(const QString &folder)
 {
     ClassMistakes mistakes;
     QStringList children = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     SortByName(children);
-    for (const QString &child : children) {
-        QList<AnsweredTask> answers;
-        const LogOutcome outcome = ReadAnswersAt(ChildAnswersPath(folder, child), answers);
-        if (outcome.status == LogStatus::Missing)
+    std::vector<ChildReading> readings = readChildren(folder, children);
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        ChildReading &reading = readings[size_t(i)];
+        if (reading.outcome.status == LogStatus::Missing)
             continue;
-        if (outcome.status != LogStatus::Done) {
-            mistakes.problems.append(child + QStringLiteral(": ") + LogOutcomeMessage(outcome).replace(u'\n', u' '));
+        if (reading.outcome.status != LogStatus::Done) {
+            mistakes.problems.append(children.at(i) + QStringLiteral(": ")
+                                     + LogOutcomeMessage(reading.outcome).replace(u'\n', u' '));
             continue;
         }
-        if (!answers.isEmpty())
-            mistakes.children.append({child, SummariseMistakes(answers)});
+        if (reading.answered)
+            mistakes.children.append({children.at(i), std::move(reading.kinds)});
     }
     return mistakes;
 }

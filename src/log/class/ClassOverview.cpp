@@ -111,9 +111,10 @@ LogTally tallyByExercise(const QStringList &records)
             continue;
         }
         Tally &exercise = tally.byExercise[run->title];
-        // The newest run is the latest moment, not the last line; of equal moments the later line.
-        if (exercise.runs++ == 0 || run->when >= exercise.newest.when)
-            exercise.newest = std::move(*run);
+        // The newest run is the last one appended: a date is whatever the writer's clock
+        // said, and a run forged with tomorrow's date would otherwise stay newest for good.
+        ++exercise.runs;
+        exercise.newest = std::move(*run);
     }
     return tally;
 }

@@ -2,18 +2,15 @@
 
 #include "log/LogViewerLayout.h"
 #include "log/class/ClassTable.h"
+#include "log/widgets/TProtokollZeilen.h"
 
 #include <QHeaderView>
 #include <QLayout>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -43,25 +40,11 @@ void keepOnScreen(QWidget *window)
 
 } // namespace
 
-void FitLogViewerToLines(QWidget *viewer, const QPlainTextEdit *memo, QSize closeButtonSize, QSize designedOuter)
+void FitLogViewerToLines(QWidget *viewer, const TProtokollZeilen *memo, QSize closeButtonSize, QSize designedOuter)
 {
-    // The lines are written in a font of fixed width: the longest in characters is the widest.
-    const QTextDocument *lines = memo->document();
-    QTextBlock longest = lines->firstBlock();
-    for (QTextBlock block = longest; block.isValid(); block = block.next()) {
-        if (block.length() > longest.length())
-            longest = block;
-    }
-    // Every line is as tall as the memo lays out its first: a little more than the font's spacing.
-    const QFontMetrics metrics(memo->font());
-    const qreal laidOut = lines->documentLayout()->blockBoundingRect(lines->firstBlock()).height();
-    const int lineHeight = laidOut > 0 ? int(std::ceil(laidOut)) : metrics.lineSpacing();
-    const int margins = 2 * int(lines->documentMargin()) + memo->cursorWidth();
-    const QSize content(metrics.horizontalAdvance(longest.text()) + margins,
-                        lines->blockCount() * lineHeight + margins);
     const QSize memoChrome = memo->size() - memo->viewport()->size();
     const QSize frame = frameOf(viewer);
-    viewer->resize(LogViewerInsideFor(content, memoChrome, closeButtonSize, designedOuter - frame,
+    viewer->resize(LogViewerInsideFor(memo->contentSize(), memoChrome, closeButtonSize, designedOuter - frame,
                                       viewer->screen()->availableGeometry().size() - frame));
     keepOnScreen(viewer);
 }

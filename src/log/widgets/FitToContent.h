@@ -5,12 +5,12 @@
 
 #include <QSize>
 
-class QPlainTextEdit;
 class QTableWidget;
 class QWidget;
+class TProtokollZeilen;
 
 // The viewer shows every line of `memo` whole, at least at its designed outer size.
-void FitLogViewerToLines(QWidget *viewer, const QPlainTextEdit *memo, QSize closeButtonSize, QSize designedOuter);
+void FitLogViewerToLines(QWidget *viewer, const TProtokollZeilen *memo, QSize closeButtonSize, QSize designedOuter);
 
 // Every exercise's title stands whole in its column's header of `headerLines` lines.
 void FitClassColumnsToTitles(QTableWidget *table, int headerLines, int runsColumnWidth, int narrowestColumn);

@@ -4,9 +4,11 @@
 #include "log/LogView.h"
 #include "log/LogViewerLayout.h"
 #include "log/NetworkFolder.h"
+#include "log/OpenedLog.h"
 #include "log/widgets/FitToContent.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TKlassenUebersicht.h"
+#include "log/widgets/TProtokollZeilen.h"
 #include "log/widgets/TVerlaufBild.h"
 #include "log/widgets/Workers.h"
 
@@ -15,15 +17,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextDocument>
-#include <QThread>
 
 #include <memory>
 
@@ -40,22 +38,21 @@ constexpr QSize SideButtonSize(80, 20);
 constexpr int EdgeMargin = 7;
 constexpr int ButtonGap = 8;
 
-// Logs up to this size are read while the viewer opens (some 14 000 records).
+// Logs up to this size and this many lines are read while the viewer opens (some 14 000
+// records); a small file of empty lines would take as long as a large log.
 constexpr qint64 ReadAtOnceUpTo = qint64(1) << 20;
+constexpr qsizetype ReadAtOnceLines = 16000;
 
 const QString ProgressCaption = QStringLiteral("Verlauf");
 const QString LogCaption = QStringLiteral("Protokoll");
 
-// The log at path (none when path is empty: no log folder is configured) read and
-// arranged for the memo, on whichever thread.
-ArrangedLog readAndArrange(const QString &path, const QFont &font)
+// The opened log (none: no log folder is configured) read and arranged for the memo, on
+// whichever thread.
+ArrangedLog readAndArrange(OpenedLog *opened)
 {
     ArrangedLog log;
-    log.outcome = path.isEmpty() ? LogOutcome{LogStatus::Missing, QString()} : ReadLogFileAt(path, log.records);
-    log.lines = std::make_unique<QTextDocument>();
-    log.lines->setDocumentLayout(new QPlainTextDocumentLayout(log.lines.get()));
-    log.lines->setDefaultFont(font);
-    log.lines->setPlainText(LogViewLines(log.records).join(QLatin1Char('\n')));
+    log.outcome = opened == nullptr ? LogOutcome{LogStatus::Missing, QString()} : ReadOpenedLog(*opened, log.records);
+    log.lines = LogViewLines(log.records);
     return log;
 }
 
@@ -69,7 +66,7 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
     font.setPixelSize(10);
     setFont(font);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TProtokollZeilen(this);
     Memo1->setGeometry(DesignedMemo);
     Button1 = new QPushButton(QStringLiteral("Schließen"), this);
     Button1->resize(ButtonSize);
@@ -120,13 +117,8 @@ TLogbuch::TLogbuch(QWidget *parent) : QDialog(parent)
 
 void TLogbuch::FormCreate()
 {
-    Memo1->setReadOnly(true);
-    // Read-only, yet the arrow keys still move through the lines.
-    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setTabChangesFocus(true);
     Memo1->setFont(QFont(QStringLiteral("Courier New"), 8));
     Memo1->installEventFilter(this);
 
@@ -160,18 +152,25 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
     ViewButton->setEnabled(true);
     ShowProgress(false);
     const quint64 number = ++readingNumber;
-    const QFont font = Memo1->font();
-    // A log on the school's server is read on a worker whatever its size: even asking for
-    // its size may wait for the server.
-    if (!LiesOnNetwork(path) && QFileInfo(path).size() <= ReadAtOnceUpTo) {
-        ShowArrangedLog(readAndArrange(path, font), exercise);
+    if (path.isEmpty()) {
+        ShowArrangedLog(readAndArrange(nullptr), exercise);
         return;
+    }
+    // A log on the school's server is opened and read on a worker whatever its size: even
+    // opening it may wait for the server. Any other is opened here, and what its size
+    // decides is read from the same open file.
+    std::shared_ptr<OpenedLog> opened;
+    if (!LiesOnNetwork(path)) {
+        opened = OpenLogAt(path, std::chrono::steady_clock::now() + ReadLockPatience);
+        if (OpenedLogIsSmall(*opened, ReadAtOnceUpTo, ReadAtOnceLines)) {
+            ShowArrangedLog(readAndArrange(opened.get()), exercise);
+            return;
+        }
     }
     reading = true;
     // The picture needs the runs taken apart, which the worker does after the text.
     ViewButton->setEnabled(false);
     Memo1->setPlainText(QStringLiteral("Die Protokolldatei wird gelesen …"));
-    QThread *windowThread = thread();
     const QPointer<TLogbuch> window(this);
     // Only the latest reading of a window that is still there is shown.
     const auto whenStillWanted = [window, number](auto show) {
@@ -184,8 +183,9 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
             Qt::QueuedConnection);
     };
     LogReadingWorkers().start([=] {
-        auto log = std::make_shared<ArrangedLog>(readAndArrange(path, font));
-        log->lines->moveToThread(windowThread);
+        const std::shared_ptr<OpenedLog> file =
+            opened ? opened : std::shared_ptr<OpenedLog>(OpenLogAt(path, std::chrono::steady_clock::now() + ReadLockPatience));
+        auto log = std::make_shared<ArrangedLog>(readAndArrange(file.get()));
         const QStringList read = log->records;
         whenStillWanted([log](TLogbuch &viewer) { viewer.ShowArrangedLog(std::move(*log), QString()); });
         auto runs = std::make_shared<QList<LogEntry>>(ParseLogRecords(read));
@@ -208,12 +208,7 @@ void TLogbuch::ShowArrangedLog(ArrangedLog log, const QString &exercise)
 {
     reading = false;
     records = std::move(log.records);
-    // The memo's first document goes with the memo's own parts; later ones are the window's.
-    QTextDocument *previous = Memo1->document()->parent() == Memo1 ? Memo1->document() : nullptr;
-    QTextDocument *lines = log.lines.release();
-    lines->setParent(Memo1);
-    Memo1->setDocument(lines);
-    delete previous;
+    Memo1->setLines(std::move(log.lines));
     if (isVisible())
         FitLogViewerToLines(this, Memo1, Button1->size(), DesignedSize);
     ReportLogOutcome(log.outcome, QApplication::activeWindow());

@@ -8,24 +8,21 @@
 #include "log/Progress.h"
 
 #include <QDialog>
-#include <QTextDocument>
-
-#include <memory>
 
 class QComboBox;
 class QKeyEvent;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class TKlassenUebersicht;
+class TProtokollZeilen;
 class TVerlaufBild;
 
 // A log read and arranged for the viewer's memo, on whichever thread.
 struct ArrangedLog
 {
     LogOutcome outcome;
-    QStringList records;                   // unmasked, in log order
-    std::unique_ptr<QTextDocument> lines;  // the viewer's lines
+    QStringList records;   // unmasked, in log order
+    QStringList lines;     // the viewer's lines
 };
 
 class TLogbuch : public QDialog
@@ -34,7 +31,7 @@ class TLogbuch : public QDialog
 public:
     explicit TLogbuch(QWidget *parent = nullptr);
 
-    QPlainTextEdit *Memo1;
+    TProtokollZeilen *Memo1;
     QPushButton *Button1;
     // The progress view, shown in the memo's place, and the buttons beside "Schließen".
     QWidget *ProgressPage;
