@@ -3,7 +3,8 @@
 # names (one with an umlaut, one with a blank) for a shared account, and runs logged as
 # its bm logs them once a child has picked her name land in that child's folder only.
 # The teachers read every folder, no other account reads the class list, a second set-up
-# adds a name, and a name struck off the list keeps its folder and its runs.
+# adds a name, a child picked by her name has a plan of her own, and a name struck off the
+# list keeps its folder and its runs.
 #   class_on_one_account_keeps_runs_apart.sh BRIMBELO_KLASSE SHARED_CLASS_RUN LOG_DUMP
 set -euo pipefail
 klasse=$1
@@ -68,6 +69,11 @@ mayNot "$outsider" ls "$class/Özlem"
 mayNot "$shared" ls "$class"
 mayNot "$shared" rm -rf "$class/Cem"
 mayNot "$shared" bash -c "echo x >>'$class/klassenliste.txt'"
+
+# The teacher plans for a picked child as for a child with an account: by her folder's name.
+"$klasse" plan "$class" --kind "Ben Luca" --uebungen 501,503 >/dev/null || fail "no plan for a child of the shared account"
+may "$shared" grep -qx "Uebungen=501,503" "$class/.plan/kind.Ben Luca.cfg"
+mayNot "$shared" touch "$class/.plan/kind.Cem.cfg"
 
 # A second call adds a name and leaves the others as they are.
 before=$(stat -c '%n %Z %A' "$class/Ben Luca" "$class/Ben Luca/bm.log")

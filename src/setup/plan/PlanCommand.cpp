@@ -7,6 +7,7 @@
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedClass.h"
 
 #include <QString>
 
@@ -22,17 +23,21 @@ struct PlanTarget {
 };
 
 // The plan file a command line is about; refuses a folder brimbelo-klasse did not set up
-// and a child who has no folder in it.
+// and a child who has no folder in it (or, on a shared account, is not on its list).
 PlanTarget TargetOf(const Folder &classFolder, const std::string &child)
 {
-    const std::vector<ChildFolder> children = ChildFolders(classFolder);
-    if (children.empty())
+    std::optional<std::vector<std::string>> children = SharedClassNames(classFolder);
+    if (!children) {
+        children.emplace();
+        for (const ChildFolder &folder : ChildFolders(classFolder))
+            children->push_back(folder.name);
+    }
+    if (children->empty())
         throw Refusal(classFolder.path() + " ist kein Klassenordner, den brimbelo-klasse eingerichtet hat.");
     const QString classPath = QString::fromStdString(classFolder.path());
     if (child.empty())
         return {ClassPlanPath(classPath), "die Klasse " + classFolder.path()};
-    const bool present = std::any_of(children.begin(), children.end(), [&](const ChildFolder &folder) { return folder.name == child; });
-    if (!present)
+    if (std::find(children->begin(), children->end(), child) == children->end())
         throw Refusal("In " + classFolder.path() + " gibt es keinen Protokollordner von " + child + ".");
     return {ChildPlanPath(classPath, QString::fromStdString(child)), child + " in " + classFolder.path()};
 }

@@ -7,6 +7,9 @@
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedClass.h"
+#include "plan/PlanFiles.h"
 
 #include "core/ClassList.h"
 
@@ -54,7 +57,7 @@ void RefuseForeignEntries(const Folder &classFolder, const Account &shared)
 {
     const bool listed = ReadPlainFile(classFolder, ClassListFileName).has_value();
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
-        if (name == ClassListFileName)
+        if (name == ClassListFileName || name == PlanFolderName)
             return;
         if (!listed)
             throw Refusal(classFolder.path() + " ist schon eine Klasse mit eigenen Konten der Kinder; eine Klasse auf "
@@ -167,6 +170,8 @@ int SetUpSharedClass(const Arguments &arguments)
                 setUp.teachersName + " liest, Kinder sehen keine Namen darin");
     if (!NotedAccount(classFolder))
         NoteAccount(classFolder, setUp.shared);
+    // The teacher plans for the children picked here as for children with accounts.
+    SetUpPlanFolder(classFolder, setUp.teachers, setUp.teachersName);
     for (const QString &name : setUp.names)
         SetUpChildName(classFolder, setUp, name);
     UpdateClassList(classFolder, setUp);
@@ -199,4 +204,14 @@ int StrikeNames(const Arguments &arguments)
         std::cout << Utf8(name) << " aus der Klassenliste gestrichen; der Ordner " << classFolder.path() << "/" << Utf8(name)
                   << " mit den Ergebnissen bleibt, bis ihn jemand löscht.\n";
     return 0;
+}
+
+std::optional<std::vector<std::string>> SharedClassNames(const Folder &classFolder)
+{
+    if (!ReadPlainFile(classFolder, ClassListFileName))
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (const QString &name : ListedNames(classFolder))
+        names.push_back(Utf8(name));
+    return names;
 }
