@@ -14,6 +14,9 @@ const QString ChoiceKey = QStringLiteral("Groesse/Wahl");
 const QString FillKey = QStringLiteral("Groesse/Bildschirmfaktor");
 const QString AreaKey = QStringLiteral("Groesse/Arbeitsflaeche");
 const QString ScreenHeightKey = QStringLiteral("Groesse/Bildschirmhoehe");
+const QString FrameKey = QStringLiteral("Groesse/Fensterrahmen");
+// A title bar and thin borders, as most window managers draw them.
+constexpr QSize UnmeasuredFrame(8, 40);
 // A screen that holds the large layout this many times over starts filled.
 constexpr double RoomForFilling = 1.25;
 
@@ -123,6 +126,22 @@ void RememberScreen(QSize available, int screenHeight)
     QSettings settings = AccountSettings();
     settings.setValue(AreaKey, available);
     settings.setValue(ScreenHeightKey, screenHeight);
+}
+
+QSize WindowFrame(std::optional<QSize> measured)
+{
+    QSettings settings = AccountSettings();
+    if (measured) {
+        settings.setValue(FrameKey, *measured);
+        return *measured;
+    }
+    const QSize kept = settings.value(FrameKey).toSize();
+    return kept.isValid() ? kept : UnmeasuredFrame;
+}
+
+QSize InsideFrame(QSize available, QSize frame)
+{
+    return (available - frame).expandedTo(QSize(1, 1));
 }
 
 SizeChoice ChosenSize()

@@ -67,6 +67,14 @@ QPoint PlaceInside(const QRect &area, QPoint wanted, QSize window);
 // toolkit takes its factor before any screen can be asked.
 void RememberScreen(QSize available, int screenHeight);
 
+// What the window manager's frame (title bar and borders) takes around a window, in the
+// screen's pixels before the factor. A frame measured on a window that stands is kept;
+// without one, the last kept, else a title bar's worth: the window inside the frame must
+// fit the available area less the frame, or a filled window reaches past the screen.
+QSize WindowFrame(std::optional<QSize> measured = std::nullopt);
+// The area a window's inside may take.
+QSize InsideFrame(QSize available, QSize frame);
+
 SizeChoice ChosenSize();
 // The factor the stored choice gives, 1 for "Normal".
 double ChosenFactor();

@@ -12,10 +12,10 @@
 namespace {
 
 // Sizes are measured on the screen the menu stands on, in its pixels before the factor
-// this start runs with.
+// this start runs with, less the frame around a window.
 QSize availableOf(const QWidget *widget)
 {
-    return widget->screen()->availableGeometry().size() * RunningFactor();
+    return InsideFrame(widget->screen()->availableGeometry().size() * RunningFactor(), WindowFrame());
 }
 
 int screenHeightOf(const QWidget *widget)

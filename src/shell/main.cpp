@@ -125,13 +125,30 @@ int practiseOneExercise(const KindInfo &kind)
     return 0;
 }
 
+// The next start fits its size to the screen of this one, less the window's frame.
+void RememberScreenOf(const QWidget *window, QSize frame)
+{
+    const QScreen *screen = window->screen();
+    RememberScreen(InsideFrame(screen->availableGeometry().size() * RunningFactor(), frame),
+                   HeightBeforeFactor(screen->geometry().height()));
+}
+
+// The window manager frames a window some time after it shows; by a second it has.
+void RememberFrameOnceFramed(const QWidget *window)
+{
+    QTimer::singleShot(1000, window, [window] {
+        if (window->isVisible())
+            RememberScreenOf(window, WindowFrame((window->frameGeometry().size() - window->size()) * RunningFactor()));
+    });
+}
+
 // The very first start on a screen with room for it fills the screen. The toolkit fixes
 // its factor before any screen can be asked, so this start stores the choice and begins
 // again, before any window shows; the new start never does so again.
 bool beganAgainToFillTheScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize available = screen->availableGeometry().size() * RunningFactor();
+    const QSize available = InsideFrame(screen->availableGeometry().size() * RunningFactor(), WindowFrame());
     const int height = HeightBeforeFactor(screen->geometry().height());
     if (!StartsAgainToFill(StoredSizeChoice(), available, height, RunningFactor(), MayStartAgainByItself()))
         return false;
@@ -205,10 +222,7 @@ int main(int argc, char **argv)
         // translation (a millisecond to load) can wait until it stands as well.
         InstallGermanToolkitTexts();
         CreateRunWindows(Titelbild);
-        // The next start fits its size to the screen of this one.
-        const QScreen *screen = Titelbild->screen();
-        RememberScreen(screen->availableGeometry().size() * RunningFactor(),
-                       HeightBeforeFactor(screen->geometry().height()));
+        RememberScreenOf(Titelbild, WindowFrame());
         Logbuch = new TLogbuch(Titelbild);
         // Every run that ends with a summary goes to the result log when logging wants it,
         // and every answer to the answer record.
@@ -228,6 +242,7 @@ int main(int argc, char **argv)
         QObject::connect(Titelbild, &QDialog::finished, &app, &QApplication::quit);
         Titelbild->show();
     }
+    RememberFrameOnceFramed(Titelbild);
     const int status = app.exec();
 
     delete WerUebt;

@@ -2,9 +2,11 @@
 // height gives it, fits the screen's free area, and a hundredth more would not fit. Sizes
 // that do not fit are refused, a stored one falls back, and windows stay on the free area.
 
+#include "core/UserSettings.h"
 #include "run/ExerciseLayout.h"
 #include "run/WindowSize.h"
 
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -35,6 +37,8 @@ private slots:
     void padButtonTakesAFingerAndCoversNothing();
     void windowStandsWhollyOnTheFreeArea_data();
     void windowStandsWhollyOnTheFreeArea();
+    void filledWindowReachesPastTheScreenWithItsFrame_data();
+    void filledWindowReachesPastTheScreenWithItsFrame();
 };
 
 void WindowSizeTest::fillScreenIsTheLargestFactorThatFits_data()
@@ -228,6 +232,36 @@ void WindowSizeTest::windowStandsWhollyOnTheFreeArea()
     QFETCH(QSize, window);
     QFETCH(QPoint, placed);
     QCOMPARE(PlaceInside(area, wanted, window), placed);
+}
+
+void WindowSizeTest::filledWindowReachesPastTheScreenWithItsFrame_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<std::optional<QSize>>("measured");
+    QTest::newRow("a title bar, measured") << QSize(1366, 768) << 768 << std::optional<QSize>(QSize(2, 24));
+    QTest::newRow("nothing measured yet") << QSize(1920, 1080) << 1080 << std::optional<QSize>();
+    QTest::newRow("no frame at all, as on a kiosk") << QSize(1920, 1080) << 1080 << std::optional<QSize>(QSize(0, 0));
+}
+
+void WindowSizeTest::filledWindowReachesPastTheScreenWithItsFrame()
+{
+    QFETCH(QSize, available);
+    QFETCH(int, screenHeight);
+    QFETCH(std::optional<QSize>, measured);
+    QStandardPaths::setTestModeEnabled(true);
+    AccountSettings().clear();
+    const QSize frame = WindowFrame(measured);
+    QCOMPARE(WindowFrame(), frame);
+    if (measured)
+        QCOMPARE(frame, *measured);
+    else
+        QVERIFY2(frame.height() >= 20, "a window's title bar is left out");
+    const double factor = FillScreenFactor(InsideFrame(available, frame), screenHeight);
+    const QSize window = ExerciseLayoutFor(screenHeight).windowSize;
+    QVERIFY(std::ceil(window.height() * factor) + frame.height() <= available.height());
+    QVERIFY(std::ceil(window.width() * factor) + frame.width() <= available.width());
+    AccountSettings().clear();
 }
 
 QTEST_APPLESS_MAIN(WindowSizeTest)
