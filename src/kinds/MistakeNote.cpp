@@ -8,15 +8,20 @@
 
 namespace {
 
-// "Dreiundvierzig": the words of the number on one line, as a sentence starts.
-QString numberAsSentenceStart(qint32 n)
+// Words up to this length share their line with "schreibt man 43."; longer ones would
+// make the correction wider than its worked solution.
+constexpr qsizetype WordsSharingALine = 24;
+
+// "Dreiundvierzig schreibt man 43.": the words as the worked solution writes them, the
+// millions on a line of their own, as a sentence starts.
+QString howItIsWritten(qint32 n)
 {
-    QString words = NumberToWords(n);
-    words.replace(CarriageReturn, QLatin1Char(' '));
-    words = words.simplified();
+    QString words = NumberToWords(n).trimmed();
     if (!words.isEmpty())
         words[0] = words.at(0).toUpper();
-    return words;
+    const qsizetype lastLine = words.size() - words.lastIndexOf(CarriageReturn) - 1;
+    const QChar before = lastLine <= WordsSharingALine ? QChar(QLatin1Char(' ')) : CarriageReturn;
+    return words + before + QStringLiteral("schreibt man %1.").arg(FormatGrouped(n));
 }
 
 QString whatTheChildDid(const KindInfo &kind, qint32 given)
@@ -29,13 +34,11 @@ QString whatTheChildDid(const KindInfo &kind, qint32 given)
 // The one thing to look at next time.
 QString whatToLookAt(ErrorPattern pattern, const QString &shownTask, qint32 expected)
 {
-    const QString right = FormatGrouped(expected);
     switch (pattern) {
     case ErrorPattern::Zahlendreher:
-        return QStringLiteral("%1 schreibt man %2.").arg(numberAsSentenceStart(expected), right);
+        return howItIsWritten(expected);
     case ErrorPattern::Stellenwert:
-        return QStringLiteral("Jede Ziffer hat ihren Platz: %1 schreibt man %2.")
-            .arg(numberAsSentenceStart(expected), right);
+        return QStringLiteral("Jede Ziffer hat ihren Platz:") + CarriageReturn + howItIsWritten(expected);
     case ErrorPattern::Rundungsrichtung:
         return QStringLiteral("Ab 5 rundet man auf, unter 5 rundet man ab.");
     case ErrorPattern::Rundungsstelle:
@@ -47,7 +50,7 @@ QString whatToLookAt(ErrorPattern pattern, const QString &shownTask, qint32 expe
         return QStringLiteral("Von einem Strich zum nächsten sind es hier %1.").arg(FormatGrouped(qint32(*tick)));
     }
     case ErrorPattern::Nachbarstrich:
-        return QStringLiteral("Das ist ein Strich daneben. Richtig ist %1.").arg(right);
+        return QStringLiteral("Das ist ein Strich daneben. Richtig ist %1.").arg(FormatGrouped(expected));
     case ErrorPattern::Roemisch:
         return QStringLiteral("Steht ein kleineres Zeichen vor einem größeren, zieht man es ab.");
     case ErrorPattern::Folge: {

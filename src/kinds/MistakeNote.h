@@ -7,7 +7,8 @@
 
 #include <QString>
 
-// Three short lines, separated by carriage returns: "Achtung, Zahlendreher!", "Du hast 34
-// geschrieben.", "Dreiundvierzig schreibt man 43.". Empty for "anderer Fehler".
+// Short lines, separated by carriage returns: "Achtung, Zahlendreher!", "Du hast 34
+// geschrieben.", "Dreiundvierzig schreibt man 43."; long number words get a line of their
+// own, so the note is never wider than the worked solution. Empty for "anderer Fehler".
 QString MistakeNote(const KindInfo &kind, ErrorPattern pattern, const QString &shownTask, qint32 expected,
                     qint32 given);

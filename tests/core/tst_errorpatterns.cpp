@@ -122,13 +122,17 @@ private slots:
         };
         row("Zahlendreher", 505, "dreiundvierzig", 43, 34,
             "Achtung, Zahlendreher!|Du hast 34 geschrieben.|Dreiundvierzig schreibt man 43.");
+        // Long words stand on their own line, the millions on theirs, as in the solution.
+        row("Zahlendreher, long words", 202, "dreiundvierzigtausendfünfhundertzwölf", 43'512, 34'512,
+            "Achtung, Zahlendreher!|Du hast 34 512 geschrieben.|"
+            "Dreiundvierzigtausendfünfhundertzwölf|schreibt man 43 512.");
         row("Zahlendreher in the millions", 203, "zwei Millionen dreiundsechzigtausend", 2'063'000, 2'036'000,
             "Achtung, Zahlendreher!|Du hast 2 036 000 geschrieben.|"
-            "Zwei Millionen dreiundsechzigtausend schreibt man 2 063 000.");
+            "Zwei Millionen|dreiundsechzigtausend schreibt man 2 063 000.");
         row("Zahlendreher pointed at", 504, "0 bis 100", 63, 36,
             "Achtung, Zahlendreher!|Du hast auf 36 gezeigt.|Dreiundsechzig schreibt man 63.");
         row("Stellenwert", 508, "Welcher Zehner kommt nach 47?", 50, 5,
-            "Achtung, Stellenwert!|Du hast 5 geschrieben.|Jede Ziffer hat ihren Platz: Fünfzig schreibt man 50.");
+            "Achtung, Stellenwert!|Du hast 5 geschrieben.|Jede Ziffer hat ihren Platz:|Fünfzig schreibt man 50.");
         row("Rundungsrichtung", 301, "Runde auf Zehner: 4 345", 4'350, 4'340,
             "Achtung, Rundungsrichtung!|Du hast 4 340 geschrieben.|Ab 5 rundet man auf, unter 5 rundet man ab.");
         row("Rundungsstelle", 305, "Runde auf Tausender: 45 678", 46'000, 45'700,
