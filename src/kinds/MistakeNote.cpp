@@ -13,12 +13,14 @@ namespace {
 constexpr qsizetype WordsSharingALine = 24;
 
 // "Dreiundvierzig schreibt man 43.": the words as the worked solution writes them, the
-// millions on a line of their own, as a sentence starts.
+// millions on a line of their own, as a sentence starts. A number without words (below
+// ten) is just named.
 QString howItIsWritten(qint32 n)
 {
     QString words = NumberToWords(n).trimmed();
-    if (!words.isEmpty())
-        words[0] = words.at(0).toUpper();
+    if (words.isEmpty())
+        return QStringLiteral("Richtig ist %1.").arg(FormatGrouped(n));
+    words[0] = words.at(0).toUpper();
     const qsizetype lastLine = words.size() - words.lastIndexOf(CarriageReturn) - 1;
     const QChar before = lastLine <= WordsSharingALine ? QChar(QLatin1Char(' ')) : CarriageReturn;
     return words + before + QStringLiteral("schreibt man %1.").arg(FormatGrouped(n));

@@ -133,6 +133,8 @@ private slots:
             "Achtung, Zahlendreher!|Du hast auf 36 gezeigt.|Dreiundsechzig schreibt man 63.");
         row("Stellenwert", 508, "Welcher Zehner kommt nach 47?", 50, 5,
             "Achtung, Stellenwert!|Du hast 5 geschrieben.|Jede Ziffer hat ihren Platz:|Fünfzig schreibt man 50.");
+        row("Stellenwert below ten, which has no number word", 508, "Welche Zahl kommt direkt nach 5?", 6, 60,
+            "Achtung, Stellenwert!|Du hast 60 geschrieben.|Jede Ziffer hat ihren Platz:|Richtig ist 6.");
         row("Rundungsrichtung", 301, "Runde auf Zehner: 4 345", 4'350, 4'340,
             "Achtung, Rundungsrichtung!|Du hast 4 340 geschrieben.|Ab 5 rundet man auf, unter 5 rundet man ab.");
         row("Rundungsstelle", 305, "Runde auf Tausender: 45 678", 46'000, 45'700,

@@ -202,6 +202,9 @@ void SpokenTextTest::noDigitOfAMistakeNoteReachesTheVoice()
                         continue;
                     named.insert(int(*mistake));
                     const QString note = MistakeNote(*kind, *mistake, shown, asked, given);
+                    // No line left empty or begun with a blank by a number without words.
+                    for (const QString &line : note.split(CarriageReturn))
+                        QVERIFY2(!line.isEmpty() && line.at(0).isLetter(), qPrintable(note));
                     const QString spoken = SpokenCorrection(kind->code, "Schade!", task.solutionText, note);
                     QVERIFY2(spoken.startsWith("Schade! Achtung, ") && !spoken.contains(digitOrDoubleBlank),
                              qPrintable(note + " -> " + spoken));
