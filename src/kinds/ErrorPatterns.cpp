@@ -172,20 +172,32 @@ bool addsASubtractivePair(const QString &numeral, qint64 expected, qint64 given)
     return anyPair && given == allAdded;
 }
 
+// The terms of "3, 6, _, 12, 15", the gap as nothing.
+QList<std::optional<qint64>> sequenceTermsIn(const QString &shown)
+{
+    QList<std::optional<qint64>> values;
+    for (const QString &term : shown.split(QStringLiteral(", ")))
+        values.append(numberIn(term));
+    return values;
+}
+
+// The step between the first two neighbouring terms shown.
+std::optional<qint64> stepOf(const QList<std::optional<qint64>> &values)
+{
+    for (qsizetype i = 0; i + 1 < values.size(); ++i) {
+        if (values[i] && values[i + 1])
+            return *values[i + 1] - *values[i];
+    }
+    return std::nullopt;
+}
+
 // "3, 6, _, 12, 15": the answer continues a neighbour with another step than the
 // sequence's: backwards, twice or half as far, or one further or shorter.
 bool continuesWithAnotherStep(const QString &shown, qint64 given)
 {
-    const QStringList terms = shown.split(QStringLiteral(", "));
-    const qsizetype gap = terms.indexOf(QStringLiteral("_"));
-    QList<std::optional<qint64>> values;
-    for (const QString &term : terms)
-        values.append(numberIn(term));
-    std::optional<qint64> step;
-    for (qsizetype i = 0; i + 1 < values.size() && !step; ++i) {
-        if (values[i] && values[i + 1])
-            step = *values[i + 1] - *values[i];
-    }
+    const qsizetype gap = shown.split(QStringLiteral(", ")).indexOf(QStringLiteral("_"));
+    const QList<std::optional<qint64>> values = sequenceTermsIn(shown);
+    const std::optional<qint64> step = stepOf(values);
     if (gap < 0 || !step || *step == 0)
         return false;
     QList<qint64> wrongSteps = {-*step, 2 * *step, *step + 1, *step - 1};
@@ -250,6 +262,17 @@ std::optional<ErrorPattern> RecogniseMistake(const KindInfo &kind, const QString
             return pattern;
     }
     return ErrorPattern::Other;
+}
+
+std::optional<qint64> RecordedLineTick(const QString &shownTask)
+{
+    const std::optional<LineTicks> line = lineTicksIn(shownTask);
+    return line ? std::optional<qint64>(line->tick) : std::nullopt;
+}
+
+std::optional<qint64> RecordedSequenceStep(const QString &shownTask)
+{
+    return stepOf(sequenceTermsIn(shownTask));
 }
 
 bool InvitesMistake(const KindInfo &kind, const QString &shownTask, qint32 asked, ErrorPattern pattern)

@@ -17,6 +17,11 @@ QString ErrorPatternName(ErrorPattern pattern);
 std::optional<ErrorPattern> RecogniseMistake(const KindInfo &kind, const QString &shownTask, qint32 expected,
                                              qint32 given);
 
+// What a recorded task shows of itself: the worth of one tick of the ray ("300 bis 400":
+// 10), the step of a sequence ("3, 6, _, 12, 15": 3); nothing for a task of another form.
+std::optional<qint64> RecordedLineTick(const QString &shownTask);
+std::optional<qint64> RecordedSequenceStep(const QString &shownTask);
+
 // Whether a task of `kind` gives room for the same mistake again: after a Zahlendreher a
 // number whose tens and ones differ, after a Stellenwert one with a zero, after rounding
 // the wrong way a number just at the border, after a Römisch a numeral with a subtractive

@@ -6,6 +6,7 @@
 #include "generators/rounding/Rounding.h"
 #include "generators/sequences/NumberSequences.h"
 #include "generators/upto100/FirstNumbers.h"
+#include "generators/upto100/NeighbourNumbers.h"
 #include "generators/upto100/PlaceValue.h"
 #include "generators/upto100/QuickSeeing.h"
 #include "generators/writing/WritingNumbers.h"
@@ -29,13 +30,14 @@ constexpr std::array ReadingNumerals = {P::Roemisch};
 constexpr std::array ContinuingSequence = {P::Zahlendreher, P::Folge};
 constexpr std::array CountingDots = {P::Zahlendreher};
 
-// The one list of kinds. A new kind is one row here (with its generator and its tests).
-const std::array<KindInfo, 25> &kindTable()
+// The one list of kinds. A new kind is one row here (with its generator and its tests);
+// the list counts its rows itself.
+std::span<const KindInfo> kindTable()
 {
     using A = Answering;
     using R = Reading;
     using Rec = Recording;
-    static const std::array<KindInfo, 25> table = {{
+    static const auto table = std::to_array<KindInfo>({
         {102, u"Zahlenstrahl bis 200", u"Zahlenstrahl bis 200", 1, "Strahl200", u"Zahlenstrahl bis     &200",
          nullptr, ZStrahl, 1, {}, A::Typed, R::ShownTexts, true, 3, 290, Rec::NumberLine, ReadingArrow},
         {103, u"Zahlenstrahl bis 1000", u"Zahlenstrahl bis 1000", 1, "Strahl2000", u"Zahlenstrahl bis  &1 000",
@@ -100,7 +102,9 @@ const std::array<KindInfo, 25> &kindTable()
          Rec::TaskText, WritingDigits},
         {507, u"Wie viele? bis 20", u"Wie viele? bis 20", 5, "WieViele20", u"&Wie viele? bis 20", nullptr,
          WieViele, 0, {}, A::Typed, R::ShownTexts, false, 1, 20, Rec::TaskText, CountingDots},
-    }};
+        {508, u"Nachbarzahlen bis 100", u"Nachbarzahlen bis 100", 5, "Nachbarn100", u"&Nachbarzahlen bis 100",
+         nullptr, Nachbarzahlen, 0, {}, A::Typed, R::ShownTexts, false, 2, 100, Rec::TaskText, WritingDigits},
+    });
     return table;
 }
 

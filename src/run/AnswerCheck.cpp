@@ -6,6 +6,7 @@
 #include "core/Generation.h"
 #include "core/TaskTypes.h"
 #include "kinds/ErrorPatterns.h"
+#include "kinds/MistakeNote.h"
 #include "run/RecordedAnswer.h"
 
 #include <algorithm>
@@ -77,9 +78,10 @@ int FitFontSize(int size, const std::function<bool(int)> &fits)
     return size;
 }
 
-QString CorrectionHint(const QString &solutionText)
+QString CorrectionHint(const QString &mistakeNote, const QString &solutionText)
 {
-    return QStringLiteral("So wird die Aufgabe richtig gelöst:") + CarriageReturn + CarriageReturn
+    const QString note = mistakeNote.isEmpty() ? QString() : mistakeNote + CarriageReturn + CarriageReturn;
+    return note + QStringLiteral("So wird die Aufgabe richtig gelöst:") + CarriageReturn + CarriageReturn
          + solutionText;
 }
 
@@ -149,8 +151,10 @@ AnswerFeedback CheckAnswer(PracticeRun &run, const QString &typed, quint32 elaps
     feedback.answered = AnsweredTaskOf(run, *answer.value, elapsedMs, QDateTime::currentDateTime());
     if (verdict == PracticeRun::Verdict::Wrong) {
         const AnsweredTask &wrong = *feedback.answered;
-        if (const auto mistake = RecogniseMistake(run.kindInfo(), wrong.task, wrong.expected, wrong.given))
-            run.revisitMistake(*mistake);
+        // A wrong answer always shows a mistake, "anderer Fehler" at least.
+        const auto mistake = RecogniseMistake(run.kindInfo(), wrong.task, wrong.expected, wrong.given);
+        run.mistakeNote = MistakeNote(run.kindInfo(), *mistake, wrong.task, wrong.expected, wrong.given);
+        run.revisitMistake(*mistake);
         feedback.outcome = AnswerFeedback::Outcome::Wrong;
         feedback.word = BlameWords().at(random.below(qint32(BlameWords().size())));
         return feedback;

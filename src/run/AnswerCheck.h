@@ -37,8 +37,9 @@ QString ClickAnswerText(int x, int y);
 // The largest size from `size` downwards at which fits(size) holds; never below 1 point.
 int FitFontSize(int size, const std::function<bool(int pointSize)> &fits);
 
-// The text of the correction dialog.
-QString CorrectionHint(const QString &solutionText);
+// The text of the correction dialog: what the mistake was, where one was recognised, then
+// the worked solution.
+QString CorrectionHint(const QString &mistakeNote, const QString &solutionText);
 
 // Where the correction dialog stands, in screen coordinates: just below the answer field,
 // at its designed width, or wider where the worked solution needs it. Where that would

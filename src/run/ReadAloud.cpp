@@ -35,9 +35,9 @@ void ReadAloud::answerJudged(const QString &word)
     m_pendingWord = word;
 }
 
-void ReadAloud::correctionShown(qint32 kind, const QString &solutionText)
+void ReadAloud::correctionShown(qint32 kind, const QString &solutionText, const QString &mistakeNote)
 {
-    sayIfChosen(SpokenCorrection(kind, takeWord(), solutionText));
+    sayIfChosen(SpokenCorrection(kind, takeWord(), solutionText, mistakeNote));
 }
 
 void ReadAloud::readTask()

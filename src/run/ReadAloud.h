@@ -20,7 +20,7 @@ public:
     // The word is said together with what follows it at once: the next task or the
     // correction. Said on its own it would be cut off by them.
     void answerJudged(const QString &word);
-    void correctionShown(qint32 kind, const QString &solutionText);
+    void correctionShown(qint32 kind, const QString &solutionText, const QString &mistakeNote);
     void readTask();
     void fallSilent();
 

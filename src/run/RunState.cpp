@@ -14,6 +14,7 @@ void PracticeRun::reset()
     ended = false;
     mistakeToRevisit.reset();
     tasksToRevisit = 0;
+    mistakeNote.clear();
     currentTask.taskFailed = false;
     taskPicture = std::monostate{};
 }
@@ -36,6 +37,7 @@ std::optional<GeneratedTask> PracticeRun::poseTask(GenerationContext &context, K
     currentTask.solutionText.clear();
     currentTask.taskFailed = false;
     triesAtTask = 0;
+    mistakeNote.clear();
 
     const KindInfo *runKind = lookup(currentTask.kind);
     if (runKind == nullptr)

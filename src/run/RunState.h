@@ -49,6 +49,9 @@ public:
     // to bring it back.
     std::optional<ErrorPattern> mistakeToRevisit;
     int tasksToRevisit = 0;
+    // What the correction tells the child about the current task's last wrong answer;
+    // empty where no mistake was recognised.
+    QString mistakeNote;
 
     // The next tasks come back to this mistake (never to "anderer Fehler").
     void revisitMistake(ErrorPattern pattern);

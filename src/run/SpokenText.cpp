@@ -182,7 +182,7 @@ QString SpokenTask(qint32 kind, const GeneratedTask &task)
     return shownCaptions(task.layout);
 }
 
-QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText)
+QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText, const QString &mistakeNote)
 {
     QString solution;
     const Reading reading = readingOf(kind);
@@ -197,7 +197,9 @@ QString SpokenCorrection(qint32 kind, const QString &word, const QString &soluti
     } else {
         solution = spokenLines(solutionText, QStringLiteral(", "));
     }
-    return (word + QStringLiteral(" So wird die Aufgabe richtig gelöst: ") + solution).simplified();
+    return (word + QLatin1Char(' ') + spokenLines(mistakeNote, QStringLiteral(" "))
+            + QStringLiteral(" So wird die Aufgabe richtig gelöst: ") + solution)
+        .simplified();
 }
 
 QString PictureDescription(const TaskPicture &picture, int pictureWidth)

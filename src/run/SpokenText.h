@@ -22,5 +22,7 @@ QString SpokenTask(qint32 kind, const GeneratedTask &task);
 // task has no picture.
 QString PictureDescription(const TaskPicture &picture, int pictureWidth);
 
-// The praise or blame word, the correction's first line and the worked solution.
-QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText);
+// The praise or blame word, what the mistake was (where one was recognised), the
+// correction's first line and the worked solution.
+QString SpokenCorrection(qint32 kind, const QString &word, const QString &solutionText,
+                         const QString &mistakeNote = QString());

@@ -334,7 +334,10 @@ void AnswerCheckTest::summaryListsDateCountsAndAverage()
              QString("So hast du am 09.03.26 gerechnet:") + cr + cr + "3 richtig gelöste Aufgaben" + cr
                  + "1 falsch gelöste Aufgabe" + cr + "3,33 Sek. durchschnittliche Bedenkzeit");
     QCOMPARE(SummaryTitle("Runde auf Zehner"), QStringLiteral("\"Runde auf Zehner\""));
-    QCOMPARE(CorrectionHint("a"), QString("So wird die Aufgabe richtig gelöst:") + cr + cr + "a");
+    QCOMPARE(CorrectionHint("", "a"), QString("So wird die Aufgabe richtig gelöst:") + cr + cr + "a");
+    // The mistake is named before the solution is shown.
+    QCOMPARE(CorrectionHint("Achtung, Folge!", "a"),
+             QString("Achtung, Folge!") + cr + cr + "So wird die Aufgabe richtig gelöst:" + cr + cr + "a");
 }
 
 void AnswerCheckTest::correctionStandsBelowTheAnswerField_data()

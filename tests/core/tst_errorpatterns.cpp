@@ -2,6 +2,7 @@
 // the task written as the answer record holds it.
 
 #include "kinds/ErrorPatterns.h"
+#include "kinds/MistakeNote.h"
 
 #include <QTest>
 
@@ -35,6 +36,10 @@ private slots:
         row("301 thousands of the rounded number", 301, "Runde auf Zehner: 34 512", 34'510, 43'510, dreher);
         row("402 term swapped", 402, "61, 58, 55, _, 49", 52, 25, dreher);
         row("403 dots counted", 403, "Punktefeld 10 × 10", 27, 72, dreher);
+        row("505 vierundsechzig as 46", 505, "vierundsechzig", 64, 46, dreher);
+        row("508 neighbour swapped", 508, "Welche Zahl kommt direkt nach 45?", 46, 64, dreher);
+        row("508 the ten as its digit", 508, "Welcher Zehner kommt nach 47?", 50, 5, stelle);
+        row("508 the other neighbour", 508, "Welche Zahl kommt direkt vor 47?", 46, 48, other);
         row("201 hundreds and tens are no swap", 201, "vierhundertzweiunddreißig", 432, 342, other);
         row("201 a zero is no swapped digit", 201, "dreihundertvier", 304, 340, stelle);
 
@@ -100,6 +105,62 @@ private slots:
         const std::optional<ErrorPattern> found = RecogniseMistake(*info, task, expected, given);
         QVERIFY(found.has_value());
         QCOMPARE(ErrorPatternName(*found), pattern);
+    }
+
+    // The correction tells the child what the mistake was, with the task's own numbers.
+    void childIsToldAnotherMistake_data()
+    {
+        QTest::addColumn<qint32>("kind");
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<qint32>("expected");
+        QTest::addColumn<qint32>("given");
+        QTest::addColumn<QString>("note");
+        const auto row = [](const char *name, qint32 kind, const char *task, qint32 expected, qint32 given,
+                            const char *note) {
+            QTest::newRow(name) << kind << QString::fromUtf8(task) << expected << given
+                                << QString::fromUtf8(note).replace(QLatin1Char('|'), QChar(13));
+        };
+        row("Zahlendreher", 505, "dreiundvierzig", 43, 34,
+            "Achtung, Zahlendreher!|Du hast 34 geschrieben.|Dreiundvierzig schreibt man 43.");
+        // Long words stand on their own line, the millions on theirs, as in the solution.
+        row("Zahlendreher, long words", 202, "dreiundvierzigtausendfünfhundertzwölf", 43'512, 34'512,
+            "Achtung, Zahlendreher!|Du hast 34 512 geschrieben.|"
+            "Dreiundvierzigtausendfünfhundertzwölf|schreibt man 43 512.");
+        row("Zahlendreher in the millions", 203, "zwei Millionen dreiundsechzigtausend", 2'063'000, 2'036'000,
+            "Achtung, Zahlendreher!|Du hast 2 036 000 geschrieben.|"
+            "Zwei Millionen|dreiundsechzigtausend schreibt man 2 063 000.");
+        row("Zahlendreher pointed at", 504, "0 bis 100", 63, 36,
+            "Achtung, Zahlendreher!|Du hast auf 36 gezeigt.|Dreiundsechzig schreibt man 63.");
+        row("Stellenwert", 508, "Welcher Zehner kommt nach 47?", 50, 5,
+            "Achtung, Stellenwert!|Du hast 5 geschrieben.|Jede Ziffer hat ihren Platz:|Fünfzig schreibt man 50.");
+        row("Stellenwert below ten, which has no number word", 508, "Welche Zahl kommt direkt nach 5?", 6, 60,
+            "Achtung, Stellenwert!|Du hast 60 geschrieben.|Jede Ziffer hat ihren Platz:|Richtig ist 6.");
+        row("Rundungsrichtung", 301, "Runde auf Zehner: 4 345", 4'350, 4'340,
+            "Achtung, Rundungsrichtung!|Du hast 4 340 geschrieben.|Ab 5 rundet man auf, unter 5 rundet man ab.");
+        row("Rundungsstelle", 305, "Runde auf Tausender: 45 678", 46'000, 45'700,
+            "Achtung, Rundungsstelle!|Du hast 45 700 geschrieben.|Schau genau hin: Runde auf Tausender.");
+        row("Skala", 103, "300 bis 400", 350, 305,
+            "Achtung, Skala!|Du hast 305 geschrieben.|Von einem Strich zum nächsten sind es hier 10.");
+        row("Nachbarstrich pointed at", 503, "0 bis 10", 14, 15,
+            "Achtung, Nachbarstrich!|Du hast auf 15 gezeigt.|Das ist ein Strich daneben. Richtig ist 14.");
+        row("Römisch", 401, "XIV", 14, 16,
+            "Achtung, Römisch!|Du hast 16 geschrieben.|"
+            "Steht ein kleineres Zeichen vor einem größeren, zieht man es ab.");
+        row("Folge falling", 402, "40, 35, 30, _, 20", 25, 35,
+            "Achtung, Folge!|Du hast 35 geschrieben.|Die Zahlen werden hier immer um 5 kleiner.");
+        row("anderer Fehler says nothing more", 201, "dreiundvierzig", 43, 44, "");
+    }
+    void childIsToldAnotherMistake()
+    {
+        QFETCH(qint32, kind);
+        QFETCH(QString, task);
+        QFETCH(qint32, expected);
+        QFETCH(qint32, given);
+        QFETCH(QString, note);
+        const KindInfo &info = *FindKind(kind);
+        const std::optional<ErrorPattern> found = RecogniseMistake(info, task, expected, given);
+        QVERIFY(found.has_value());
+        QCOMPARE(MistakeNote(info, *found, task, expected, given), note);
     }
 
     void rightAnswerCountsAsMistake()

@@ -52,6 +52,7 @@ const QList<Expected> &expectations()
         {505, "Schreibe Zahlen bis 100", "Zahlen &schreiben bis 100", false, false, "tst_firstnumbers.cpp"},
         {506, "Zehner und Einer bis 100", "Zehner &und Einer bis 100", false, false, "tst_firstnumbers.cpp"},
         {507, "Wie viele? bis 20", "&Wie viele? bis 20", false, false, "tst_firstnumbers.cpp"},
+        {508, "Nachbarzahlen bis 100", "&Nachbarzahlen bis 100", false, false, "tst_neighbournumbers.cpp"},
     };
     return rows;
 }
@@ -202,7 +203,7 @@ private slots:
     {
         const QStringList lines = KindListing().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), PractisedKinds().size());
-        QCOMPARE(lines.size(), 24);
+        QCOMPARE(lines.size(), 25);
         QVERIFY(lines.contains(QStringLiteral("203\tSchreibe Zahlen größer als 1 Million")));
         QCOMPARE(lines.first(), QStringLiteral("102\tZahlenstrahl bis 200"));
     }

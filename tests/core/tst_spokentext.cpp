@@ -3,8 +3,13 @@
 // generator ever reaching the voice.
 
 #include "TestSupport.h"
+#include "kinds/ErrorPatterns.h"
 #include "kinds/Kinds.h"
+#include "kinds/MistakeNote.h"
+#include "run/ShownTask.h"
 #include "run/SpokenText.h"
+
+#include <QSet>
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -42,6 +47,7 @@ private slots:
     void correctionReadsWordAndSolution();
     void noDigitFromAnyGeneratorReachesTheVoice_data();
     void noDigitFromAnyGeneratorReachesTheVoice();
+    void noDigitOfAMistakeNoteReachesTheVoice();
 };
 
 void SpokenTextTest::numbersAreWholeWordsNeverDigitGroups_data()
@@ -172,6 +178,41 @@ void SpokenTextTest::noDigitFromAnyGeneratorReachesTheVoice()
                 QCOMPARE(spoken.count(QStringLiteral("Lücke")), 1);
         }
     }
+}
+
+// Wrong answers a child gives to real tasks of every kind, with the mistakes they show
+// named in the correction: whatever the pattern, the voice gets words, never digits, and
+// every pattern's note is read at least once.
+void SpokenTextTest::noDigitOfAMistakeNoteReachesTheVoice()
+{
+    static const QRegularExpression digitOrDoubleBlank(QStringLiteral("\\d|  "));
+    QSet<int> named;
+    for (const KindInfo *kind : PractisedKinds()) {
+        Random random(kind->code);
+        for (const qint32 rightCount : {0, 12, 49}) {
+            for (int i = 0; i < 40; ++i) {
+                GenerationContext context = MakeContext(random, rightCount, 0, 1.0);
+                const GeneratedTask task = kind->generator(context, kind->level);
+                const QString shown = ShownTaskOf(*kind, task);
+                const qint32 asked = AskedNumber(*kind, task);
+                const qint32 swapped = asked - asked % 100 + asked % 10 * 10 + asked / 10 % 10;
+                for (const qint32 given : {asked + 1, asked - 10, asked + 2, asked * 10, asked / 10, swapped}) {
+                    const std::optional<ErrorPattern> mistake = RecogniseMistake(*kind, shown, asked, given);
+                    if (!mistake || *mistake == ErrorPattern::Other)
+                        continue;
+                    named.insert(int(*mistake));
+                    const QString note = MistakeNote(*kind, *mistake, shown, asked, given);
+                    // No line left empty or begun with a blank by a number without words.
+                    for (const QString &line : note.split(CarriageReturn))
+                        QVERIFY2(!line.isEmpty() && line.at(0).isLetter(), qPrintable(note));
+                    const QString spoken = SpokenCorrection(kind->code, "Schade!", task.solutionText, note);
+                    QVERIFY2(spoken.startsWith("Schade! Achtung, ") && !spoken.contains(digitOrDoubleBlank),
+                             qPrintable(note + " -> " + spoken));
+                }
+            }
+        }
+    }
+    QCOMPARE(named.size(), 8);
 }
 
 QTEST_GUILESS_MAIN(SpokenTextTest)

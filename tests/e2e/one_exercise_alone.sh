@@ -16,7 +16,7 @@ printf 'LogFilePath=%s\r\nMinimumLog=0\r\n' "$work/logs" > "$work/wolf.cfg"
 fail() { echo "FAIL: $*"; exit 1; }
 
 listing=$("$bm" --uebungen)
-[ "$(printf '%s\n' "$listing" | wc -l)" -eq 24 ] || fail "not 24 exercises listed: $listing"
+[ "$(printf '%s\n' "$listing" | wc -l)" -eq 25 ] || fail "not 25 exercises listed: $listing"
 printf '%s\n' "$listing" | grep -qx $'301\tRunde auf Zehner' || fail "301 is not listed with its title"
 printf '%s\n' "$listing" | grep -qx $'507\tWie viele? bis 20' || fail "507 is not listed with its title"
 
@@ -48,7 +48,7 @@ E2E_BM=
 "$log_dump" "$work/logs/" | grep -q "Runde auf Zehner" || fail "the run was not logged"
 
 # Each kind of the youngest opens straight into its own window.
-for code in 501 502 503 504 505 506 507; do
+for code in 501 502 503 504 505 506 507 508; do
   title=$(printf '%s\n' "$listing" | grep "^$code"$'\t' | cut -f2)
   HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work "$bm" --uebung "$code" "cfg=$work/wolf.cfg" >/dev/null 2>&1 &
   E2E_BM=$!

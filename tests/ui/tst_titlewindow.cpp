@@ -127,7 +127,8 @@ void TitleWindowTest::menusHaveEveryEntryWithItsMnemonic_data()
         << QStringList{"Zahlenstrahl bis &20|Strahl20", "Zahlenstrahl bis &100|Strahl100", "-N5",
                        "Zahlen &zeigen bis 20|Zeigen20", "Zahlen z&eigen bis 100|Zeigen100", "-N6",
                        "Zahlen &schreiben bis 100|Schreiben100",
-                       "Zehner &und Einer bis 100|ZehnerEiner100", "&Wie viele? bis 20|WieViele20"};
+                       "Zehner &und Einer bis 100|ZehnerEiner100", "&Wie viele? bis 20|WieViele20",
+                       "&Nachbarzahlen bis 100|Nachbarn100"};
     QTest::newRow("info") << "&Info"
         << QStringList{"Pr&ogramm|Info", "&Animationen|Animationen", "&Tipps zum Üben|Ueben",
                        "&Protokoll zeigen|Protokoll", "Aufgaben &vorlesen|Vorlesen", "&Ziffernblock|Ziffernblock",

@@ -9,10 +9,12 @@
 #include "RecordingSpeech.h"
 #include "run/ProgramSpeech.h"
 #include "run/SpokenText.h"
+#include "run/widgets/TKorrektur.h"
 #include "run/widgets/TVorleseKnopf.h"
 
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -181,7 +183,11 @@ void VorlesenTest::checkedEntryReadsTasksWordsAndSolutionAndFallsSilentAtTheEnd(
     const QString solution = currentRun().currentTask.solutionText;
     TypeAndEnter(QString::number(currentRun().currentTask.expectedAnswer + 1));
     QVERIFY(QTest::qWaitFor([&] { return !watcher.corrections.isEmpty(); }));
-    QCOMPARE(m_voice.said.last(), SpokenCorrection(402, Form2->Label2->text(), solution));
+    // One further than the step: the mistake is named on screen and read before the solution.
+    const QString note = currentRun().mistakeNote;
+    QVERIFY(note.startsWith(QStringLiteral("Achtung, Folge!")));
+    QVERIFY(Korrektur->Hinweis->text().startsWith(QStringLiteral("Achtung, Folge!")));
+    QCOMPARE(m_voice.said.last(), SpokenCorrection(402, Form2->Label2->text(), solution, note));
     QVERIFY(m_voice.speaking);
 
     QTest::keyClick(Form2->Edit1, Qt::Key_Escape);

@@ -267,13 +267,14 @@ void TForm2::BOkClick()
 void TForm2::showCorrection()
 {
     paintCorrectionPicture();
-    Korrektur->showHint(WithLineFeeds(CorrectionHint(currentRun().currentTask.solutionText)));
+    const PracticeRun &run = currentRun();
+    Korrektur->showHint(WithLineFeeds(CorrectionHint(run.mistakeNote, run.currentTask.solutionText)));
     const bool pictured = !std::holds_alternative<std::monostate>(currentRun().taskPicture);
     const QRect picture = pictured ? QRect(PaintBox1->mapToGlobal(QPoint(0, 0)), PaintBox1->size()) : QRect();
     Korrektur->place(PlaceCorrection({pos(), GroupBox1->pos(), Edit1->geometry(), Korrektur->hintHeight(),
                                       Korrektur->hintRight(), Korrektur->buttonWidth(), m_layout.scale,
                                       ScreenOf(this)->availableGeometry(), picture}));
-    Vorlesen->correctionShown(currentRun().currentTask.kind, currentRun().currentTask.solutionText);
+    Vorlesen->correctionShown(run.currentTask.kind, run.currentTask.solutionText, run.mistakeNote);
     Korrektur->exec();
     backToTheAnswerField();
 }

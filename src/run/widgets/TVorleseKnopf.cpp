@@ -80,9 +80,9 @@ void TVorleseKnopf::answerJudged(const QString &word)
     m_readAloud.answerJudged(word);
 }
 
-void TVorleseKnopf::correctionShown(qint32 kind, const QString &solutionText)
+void TVorleseKnopf::correctionShown(qint32 kind, const QString &solutionText, const QString &mistakeNote)
 {
-    m_readAloud.correctionShown(kind, solutionText);
+    m_readAloud.correctionShown(kind, solutionText, mistakeNote);
 }
 
 void TVorleseKnopf::placeInCorner(double layoutScale)

@@ -16,7 +16,7 @@ public:
 
     void taskPosed(qint32 kind, const GeneratedTask &task);
     void answerJudged(const QString &word);
-    void correctionShown(qint32 kind, const QString &solutionText);
+    void correctionShown(qint32 kind, const QString &solutionText, const QString &mistakeNote);
     // Hidden and silent once the summary stands; silent when the window closes.
     void runEnded();
     void windowClosed();
