@@ -55,7 +55,7 @@ private slots:
         QTest::addColumn<qint32>("today");
         QTest::addColumn<QByteArray>("saved");   // empty: nothing may be saved
         QTest::newRow("the class, grade 2, 20 tasks, today's kind")
-            << 0 << 2 << 2 << qint32(502) << QByteArray("Uebungen=403,502,504,505,506\nAufgaben=20\nHeute=502\n");
+            << 0 << 2 << 2 << qint32(502) << QByteArray("Uebungen=403,502,504,505,506,508\nAufgaben=20\nHeute=502\n");
         QTest::newRow("a child's own plan, grade 1, the run as always")
             << 1 << 1 << 0 << qint32(0) << QByteArray("Uebungen=501,503,507\n");
         QTest::newRow("today's kind not ticked") << 0 << 1 << 1 << qint32(301) << QByteArray();
