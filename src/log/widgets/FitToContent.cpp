@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -23,12 +24,20 @@ QSize frameOf(const QWidget *window)
     return window->frameGeometry().size() - window->size();
 }
 
+// The frame the window has, or before it first stands the one its parent has: the same
+// window manager's.
+QSize expectedFrameOf(const QWidget *window)
+{
+    const QWidget *parent = window->parentWidget() != nullptr ? window->parentWidget()->window() : window;
+    return frameOf(window).isEmpty() ? frameOf(parent) : frameOf(window);
+}
+
 // Moved, as little as it takes, wholly onto the screen's free area. Until the window
-// manager has framed the window its frame is unknown, so it is centred there instead.
+// manager has framed the window its place is unknown, so it is centred there instead.
 void keepOnScreen(QWidget *window)
 {
     const QRect area = window->screen()->availableGeometry();
-    const QSize outer = window->size() + frameOf(window);
+    const QSize outer = window->size() + expectedFrameOf(window);
     if (frameOf(window).isEmpty()) {
         window->move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
         return;
@@ -77,4 +86,26 @@ void FitClassOverviewToTable(QWidget *overview, const QTableWidget *table)
     const QSize around = overview->size() - table->size();
     overview->resize(ClassWindowSizeFor(shown, around, overview->screen()->availableGeometry().size()));
     keepOnScreen(overview);
+}
+
+QSize ScreenRoomOf(const QWidget *window)
+{
+    return window->screen()->availableGeometry().size() - expectedFrameOf(window);
+}
+
+void FitScrolledContentToScreen(QWidget *window, QScrollArea *scroll)
+{
+    // What the scrolled part needs, lines that wrap included, and room for the scroll bars
+    // the toolkit shows at the least doubt.
+    const QWidget *content = scroll->widget();
+    QSize needed = content->sizeHint().expandedTo(content->minimumSizeHint());
+    if (content->hasHeightForWidth())
+        needed.setHeight(std::max(needed.height(), content->heightForWidth(needed.width())));
+    needed += QSize(scroll->verticalScrollBar()->sizeHint().width(), scroll->horizontalScrollBar()->sizeHint().height());
+    // What the rest of the window takes: its buttons and margins.
+    const QSize besides = window->sizeHint() - scroll->sizeHint();
+    scroll->setMinimumSize(needed.boundedTo(ScreenRoomOf(window) - besides));
+    // Not adjustSize(): it would hold a window to two thirds of the screen.
+    window->resize((scroll->minimumSize() + besides).expandedTo(window->minimumSizeHint()));
+    keepOnScreen(window);
 }

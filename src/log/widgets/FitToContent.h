@@ -5,6 +5,7 @@
 
 #include <QSize>
 
+class QScrollArea;
 class QTableWidget;
 class QWidget;
 class TProtokollZeilen;
@@ -16,3 +17,9 @@ void FitLogViewerToLines(QWidget *viewer, const TProtokollZeilen *memo, QSize cl
 void FitClassColumnsToTitles(QTableWidget *table, int headerLines, int runsColumnWidth, int narrowestColumn);
 // The overview shows every column and row of `table` while the screen has room.
 void FitClassOverviewToTable(QWidget *overview, const QTableWidget *table);
+
+// The room a window has on its screen's free area, less the window manager's frame.
+QSize ScreenRoomOf(const QWidget *window);
+// The window shows what `scroll` holds whole while the screen has room for it; on a
+// smaller screen the window stays on it and that part scrolls.
+void FitScrolledContentToScreen(QWidget *window, QScrollArea *scroll);

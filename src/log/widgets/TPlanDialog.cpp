@@ -2,6 +2,7 @@
 
 #include "core/RunResult.h"
 #include "kinds/Kinds.h"
+#include "log/widgets/FitToContent.h"
 #include "plan/PlanFiles.h"
 
 #include <QBoxLayout>
@@ -13,9 +14,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
+// The families stand side by side in three columns, in two on a narrow screen.
 constexpr int FamilyColumns = 3;
 constexpr int GradeCount = 4;
 
@@ -64,9 +67,24 @@ TPlanDialog::TPlanDialog(const QString &classFolder, const QStringList &children
     buttons->addWidget(RemoveButton);
     buttons->addWidget(CloseButton);
 
+    // Everything but the buttons scrolls on a screen too small for it.
+    auto *choicesAndKinds = new QWidget(this);
+    auto *inside = new QVBoxLayout(choicesAndKinds);
+    inside->setContentsMargins(0, 0, 0, 0);
+    inside->addLayout(choices);
+    QWidget *families = makeKindBoxes(FamilyColumns);
+    if (families->sizeHint().width() > ScreenRoomOf(this).width()) {
+        delete families;
+        m_kindBoxes.clear();
+        families = makeKindBoxes(FamilyColumns - 1);
+    }
+    inside->addWidget(families, 1);
+    m_scrolled = new QScrollArea(this);
+    m_scrolled->setWidget(choicesAndKinds);
+    m_scrolled->setWidgetResizable(true);
+    m_scrolled->setFrameShape(QFrame::NoFrame);
     auto *page = new QVBoxLayout(this);
-    page->addLayout(choices);
-    page->addWidget(makeKindBoxes(), 1);
+    page->addWidget(m_scrolled, 1);
     page->addLayout(buttons);
 
     connect(WhoBox, &QComboBox::currentIndexChanged, this, &TPlanDialog::WhoBoxChange);
@@ -76,7 +94,13 @@ TPlanDialog::TPlanDialog(const QString &classFolder, const QStringList &children
     WhoBoxChange();
 }
 
-QWidget *TPlanDialog::makeKindBoxes()
+void TPlanDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FitScrolledContentToScreen(this, m_scrolled);
+}
+
+QWidget *TPlanDialog::makeKindBoxes(int columns)
 {
     auto *kinds = new QGroupBox(QStringLiteral("Übungen im Menü"), this);
     auto *grid = new QGridLayout(kinds);
@@ -88,7 +112,7 @@ QWidget *TPlanDialog::makeKindBoxes()
             familyShown = kind->family;
             auto *box = new QGroupBox(WithoutMnemonic(KindFamilyTitle(familyShown)), kinds);
             family = new QVBoxLayout(box);
-            grid->addWidget(box, familyCount / FamilyColumns, familyCount % FamilyColumns, Qt::AlignTop);
+            grid->addWidget(box, familyCount / columns, familyCount % columns, Qt::AlignTop);
             ++familyCount;
         }
         auto *check = new QCheckBox(kind->caption(), kinds);

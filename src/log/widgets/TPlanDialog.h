@@ -13,6 +13,8 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+class QScrollArea;
+
 class TPlanDialog : public QDialog
 {
     Q_OBJECT
@@ -36,8 +38,12 @@ public:
     // cannot be saved.
     bool SaveButtonClick();
 
+protected:
+    // Sized to what it shows once that stands in the style it is shown in.
+    void showEvent(QShowEvent *event) override;
+
 private:
-    QWidget *makeKindBoxes();
+    QWidget *makeKindBoxes(int columns);
     QWidget *makePresets();
     void WhoBoxChange();
     void RemoveButtonClick();
@@ -46,5 +52,6 @@ private:
 
     QString m_classFolder;
     QHash<qint32, QCheckBox *> m_kindBoxes;
+    QScrollArea *m_scrolled = nullptr;
     bool m_changed = false;
 };
