@@ -42,24 +42,24 @@ QString whatToLookAt(ErrorPattern pattern, const QString &shownTask, qint32 expe
     case ErrorPattern::Stellenwert:
         return QStringLiteral("Jede Ziffer hat ihren Platz:") + CarriageReturn + howItIsWritten(expected);
     case ErrorPattern::Rundungsrichtung:
-        return QStringLiteral("Ab 5 rundet man auf, unter 5 rundet man ab.");
+        return QStringLiteral("Ab 5 rundet man auf,\runter 5 rundet man ab.");
     case ErrorPattern::Rundungsstelle:
-        return QStringLiteral("Schau genau hin: %1.").arg(shownTask.section(QLatin1Char(':'), 0, 0).trimmed());
+        return QStringLiteral("Schau genau hin:\r%1.").arg(shownTask.section(QLatin1Char(':'), 0, 0).trimmed());
     case ErrorPattern::Skala: {
         const std::optional<qint64> tick = RecordedLineTick(shownTask);
         if (!tick)
-            return QStringLiteral("Zähle zuerst, wie viel ein Strich weiter ist.");
-        return QStringLiteral("Von einem Strich zum nächsten sind es hier %1.").arg(FormatGrouped(qint32(*tick)));
+            return QStringLiteral("Zähle zuerst, wie viel\rein Strich weiter ist.");
+        return QStringLiteral("Von einem Strich zum nächsten\rsind es hier %1.").arg(FormatGrouped(qint32(*tick)));
     }
     case ErrorPattern::Nachbarstrich:
-        return QStringLiteral("Das ist ein Strich daneben. Richtig ist %1.").arg(FormatGrouped(expected));
+        return QStringLiteral("Das ist ein Strich daneben.\rRichtig ist %1.").arg(FormatGrouped(expected));
     case ErrorPattern::Roemisch:
-        return QStringLiteral("Steht ein kleineres Zeichen vor einem größeren, zieht man es ab.");
+        return QStringLiteral("Steht ein kleineres Zeichen\rvor einem größeren,\rzieht man es ab.");
     case ErrorPattern::Folge: {
         const std::optional<qint64> step = RecordedSequenceStep(shownTask);
         if (!step || *step == 0)
-            return QStringLiteral("Schau, um wie viel die Zahlen wachsen.");
-        return QStringLiteral("Die Zahlen werden hier immer um %1 %2.")
+            return QStringLiteral("Schau, um wie viel\rdie Zahlen wachsen.");
+        return QStringLiteral("Die Zahlen werden hier\rimmer um %1 %2.")
             .arg(FormatGrouped(qint32(qAbs(*step))), *step > 0 ? QStringLiteral("größer") : QStringLiteral("kleiner"));
     }
     case ErrorPattern::Other:

@@ -9,6 +9,7 @@
 
 // Short lines, separated by carriage returns: "Achtung, Zahlendreher!", "Du hast 34
 // geschrieben.", "Dreiundvierzig schreibt man 43."; long number words get a line of their
-// own, so the note is never wider than the worked solution. Empty for "anderer Fehler".
+// own and no sentence is longer than "So wird die Aufgabe richtig gelöst:", so the note
+// never makes the correction wider than the worked solution. Empty for "anderer Fehler".
 QString MistakeNote(const KindInfo &kind, ErrorPattern pattern, const QString &shownTask, qint32 expected,
                     qint32 given);

@@ -136,18 +136,18 @@ private slots:
         row("Stellenwert below ten, which has no number word", 508, "Welche Zahl kommt direkt nach 5?", 6, 60,
             "Achtung, Stellenwert!|Du hast 60 geschrieben.|Jede Ziffer hat ihren Platz:|Richtig ist 6.");
         row("Rundungsrichtung", 301, "Runde auf Zehner: 4 345", 4'350, 4'340,
-            "Achtung, Rundungsrichtung!|Du hast 4 340 geschrieben.|Ab 5 rundet man auf, unter 5 rundet man ab.");
+            "Achtung, Rundungsrichtung!|Du hast 4 340 geschrieben.|Ab 5 rundet man auf,|unter 5 rundet man ab.");
         row("Rundungsstelle", 305, "Runde auf Tausender: 45 678", 46'000, 45'700,
-            "Achtung, Rundungsstelle!|Du hast 45 700 geschrieben.|Schau genau hin: Runde auf Tausender.");
+            "Achtung, Rundungsstelle!|Du hast 45 700 geschrieben.|Schau genau hin:|Runde auf Tausender.");
         row("Skala", 103, "300 bis 400", 350, 305,
-            "Achtung, Skala!|Du hast 305 geschrieben.|Von einem Strich zum nächsten sind es hier 10.");
+            "Achtung, Skala!|Du hast 305 geschrieben.|Von einem Strich zum nächsten|sind es hier 10.");
         row("Nachbarstrich pointed at", 503, "0 bis 10", 14, 15,
-            "Achtung, Nachbarstrich!|Du hast auf 15 gezeigt.|Das ist ein Strich daneben. Richtig ist 14.");
+            "Achtung, Nachbarstrich!|Du hast auf 15 gezeigt.|Das ist ein Strich daneben.|Richtig ist 14.");
         row("Römisch", 401, "XIV", 14, 16,
             "Achtung, Römisch!|Du hast 16 geschrieben.|"
-            "Steht ein kleineres Zeichen vor einem größeren, zieht man es ab.");
+            "Steht ein kleineres Zeichen|vor einem größeren,|zieht man es ab.");
         row("Folge falling", 402, "40, 35, 30, _, 20", 25, 35,
-            "Achtung, Folge!|Du hast 35 geschrieben.|Die Zahlen werden hier immer um 5 kleiner.");
+            "Achtung, Folge!|Du hast 35 geschrieben.|Die Zahlen werden hier|immer um 5 kleiner.");
         row("anderer Fehler says nothing more", 201, "dreiundvierzig", 43, 44, "");
     }
     void childIsToldAnotherMistake()
