@@ -18,7 +18,8 @@ for teacher in "$t1:$first" "$t2:$second" "$t3:$third"; do
   make_account "${teacher%%:*}"
   usermod -aG "${teacher##*:}" "${teacher%%:*}"
 done
-a=$work/srv/klasse-3a b=$work/srv/klasse-3b etc=$work/etc
+a=$work/srv/klasse-3a b=$work/srv/klasse-3b etc=$work/etc school=$work/schule
+workstation "$etc" "$school"
 run() { "$klasse" "$@" >/dev/null || fail "brimbelo-klasse $*"; }
 touch "$work/start"
 practise() { may "$1" bash -c "umask 077 && exec '$helper' '$2/$1/' $1 1 '$work/start'"; }
@@ -34,7 +35,7 @@ practise "$cem" "$b"
 run verschieben "$a" "$b" --konfig "$etc" "$anna"
 [ ! -e "$a/$anna" ] || fail "the moved child's folder is still in the old class"
 ! getfacl -pR "$a" 2>/dev/null | grep -q "$anna" || fail "the old class still names the moved child"
-grep -qx "LogFilePath=$b/$anna" "$etc/konten/$anna" || fail "the moved child's entry names another folder"
+grep -qx "LogFilePath=$b/$anna" "$school/konten/$anna" || fail "the moved child's entry names another folder"
 readsLog "$t2" "$b/$anna"
 readsNoLog "$t1" "$b/$anna"
 mayNot "$anna" mkdir "$a/$anna"
@@ -61,7 +62,7 @@ refused "a new child while a departed child's number belongs to another account"
 grep -q "$olga" <<<"$refusal" || fail "the refusal does not name the departed child"
 refused "another group while a departed child's number belongs to another account" "$klasse" gruppe "$a" "$first"
 run entfernen "$a" --konfig "$etc" "$olga"
-[ ! -e "$a/$olga" ] && [ ! -e "$etc/konten/$olga" ] || fail "the departed child's folder or entry is still there"
+[ ! -e "$a/$olga" ] && [ ! -e "$school/konten/$olga" ] || fail "the departed child's folder or entry is still there"
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$paul"
 practise "$paul" "$a"
 readsLog "$t3" "$a/$paul"
@@ -70,7 +71,7 @@ readsLog "$t3" "$a/$paul"
 # his log and only root reads it; the rest of the class stays.
 cp "$b/$cem/bm.log" "$work/log-of-cem"
 run entfernen "$b" --konfig "$etc" --archiv "$work/cem.tar" "$cem"
-[ ! -e "$b/$cem" ] && [ ! -e "$etc/konten/$cem" ] || fail "the child who left left something behind"
+[ ! -e "$b/$cem" ] && [ ! -e "$school/konten/$cem" ] || fail "the child who left left something behind"
 [ "$(stat -c '%U:%G %a' "$work/cem.tar")" = "root:root 600" ] || fail "the archive can be read by others"
 mkdir "$work/unpacked"
 tar -xf "$work/cem.tar" -C "$work/unpacked"
@@ -105,6 +106,7 @@ grep -q "Konto $ben, Nummer $(id -u "$ben"))" <<<"$("$klasse" liste "$a")" || fa
 # another workstation), removing a child who is not there, giving a class a group one of
 # its children is in, naming a child twice.
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$cem"
+workstation "$work/etc-2" "$work/schule-2"
 run einrichten "$b" --konfig "$work/etc-2" --gruppe "$second" "$cem"
 refused "a move onto a folder of the same name" "$klasse" verschieben "$b" "$a" --konfig "$etc" "$anna" "$cem"
 refused "removing a child the class does not have" "$klasse" entfernen "$b" --konfig "$etc" "$ben"
