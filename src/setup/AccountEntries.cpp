@@ -63,17 +63,6 @@ std::optional<Entry> EntryIn(const Folder &holder, const std::string &name)
     return Entry{ConfigValue(*text, "LogFilePath"), entries->path() + "/" + name};
 }
 
-// Nothing to list: the children pass through on their way to their folders, and only root
-// learns what is in them.
-void MendPassage(const Folder &folder)
-{
-    if ((folder.status().st_mode & 07777) == 0711)
-        return;
-    if (::fchmod(folder.descriptor(), 0711) != 0)
-        throw Refusal(folder.path() + " lässt sich nicht auf 0711 setzen: " + Cause(errno) + ".");
-    std::cout << "Ordner " << folder.path() << ": Rechte auf 0711 gesetzt, niemand außer root sieht, was darin ist.\n";
-}
-
 // The school's folder and its entries' folder, made (or mended) to 0711, with the mark that
 // tells a child's bm that the school's folder is really there.
 const Folder &SchoolFolder(EntryPlaces &places)
@@ -140,6 +129,49 @@ void GiveFileAccess(const Folder &folder, const std::string &name, gid_t group, 
     ::acl_free(readable);
     if (!given)
         throw Refusal(file.path() + " ließ sich nicht einrichten (Dateisystem ohne Zugriffslisten?).");
+}
+
+// Nothing to list: the children pass through on their way to their folders, and only root
+// learns what is in them.
+bool SetPassageMode(const Folder &folder)
+{
+    if ((folder.status().st_mode & 07777) == PassageMode)
+        return false;
+    if (::fchmod(folder.descriptor(), PassageMode) != 0)
+        throw Refusal(folder.path() + " lässt sich nicht auf 0711 setzen: " + Cause(errno) + ".");
+    return true;
+}
+
+void MendPassage(const Folder &folder)
+{
+    if (SetPassageMode(folder))
+        std::cout << "Ordner " << folder.path() << ": Rechte auf 0711 gesetzt, niemand außer root sieht, was darin ist.\n";
+}
+
+std::vector<Folder> SchoolPassages(const EntryPlaces &places, const std::string &classPath)
+{
+    std::vector<Folder> passages;
+    if (!places.school)
+        return passages;
+    passages.push_back(*OpenTrustedPath(places.schoolPath, Missing::Leave));
+    if (std::optional<Folder> entries = places.school->openChild(AccountEntriesFolder))
+        passages.push_back(std::move(*entries));
+    const std::string prefix = places.schoolPath + "/";
+    if (classPath.rfind(prefix, 0) != 0)
+        return passages;
+    std::string path = places.schoolPath;
+    std::istringstream parts(classPath.substr(prefix.size()));
+    std::vector<std::string> names;
+    for (std::string name; std::getline(parts, name, '/');)
+        names.push_back(name);
+    // The class folder itself has rights of its own: its teachers list it.
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+        std::optional<Folder> next = (i == 0 ? *places.school : passages.back()).openChild(names[i]);
+        if (!next)
+            break;
+        passages.push_back(std::move(*next));
+    }
+    return passages;
 }
 
 EntryPlaces OpenEntryPlaces(const std::string &configPath)

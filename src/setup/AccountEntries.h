@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct EntryPlaces {
     std::string schoolPath;
@@ -31,6 +32,16 @@ std::optional<Entry> FindEntry(const EntryPlaces &places, const std::string &nam
 void WriteEntry(EntryPlaces &places, const Account &account, const std::string &childPath);
 // Deletes the entries of `name` that name `childPath`, in both places; says so.
 void RemoveEntry(const EntryPlaces &places, const std::string &name, const std::string &childPath);
+// The school's folders a child passes through: the school's folder, its entries' folder,
+// and the folders between it and `classPath` when the class lies in it. Nothing to list:
+// each is to be PassageMode.
+inline constexpr mode_t PassageMode = 0711;
+std::vector<Folder> SchoolPassages(const EntryPlaces &places, const std::string &classPath);
+// Sets `folder` to PassageMode unless it is; whether it changed anything.
+bool SetPassageMode(const Folder &folder);
+// The same, saying so.
+void MendPassage(const Folder &folder);
+
 // Every entry of `places`, the school's first, as `visit(name, entry)`.
 void ForEachEntry(const EntryPlaces &places, const std::function<void(const std::string &, const Entry &)> &visit);
 

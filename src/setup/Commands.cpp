@@ -15,7 +15,7 @@ const std::vector<Command> &Commands()
         {"verschieben", "brimbelo-klasse verschieben VON NACH [--konfig ORDNER] KONTO...", MoveChildren},
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
-        {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
+        {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren] [--konfig ORDNER]", CheckClass},
         {"streichen", "brimbelo-klasse streichen ORDNER NAME...", StrikeNames},
         {"plan", "brimbelo-klasse plan ORDNER [--stufe 1..4] [--uebungen CODE,CODE,...] [--aufgaben N] [--heute CODE] [--kind KONTO]", PlanClass},
     };
@@ -42,7 +42,8 @@ verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
 liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten
 (im Ordner der Schule und, von früheren Einrichtungen, in /etc/brimbelo/konten).
-pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
+pruefen: Nennt, was in der Klasse und im Ordner der Schule nicht stimmt (mit --reparieren
+behoben); Status 1 dann.
 streichen: Nimmt Namen aus der Klassenliste eines gemeinsamen Kontos; ihre Ordner bleiben.
 plan: Zeigt den Plan der Klasse (mit --kind den eines Kindes) oder ändert ihn: welche Übungen
 im Menü stehen, wie viele Aufgaben eine Runde hat (0: wie bisher), die Übung für heute.

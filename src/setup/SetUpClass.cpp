@@ -90,6 +90,8 @@ int SetUpClass(const Arguments &arguments)
         SetUpChild(classFolder, setUp, child);
         WriteEntry(setUp.entries, child, setUp.classPath + "/" + child.name);
     }
+    for (const Folder &passage : SchoolPassages(setUp.entries, setUp.classPath))
+        MendPassage(passage);
     if (!GroupHasMembers(setUp.teachers))
         std::cout << "Hinweis: Die Gruppe " << setUp.teachersName
                   << " hat noch keine Mitglieder. Eine Lehrerin kommt dazu mit: adduser NAME " << setUp.teachersName << "\n";

@@ -78,9 +78,9 @@ tar -xf "$work/cem.tar" -C "$work/unpacked"
 cmp -s "$work/unpacked/$cem/bm.log" "$work/log-of-cem" || fail "the archive does not hold the child's log"
 readsLog "$t2" "$b/$anna"
 
-# What pruefen finds, and with --reparieren mends: a link and a log of another group that
-# Ben made, a folder whose rights were changed by hand, the folder of Dora, whose account
-# was deleted without her leaving the class. Ben's log stays and is the teachers' again.
+# What pruefen finds, and with --reparieren mends: a school's folder any account can list,
+# a link and a log of another group that Ben made, a folder whose rights were changed by
+# hand, the folder of Dora, whose account was deleted without her leaving the class. Ben's log stays and is the teachers' again.
 dora=bkd$suffix
 make_account "$dora"
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$dora"
@@ -90,13 +90,14 @@ chmod 600 "$work/geheim"
 may "$ben" ln -s "$work/geheim" "$a/$ben/x"
 may "$ben" chgrp "$ben" "$a/$ben/bm.log"
 chmod 0755 "$a/$paul"
-! report=$("$klasse" pruefen "$a") || fail "pruefen exits 0 on a class with problems"
+chmod 0755 "$school"
+! report=$("$klasse" pruefen "$a" --konfig "$etc") || fail "pruefen exits 0 on a class with problems"
 echo "$report"
-for problem in "$a/$ben/x: ein Verweis" "$a/$ben/bm.log: gehört nicht der Gruppe" "$a/$paul: Rechte" "$a/$dora: das Konto $dora"; do
+for problem in "$a/$ben/x: ein Verweis" "$a/$ben/bm.log: gehört nicht der Gruppe" "$a/$paul: Rechte" "$a/$dora: das Konto $dora" "$school: lässt sich auflisten"; do
   grep -qF "$problem" <<<"$report" || fail "pruefen does not name: $problem ($report)"
 done
-! "$klasse" pruefen "$a" --reparieren >/dev/null || fail "pruefen --reparieren exits 0 after problems"
-"$klasse" pruefen "$a" >/dev/null || fail "pruefen finds problems after --reparieren: $("$klasse" pruefen "$a")"
+! "$klasse" pruefen "$a" --konfig "$etc" --reparieren >/dev/null || fail "pruefen --reparieren exits 0 after problems"
+"$klasse" pruefen "$a" --konfig "$etc" >/dev/null || fail "pruefen finds problems after --reparieren: $("$klasse" pruefen "$a" --konfig "$etc")"
 [ ! -e "$a/$dora" ] && [ "$(stat -c '%U:%G %a' "$work/geheim")" = "root:root 600" ] || fail "the repair left Dora's folder or followed the link"
 readsLog "$t3" "$a/$ben"
 readsLog "$t3" "$a/$paul"

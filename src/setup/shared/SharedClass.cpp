@@ -175,6 +175,8 @@ int SetUpSharedClass(const Arguments &arguments)
     UpdateClassList(classFolder, setUp);
     // The shared account's entry names the class folder: its bm finds the class list there.
     WriteEntry(setUp.entries, setUp.shared, setUp.classPath);
+    for (const Folder &passage : SchoolPassages(setUp.entries, setUp.classPath))
+        MendPassage(passage);
     std::cout << "Fertig. Wer sich als " << setUp.shared.name << " anmeldet, wählt in bm unter „Wer übt?“ seinen Namen.\n";
     return 0;
 }
