@@ -196,7 +196,6 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
     const bool fromVariable = directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%'));
     if (fromVariable)
         directory = environment(directory.mid(1, directory.size() - 2));
-    // A lone "%" switches logging off, school's folder or not.
     if (directory.isEmpty()) {
         const QString school = schoolFolderOf(settings.configFilePath);
         directory = accountFolder(QDir(school), account);
@@ -205,6 +204,7 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         else if (fromVariable)
             directory = accountFolder(QFileInfo(settings.configFilePath).dir(), account);
     }
+    // A lone "%" switches logging off, school's folder or not.
     if (directory == QLatin1String("%"))
         directory.clear();
     if (holdsControlCharacter(directory)) {

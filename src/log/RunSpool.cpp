@@ -99,8 +99,7 @@ bool alreadyLogged(const KeptRun &run)
     return false;
 }
 
-// An empty mount point the child can write would take the run where no teacher looks; a
-// log there is not read either.
+// An empty mount point the child can write would take the run where no teacher looks.
 bool schoolFolderMissing(const KeptRun &run)
 {
     return !run.schoolFolder.isEmpty() && !SchoolFolderHoldsLog(run.schoolFolder, run.logDirectory);
@@ -155,9 +154,10 @@ LogOutcome DeliverKeptRuns(const QString &directory)
     for (const KeptRun &run : KeptRuns()) {
         if (refusing.contains(run.logDirectory))
             continue;
+        // The school's folder is asked first: a log on an empty mount point is not read.
         const LogOutcome outcome = schoolFolderMissing(run) ? schoolFolderMissingOutcome()
                                    : alreadyLogged(run)     ? LogOutcome{}
-                                                            : AppendRun(run);
+                                                            : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
         if (outcome.status != LogStatus::Done) {
             refusing.insert(run.logDirectory);
             if (run.logDirectory == directory)
