@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/IntegerText.h"
+#include "core/SchoolFolder.h"
 #include "core/TypedNumbers.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -104,14 +106,34 @@ QString withTrailingSlash(const QString &directory)
     return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
 }
 
-// The folder brimbelo-klasse recorded for account beside the configuration file; empty
-// without one.
-QString accountFolder(const QString &configFilePath, const QString &account)
+// The folder that brimbelo-klasse recorded for account in the entries of holder (the
+// school's folder, or the configuration's folder of an older set-up); empty without one.
+QString accountFolder(const QDir &holder, const QString &account)
 {
-    if (account.isEmpty())
+    if (account.isEmpty() || account.contains(QLatin1Char('/')) || account.startsWith(QLatin1Char('.')))
         return QString();
-    const QDir accounts(QFileInfo(configFilePath).dir().filePath(QLatin1String(AccountFoldersDir)));
-    return ReadConfigValue(accounts.filePath(account), QStringLiteral("LogFilePath"));
+    const QDir entries(holder.filePath(QLatin1String(AccountEntriesFolder)));
+    return ReadConfigValue(entries.filePath(account), QStringLiteral("LogFilePath"));
+}
+
+QString schoolFolderOf(const QString &configFilePath)
+{
+    const QString named = ReadConfigValue(configFilePath, QLatin1String(SchoolFolderKey));
+    return named.isEmpty() || holdsControlCharacter(named) ? QString::fromLatin1(DefaultSchoolFolder) : named;
+}
+
+// Root's, of the kind wanted, reached without a link: nothing a child can make.
+bool rootsOwn(const QString &path, unsigned kind)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && (status.st_mode & S_IFMT) == kind
+        && status.st_uid == 0;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(kind);
+    return true;
+#endif
 }
 
 // The name of the account the program runs for, from the system's user database rather
@@ -171,15 +193,24 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         settings.configFilePath = systemConfigFile;
 
     QString directory = ReadConfigValue(settings.configFilePath, QStringLiteral("LogFilePath"));
-    if (directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%'))) {
+    const bool fromVariable = directory.size() >= 2 && directory.startsWith(QLatin1Char('%')) && directory.endsWith(QLatin1Char('%'));
+    if (fromVariable)
         directory = environment(directory.mid(1, directory.size() - 2));
-        if (directory.isEmpty())
-            directory = accountFolder(settings.configFilePath, account);
-    } else if (directory == QLatin1String("%")) {
-        directory.clear();
+    if (directory.isEmpty()) {
+        const QString school = schoolFolderOf(settings.configFilePath);
+        directory = accountFolder(QDir(school), account);
+        if (!directory.isEmpty())
+            settings.schoolFolder = school;
+        else if (fromVariable)
+            directory = accountFolder(QFileInfo(settings.configFilePath).dir(), account);
     }
-    if (holdsControlCharacter(directory))
+    // A lone "%" switches logging off, school's folder or not.
+    if (directory == QLatin1String("%"))
         directory.clear();
+    if (holdsControlCharacter(directory)) {
+        directory.clear();
+        settings.schoolFolder.clear();
+    }
     if (!directory.isEmpty())
         directory = withTrailingSlash(directory);
     settings.logDirectory = directory;
@@ -189,6 +220,12 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
         settings.minimumLog = minimum.value_or(0);
     }
     return settings;
+}
+
+bool SchoolFolderHoldsLog(const QString &schoolFolder, const QString &logDirectory)
+{
+    return rootsOwn(QDir(schoolFolder).filePath(QLatin1String(SchoolMarkName)), S_IFREG)
+        && rootsOwn(QDir::cleanPath(logDirectory), S_IFDIR);
 }
 
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)

@@ -13,6 +13,9 @@ struct LogSettings
     QString logDirectory;     // ends with "/" whenever it is not empty
     bool logEnabled = false;
     qint32 minimumLog = 0;
+    // The school's folder when logDirectory was found through it, else empty: such a
+    // folder is written only while the school's folder is really there.
+    QString schoolFolder = {};
 };
 
 using EnvironmentLookup = std::function<QString(const QString &name)>;
@@ -21,18 +24,19 @@ using EnvironmentLookup = std::function<QString(const QString &name)>;
 // once; read when neither a "cfg=" argument nor the folder of the program names a file.
 inline constexpr auto SystemConfigFile = "/etc/brimbelo/wolf.cfg";
 
-// The log folder of each child of a class, set up by brimbelo-klasse: beside the
-// configuration file, "konten/<account>" holds a LogFilePath line readable by that account
-// alone. A session started without a login shell has none of the variables a profile
-// would set, so this is where LogFilePath=%VARIABLE% looks when the variable is not set.
-inline constexpr auto AccountFoldersDir = "konten";
-
 // The settings for these command-line arguments (argument 0 is the program's own path),
-// with "wolf.cfg" looked for in executableDir, else systemConfigFile; account names the
-// user whose entry in AccountFoldersDir stands in for an unset variable.
+// with "wolf.cfg" looked for in executableDir, else systemConfigFile. Without a LogFilePath,
+// or when its %VARIABLE% is not set, the log folder is the one that the entry of account
+// in the school's folder names; a LogFilePath=%VARIABLE% left unset then falls back to the
+// entry beside the configuration file that classes set up before had.
 LogSettings ReadLogSettings(const QStringList &arguments, const QString &executableDir,
                             const QString &systemConfigFile, const EnvironmentLookup &environment,
                             const QString &account = QString());
+
+// Whether a log folder found through schoolFolder may be written now: the school's mark is
+// there and the folder is one the set-up made (root's). Asks the file system: never on the
+// window's thread when it may lie on a server.
+bool SchoolFolderHoldsLog(const QString &schoolFolder, const QString &logDirectory);
 
 // Fills the program's settings; called once at start-up, before any window exists.
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir);

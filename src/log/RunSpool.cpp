@@ -1,6 +1,7 @@
 #include "log/RunSpool.h"
 
 #include "log/LogLock.h"
+#include "log/LogSettings.h"
 #include "core/Cp1252.h"
 
 #include <QDir>
@@ -22,10 +23,15 @@ namespace {
 // Delivery runs on a worker while the window keeps new runs: one file, one of them at a time.
 QMutex keptRunsFile;
 
-// One line per run: the log folder, a tab, the masked record, as a log would store it.
+// One line per run: the log folder, a tab, the masked record, as a log would store it, and
+// for a folder found through the school's folder a tab and that folder. A masked record
+// holds no tab.
 QByteArray storedRun(const KeptRun &run)
 {
-    return QFile::encodeName(run.logDirectory) + '\t' + MaskLogText(EncodeCp1252(run.record)) + '\n';
+    QByteArray line = QFile::encodeName(run.logDirectory) + '\t' + MaskLogText(EncodeCp1252(run.record));
+    if (!run.schoolFolder.isEmpty())
+        line += '\t' + QFile::encodeName(run.schoolFolder);
+    return line + '\n';
 }
 
 QList<KeptRun> readKeptRuns()
@@ -35,9 +41,10 @@ QList<KeptRun> readKeptRuns()
     if (!file.open(QIODevice::ReadOnly))
         return runs;
     for (const QByteArray &line : file.readAll().split('\n')) {
-        const qsizetype tab = line.indexOf('\t');
-        if (tab > 0)
-            runs.append({QFile::decodeName(line.left(tab)), DecodeCp1252(MaskLogText(line.mid(tab + 1)))});
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() >= 2 && !fields.at(0).isEmpty())
+            runs.append({QFile::decodeName(fields.at(0)), DecodeCp1252(MaskLogText(fields.at(1))),
+                         fields.size() > 2 ? QFile::decodeName(fields.at(2)) : QString()});
     }
     return runs;
 }
@@ -92,6 +99,17 @@ bool alreadyLogged(const KeptRun &run)
     return false;
 }
 
+// An empty mount point the child can write would take the run where no teacher looks.
+bool schoolFolderMissing(const KeptRun &run)
+{
+    return !run.schoolFolder.isEmpty() && !SchoolFolderHoldsLog(run.schoolFolder, run.logDirectory);
+}
+
+LogOutcome schoolFolderMissingOutcome()
+{
+    return {LogStatus::CannotOpen, QStringLiteral("der Ordner der Schule ist nicht erreichbar")};
+}
+
 } // namespace
 
 QString KeptRunsPath()
@@ -121,6 +139,13 @@ QList<KeptRun> KeptRuns()
     return readKeptRuns();
 }
 
+LogOutcome AppendRun(const KeptRun &run)
+{
+    if (schoolFolderMissing(run))
+        return schoolFolderMissingOutcome();
+    return AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+}
+
 LogOutcome DeliverKeptRuns(const QString &directory)
 {
     LogOutcome watched;
@@ -129,9 +154,10 @@ LogOutcome DeliverKeptRuns(const QString &directory)
     for (const KeptRun &run : KeptRuns()) {
         if (refusing.contains(run.logDirectory))
             continue;
-        const LogOutcome outcome = alreadyLogged(run)
-                                       ? LogOutcome{}
-                                       : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+        // The school's folder is asked first: a log on an empty mount point is not read.
+        const LogOutcome outcome = schoolFolderMissing(run) ? schoolFolderMissingOutcome()
+                                   : alreadyLogged(run)     ? LogOutcome{}
+                                                            : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
         if (outcome.status != LogStatus::Done) {
             refusing.insert(run.logDirectory);
             if (run.logDirectory == directory)

@@ -12,6 +12,7 @@ struct KeptRun
 {
     QString logDirectory;   // where the run belongs, ending with "/"
     QString record;         // the unmasked record
+    QString schoolFolder = {};  // set when logDirectory was found through the school's folder
 
     bool operator==(const KeptRun &) const = default;
 };
@@ -22,6 +23,10 @@ QString KeptRunsPath();
 // Keeps run until it is delivered; false when this computer cannot keep it (errno tells why).
 bool KeepRun(const KeptRun &run);
 QList<KeptRun> KeptRuns();
+
+// Appends run to its log; a run whose folder was found through the school's folder only
+// while that folder is really there (else CannotOpen, and nothing is written).
+LogOutcome AppendRun(const KeptRun &run);
 
 // Appends every kept run to its log, oldest first, and forgets each that arrived. A log
 // that does not take a run gets none of the later ones, so that its runs stay in their

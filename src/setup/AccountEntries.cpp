@@ -2,6 +2,8 @@
 
 #include "setup/Refusal.h"
 
+#include "core/SchoolFolder.h"
+
 #include <acl/libacl.h>
 #include <fcntl.h>
 #include <sys/acl.h>
@@ -16,10 +18,8 @@
 
 namespace {
 
-constexpr auto EntriesFolder = "konten";
 constexpr auto SettingsFile = "wolf.cfg";
-constexpr auto FromEnvironment = "LogFilePath=%BM_LOG%";
-// A configuration file larger than this is not one the set-up wrote or should edit.
+// A configuration file larger than this is not one an administrator wrote.
 constexpr off_t LargestSettings = 1 << 20;
 
 std::vector<std::string> Lines(const std::string &text)
@@ -31,20 +31,57 @@ std::vector<std::string> Lines(const std::string &text)
     return lines;
 }
 
-// A LogFilePath line as bm reads it: not a comment, blanks and brackets dropped, the key
-// in any case. Returns the line so cleaned, or nothing for any other line.
-std::optional<std::string> LogFolderLine(const std::string &line)
+std::string Lower(std::string text)
 {
-    if (!line.empty() && line[0] == ';')
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The value of `key` as bm reads it: lines that are no comment, blanks, brackets and line
+// ends dropped, the key in any case, the last such line counting. Empty without one.
+std::string ConfigValue(const std::string &text, const std::string &key)
+{
+    std::string value;
+    for (const std::string &line : Lines(text)) {
+        if (line.empty() || line[0] == ';')
+            continue;
+        std::string cleaned;
+        std::copy_if(line.begin(), line.end(), std::back_inserter(cleaned),
+                     [](char c) { return c != ' ' && c != '(' && c != ')' && c != '\r'; });
+        if (const std::size_t equals = cleaned.find('=', 1); equals != std::string::npos && Lower(cleaned.substr(0, equals)) == Lower(key))
+            value = cleaned.substr(equals + 1);
+    }
+    return value;
+}
+
+std::optional<Entry> EntryIn(const Folder &holder, const std::string &name)
+{
+    const std::optional<Folder> entries = holder.openChild(AccountEntriesFolder);
+    const std::optional<std::string> text = entries ? ReadPlainFile(*entries, name) : std::nullopt;
+    if (!text)
         return std::nullopt;
-    std::string cleaned;
-    std::copy_if(line.begin(), line.end(), std::back_inserter(cleaned), [](char c) { return c != ' ' && c != '(' && c != ')'; });
-    std::string lower = cleaned.substr(0, 12);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower == "logfilepath=" ? std::optional<std::string>(cleaned) : std::nullopt;
+    return Entry{ConfigValue(*text, "LogFilePath"), entries->path() + "/" + name};
+}
+
+// The school's folder and its entries' folder, made (or mended) to 0711, with the mark that
+// tells a child's bm that the school's folder is really there.
+const Folder &SchoolFolder(EntryPlaces &places)
+{
+    if (!places.school)
+        places.school = OpenTrustedPath(places.schoolPath, Missing::Create, 0711);
+    MendPassage(*places.school);
+    if (!ReadPlainFile(*places.school, SchoolMarkName)) {
+        ReplaceFile(*places.school, SchoolMarkName,
+                    "Ordner der Schule für Brimbelo, von brimbelo-klasse angelegt. Solange diese Datei hier ist, schreibt bm "
+                    "in die Klassenordner darin.\n",
+                    0644);
+        std::cout << "Ordner der Schule " << places.schoolPath << ": Markierung " << SchoolMarkName << " angelegt.\n";
+    }
+    return *places.school;
 }
 
 } // namespace
+
 
 std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name)
 {
@@ -94,26 +131,76 @@ void GiveFileAccess(const Folder &folder, const std::string &name, gid_t group, 
         throw Refusal(file.path() + " ließ sich nicht einrichten (Dateisystem ohne Zugriffslisten?).");
 }
 
-std::optional<std::string> EntryFolder(const Folder &config, const std::string &name)
+// Nothing to list: the children pass through on their way to their folders, and only root
+// learns what is in them.
+bool SetPassageMode(const Folder &folder)
 {
-    const std::optional<Folder> entries = config.openChild(EntriesFolder);
-    const std::optional<std::string> text = entries ? ReadPlainFile(*entries, name) : std::nullopt;
-    if (!text)
-        return std::nullopt;
-    for (const std::string &line : Lines(*text)) {
-        if (line.rfind("LogFilePath=", 0) == 0)
-            return line.substr(12);
-    }
-    return std::string();
+    if ((folder.status().st_mode & 07777) == PassageMode)
+        return false;
+    if (::fchmod(folder.descriptor(), PassageMode) != 0)
+        throw Refusal(folder.path() + " lässt sich nicht auf 0711 setzen: " + Cause(errno) + ".");
+    return true;
 }
 
-void WriteEntry(const Folder &config, const Account &account, const std::string &childPath)
+void MendPassage(const Folder &folder)
 {
-    std::optional<Folder> entries = config.openChild(EntriesFolder);
+    if (SetPassageMode(folder))
+        std::cout << "Ordner " << folder.path() << ": Rechte auf 0711 gesetzt, niemand außer root sieht, was darin ist.\n";
+}
+
+std::vector<Folder> SchoolPassages(const EntryPlaces &places, const std::string &classPath)
+{
+    std::vector<Folder> passages;
+    if (!places.school)
+        return passages;
+    passages.push_back(*OpenTrustedPath(places.schoolPath, Missing::Leave));
+    if (std::optional<Folder> entries = places.school->openChild(AccountEntriesFolder))
+        passages.push_back(std::move(*entries));
+    const std::string prefix = places.schoolPath + "/";
+    if (classPath.rfind(prefix, 0) != 0)
+        return passages;
+    std::string path = places.schoolPath;
+    std::istringstream parts(classPath.substr(prefix.size()));
+    std::vector<std::string> names;
+    for (std::string name; std::getline(parts, name, '/');)
+        names.push_back(name);
+    // The class folder itself has rights of its own: its teachers list it.
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+        std::optional<Folder> next = (i == 0 ? *places.school : passages.back()).openChild(names[i]);
+        if (!next)
+            break;
+        passages.push_back(std::move(*next));
+    }
+    return passages;
+}
+
+EntryPlaces OpenEntryPlaces(const std::string &configPath)
+{
+    EntryPlaces places;
+    places.workstation = OpenTrustedPath(configPath, Missing::Leave);
+    const std::optional<std::string> settings = places.workstation ? ReadPlainFile(*places.workstation, SettingsFile) : std::nullopt;
+    const std::string named = settings ? ConfigValue(*settings, SchoolFolderKey) : std::string();
+    places.schoolPath = CheckedFolderPath(named.empty() ? DefaultSchoolFolder : named, "Der Ordner der Schule (Klassenordner=)");
+    places.school = OpenTrustedPath(places.schoolPath, Missing::Leave);
+    return places;
+}
+
+std::optional<Entry> FindEntry(const EntryPlaces &places, const std::string &name)
+{
+    if (std::optional<Entry> entry = places.school ? EntryIn(*places.school, name) : std::nullopt)
+        return entry;
+    return places.workstation ? EntryIn(*places.workstation, name) : std::nullopt;
+}
+
+void WriteEntry(EntryPlaces &places, const Account &account, const std::string &childPath)
+{
+    const Folder &school = SchoolFolder(places);
+    std::optional<Folder> entries = school.openChild(AccountEntriesFolder);
     if (!entries)
-        entries = config.makeChild(EntriesFolder, 0711);
+        entries = school.makeChild(AccountEntriesFolder, 0711);
+    MendPassage(*entries);
     const std::string path = entries->path() + "/" + account.name;
-    if (ReadPlainFile(*entries, account.name)) {
+    if (const std::optional<Entry> entry = EntryIn(school, account.name); entry && entry->folder == childPath) {
         std::cout << "Eintrag " << path << ": schon vorhanden, unverändert.\n";
         return;
     }
@@ -123,37 +210,26 @@ void WriteEntry(const Folder &config, const Account &account, const std::string 
     std::cout << "Eintrag " << path << " geschrieben: nur " << account.name << " liest ihn.\n";
 }
 
-void RemoveEntry(const Folder &config, const std::string &name, const std::string &childPath)
+void RemoveEntry(const EntryPlaces &places, const std::string &name, const std::string &childPath)
 {
-    if (EntryFolder(config, name) != childPath)
-        return;
-    const std::optional<Folder> entries = config.openChild(EntriesFolder);
-    entries->removeEntry(name);
-    std::cout << "Eintrag " << entries->path() << "/" << name << " gelöscht.\n";
+    for (const std::optional<Folder> *holder : {&places.school, &places.workstation}) {
+        const std::optional<Entry> entry = *holder ? EntryIn(**holder, name) : std::nullopt;
+        if (!entry || entry->folder != childPath)
+            continue;
+        (*holder)->openChild(AccountEntriesFolder)->removeEntry(name);
+        std::cout << "Eintrag " << entry->path << " gelöscht.\n";
+    }
 }
 
-void TakeLogFolderFromEnvironment(const Folder &config)
+void ForEachEntry(const EntryPlaces &places, const std::function<void(const std::string &, const Entry &)> &visit)
 {
-    const std::string path = config.path() + "/" + SettingsFile;
-    const std::optional<std::string> text = ReadPlainFile(config, SettingsFile);
-    std::vector<std::string> lines = text ? Lines(*text) : std::vector<std::string>();
-    std::vector<std::string> active;
-    for (const std::string &line : lines) {
-        if (std::optional<std::string> cleaned = LogFolderLine(line))
-            active.push_back(*cleaned);
+    for (const std::optional<Folder> *holder : {&places.school, &places.workstation}) {
+        const std::optional<Folder> entries = *holder ? (*holder)->openChild(AccountEntriesFolder) : std::nullopt;
+        if (!entries)
+            continue;
+        entries->forEachEntry([&](const std::string &name, const struct stat &) {
+            if (const std::optional<Entry> entry = EntryIn(**holder, name))
+                visit(name, *entry);
+        });
     }
-    if (active == std::vector<std::string>{FromEnvironment}) {
-        std::cout << "Einstellungen " << path << ": " << FromEnvironment << " schon eingetragen, unverändert.\n";
-        return;
-    }
-    std::string replaced;
-    for (const std::string &line : lines)
-        replaced += (LogFolderLine(line) ? ";" : "") + line + "\n";
-    replaced += std::string(FromEnvironment) + "\n";
-    struct stat status {};
-    const bool existed = text && ::fstatat(config.descriptor(), SettingsFile, &status, AT_SYMLINK_NOFOLLOW) == 0;
-    ReplaceFile(config, SettingsFile, replaced, existed ? (status.st_mode & 0644) : 0644);
-    if (!active.empty())
-        std::cout << "Einstellungen " << path << ": bisherige LogFilePath-Zeile auskommentiert.\n";
-    std::cout << "Einstellungen " << path << ": " << FromEnvironment << " eingetragen.\n";
 }

@@ -2,16 +2,25 @@
 // --reparieren mends it: a folder whose account is gone (deleted with everything in it, so
 // the account that gets its number never gets her data), wrong groups or rights, links.
 
+#include "setup/AccountEntries.h"
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
 #include "plan/PlanFiles.h"
 
+#include <cstdio>
 #include <functional>
 #include <iostream>
 
 namespace {
+
+std::string OctalMode(mode_t mode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode));
+    return text;
+}
 
 // The problems found, each said in one line, and mended at once when asked to.
 class Findings
@@ -106,7 +115,7 @@ void CheckPlanFolder(const Folder &classFolder, gid_t teachers, Findings &findin
 
 int CheckClass(const Arguments &arguments)
 {
-    const CommandLine line = ReadCommandLine(arguments, {}, {"--reparieren"});
+    const CommandLine line = ReadCommandLine(arguments, {{"--konfig", "Nach --konfig fehlt ein Ordner."}}, {"--reparieren"});
     if (line.words.size() != 1)
         throw Refusal("Es braucht genau einen Klassenordner (siehe brimbelo-klasse --help).");
     RequireRoot("Nur root darf eine Klasse prüfen.");
@@ -115,6 +124,12 @@ int CheckClass(const Arguments &arguments)
     Findings findings(line.flags.count("--reparieren") != 0);
     if (!HasRights(classFolder, ClassFolderRights(teachers)))
         findings.report(classFolder.path(), "Rechte falsch", "neu gesetzt", [&] { GiveRights(classFolder, ClassFolderRights(teachers)); });
+    const EntryPlaces places = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
+    for (const Folder &passage : SchoolPassages(places, classFolder.path())) {
+        if (const mode_t mode = passage.status().st_mode & 07777; mode != PassageMode)
+            findings.report(passage.path(), "lässt sich auflisten (Rechte " + OctalMode(mode) + ")", "auf 0711 gesetzt",
+                            [&] { SetPassageMode(passage); });
+    }
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
         if (name == PlanFolderName)
             CheckPlanFolder(classFolder, teachers, findings);

@@ -15,7 +15,7 @@ const std::vector<Command> &Commands()
         {"verschieben", "brimbelo-klasse verschieben VON NACH [--konfig ORDNER] KONTO...", MoveChildren},
         {"gruppe", "brimbelo-klasse gruppe ORDNER GRUPPE", ChangeTeachers},
         {"liste", "brimbelo-klasse liste [ORDNER] [--konfig ORDNER]", ListClasses},
-        {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren]", CheckClass},
+        {"pruefen", "brimbelo-klasse pruefen ORDNER [--reparieren] [--konfig ORDNER]", CheckClass},
         {"streichen", "brimbelo-klasse streichen ORDNER NAME...", StrikeNames},
         {"plan", "brimbelo-klasse plan ORDNER [--stufe 1..4] [--uebungen CODE,CODE,...] [--aufgaben N] [--heute CODE] [--kind KONTO]", PlanClass},
     };
@@ -30,7 +30,9 @@ std::string HelpText()
     return text + R"(
 einrichten: Richtet den Klassenordner ORDNER mit einem Protokollordner für jedes KONTO ein.
 Jedes Kind schreibt nur sein eigenes Protokoll, die Mitglieder von GRUPPE lesen die ganze
-Klasse. Schreibt die Einstellungen für bm nach /etc/brimbelo (oder --konfig ORDNER).
+Klasse. Schreibt für jedes Konto einen Eintrag in den Ordner der Schule: den nennt
+Klassenordner= in /etc/brimbelo/wolf.cfg (oder in der wolf.cfg von --konfig ORDNER), sonst
+/srv/brimbelo. wolf.cfg selbst bleibt unverändert.
 Ein erneuter Aufruf mit weiteren Konten fügt sie hinzu und ändert sonst nichts.
 Mit --gemeinsam KONTO üben alle Kinder auf diesem einen Konto: jeder NAME bekommt einen
 Protokollordner, bm fragt zuerst „Wer übt?“. Die Klassenliste steht im Klassenordner.
@@ -38,8 +40,10 @@ entfernen: Ein Kind verlässt die Klasse; sein Ordner wird mit allem darin gelö
 mit --archiv DATEI vorher in eine Datei gepackt, die nur root lesen kann.
 verschieben: Ein Kind wechselt in die Klasse NACH; in VON bleibt nichts von ihm.
 gruppe: Die Klasse bekommt eine andere Gruppe von Lehrkräften, für alle Ordner und Dateien.
-liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten.
-pruefen: Nennt, was in der Klasse nicht stimmt (mit --reparieren behoben); Status 1 dann.
+liste: Was eingerichtet ist: die Kinder einer Klasse, ohne ORDNER die Einträge der Konten
+(im Ordner der Schule und, von früheren Einrichtungen, in /etc/brimbelo/konten).
+pruefen: Nennt, was in der Klasse und im Ordner der Schule nicht stimmt (mit --reparieren
+behoben); Status 1 dann.
 streichen: Nimmt Namen aus der Klassenliste eines gemeinsamen Kontos; ihre Ordner bleiben.
 plan: Zeigt den Plan der Klasse (mit --kind den eines Kindes) oder ändert ihn: welche Übungen
 im Menü stehen, wie viele Aufgaben eine Runde hat (0: wie bisher), die Übung für heute.

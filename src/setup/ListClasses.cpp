@@ -41,19 +41,17 @@ void ListClass(const Folder &classFolder)
     });
 }
 
+// The entries in the school's folder, then those an older set-up left in KONFIG/konten.
 void ListEntries(const std::string &configPath)
 {
-    const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
-    const std::optional<Folder> entries = config ? config->openChild("konten") : std::nullopt;
+    const EntryPlaces places = OpenEntryPlaces(configPath);
     int count = 0;
-    if (entries) {
-        entries->forEachEntry([&](const std::string &name, const struct stat &) {
-            std::cout << name << ": " << EntryFolder(*config, name).value_or("") << "\n";
-            ++count;
-        });
-    }
+    ForEachEntry(places, [&](const std::string &name, const Entry &entry) {
+        std::cout << name << ": " << entry.folder << " (" << entry.path << ")\n";
+        ++count;
+    });
     if (count == 0)
-        std::cout << "In " << configPath << "/konten ist kein Konto eingetragen.\n";
+        std::cout << "In " << places.schoolPath << "/konten und " << configPath << "/konten ist kein Konto eingetragen.\n";
 }
 
 } // namespace

@@ -48,7 +48,7 @@ int MoveChildren(const Arguments &arguments)
         throw Refusal(from.path() + " und " + to.path() + " liegen auf verschiedenen Dateisystemen; ein Ordner lässt sich nur innerhalb eines verschieben.");
     ChildFolders(to);
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
-    const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
+    EntryPlaces entries = OpenEntryPlaces(configPath);
     std::vector<Account> children;
     for (const std::string &name : line.accounts(2))
         children.push_back(CheckedMove(from, to, name, teachers));
@@ -64,9 +64,10 @@ int MoveChildren(const Arguments &arguments)
         RegroupTree(moved, teachers);
         std::cout << "Protokollordner " << from.path() << "/" << child.name << " nach " << moved.path() << " verschoben: "
                   << GroupName(teachers) << " liest, in " << from.path() << " bleibt nichts von " << child.name << ".\n";
-        if (config && EntryFolder(*config, child.name)) {
-            RemoveEntry(*config, child.name, from.path() + "/" + child.name);
-            WriteEntry(*config, child, moved.path());
+        // An entry of the older set-up moves into the school's folder with her.
+        if (FindEntry(entries, child.name)) {
+            RemoveEntry(entries, child.name, from.path() + "/" + child.name);
+            WriteEntry(entries, child, moved.path());
         }
     }
     return 0;

@@ -23,7 +23,7 @@ int RemoveChildren(const Arguments &arguments)
     RequireRoot("Nur root darf Kinder aus einer Klasse entfernen.");
     const Folder classFolder = ExistingClass(line.words[0]);
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
-    const std::optional<Folder> config = OpenTrustedPath(configPath, Missing::Leave);
+    const EntryPlaces entries = OpenEntryPlaces(configPath);
     const std::vector<std::string> names = line.accounts(1);
     for (const std::string &name : names) {
         if (!IsAccountName(name))
@@ -45,8 +45,7 @@ int RemoveChildren(const Arguments &arguments)
         classFolder.removeEntry(name);
         RemoveChildPlan(classFolder, name);
         std::cout << "Protokollordner " << classFolder.path() << "/" << name << " gelöscht, mit allem darin.\n";
-        if (config)
-            RemoveEntry(*config, name, classFolder.path() + "/" + name);
+        RemoveEntry(entries, name, classFolder.path() + "/" + name);
     }
     return 0;
 }

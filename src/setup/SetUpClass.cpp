@@ -1,5 +1,5 @@
 // brimbelo-klasse einrichten: a class folder with a folder for each child, and the
-// workstation's entries that lead each child's bm there. Everything is checked first;
+// entries in the school's folder that lead each child's bm there. Everything is checked first;
 // a second run with more accounts adds them and leaves the rest as it is.
 
 #include "setup/AccountEntries.h"
@@ -18,7 +18,7 @@ struct SetUp {
     gid_t teachers = 0;
     std::vector<Account> children;
     std::optional<Folder> existingClass;
-    std::string configPath;
+    EntryPlaces entries;
 };
 
 SetUp CheckedSetUp(const Arguments &arguments)
@@ -36,7 +36,7 @@ SetUp CheckedSetUp(const Arguments &arguments)
     RequireRoot("Nur root darf eine Klasse einrichten.");
 
     setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
-    setUp.configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
+    setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
     setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
     RefuseHomesWithin(setUp.classPath);
     setUp.teachers = TeacherGroup(setUp.teachersName);
@@ -47,7 +47,6 @@ SetUp CheckedSetUp(const Arguments &arguments)
         throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
                       + " gelesen; eine andere Gruppe bekommt die Klasse mit: brimbelo-klasse gruppe " + setUp.classPath + " "
                       + setUp.teachersName);
-    const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
     for (const std::string &name : line.accounts(1)) {
         const Account child = ChildAccount(name, setUp.teachers, setUp.teachersName);
         if (setUp.existingClass) {
@@ -55,9 +54,9 @@ SetUp CheckedSetUp(const Arguments &arguments)
                 RefuseOtherChildsFolder(*folder, child, setUp.classPath);
         }
         const std::string childPath = setUp.classPath + "/" + child.name;
-        if (const std::optional<std::string> entry = config ? EntryFolder(*config, child.name) : std::nullopt; entry && *entry != childPath)
-            throw Refusal(child.name + " hat schon einen anderen Protokollordner (" + *entry + "); bitte erst "
-                          + setUp.configPath + "/konten/" + child.name + " entfernen.");
+        if (const std::optional<Entry> entry = FindEntry(setUp.entries, child.name); entry && entry->folder != childPath)
+            throw Refusal(child.name + " hat schon einen anderen Protokollordner (" + entry->folder + "); bitte erst "
+                          + entry->path + " entfernen.");
         setUp.children.push_back(child);
     }
     return setUp;
@@ -87,12 +86,12 @@ int SetUpClass(const Arguments &arguments)
     SetUpFolder(classFolder, ClassFolderRights(setUp.teachers), made, "Klassenordner",
                 setUp.teachersName + " liest, Kinder sehen keine Namen darin");
     SetUpPlanFolder(classFolder, setUp.teachers, setUp.teachersName);
-    const Folder config = *OpenTrustedPath(setUp.configPath, Missing::Create, 0755);
     for (const Account &child : setUp.children) {
         SetUpChild(classFolder, setUp, child);
-        WriteEntry(config, child, setUp.classPath + "/" + child.name);
+        WriteEntry(setUp.entries, child, setUp.classPath + "/" + child.name);
     }
-    TakeLogFolderFromEnvironment(config);
+    for (const Folder &passage : SchoolPassages(setUp.entries, setUp.classPath))
+        MendPassage(passage);
     if (!GroupHasMembers(setUp.teachers))
         std::cout << "Hinweis: Die Gruppe " << setUp.teachersName
                   << " hat noch keine Mitglieder. Eine Lehrerin kommt dazu mit: adduser NAME " << setUp.teachersName << "\n";

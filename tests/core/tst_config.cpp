@@ -2,6 +2,7 @@
 // files only ever switch logging off.
 
 #include "log/LogSettings.h"
+#include "core/SchoolFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,12 +206,52 @@ private slots:
         QFETCH(QString, account);
         QFETCH(QString, logDirectory);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(AccountFoldersDir)));
+        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(AccountEntriesFolder)));
         writeFile(dir.filePath(QStringLiteral("wolf.cfg")), line);
         writeFile(dir.filePath(QStringLiteral("konten/anna")), "; written by the class set-up\nLogFilePath=/srv/klasse-3b/anna\n");
         const LogSettings settings =
             ReadLogSettings({dir.filePath(QStringLiteral("bm"))}, dir.path(), QString(), fakeEnvironment, account);
         QCOMPARE(settings.logDirectory, logDirectory);
+    }
+
+    // A workstation that mounts the school's folder has no entry of its own: the child's
+    // folder comes from her entry there, after a LogFilePath that names one and before the
+    // entries that an older set-up left beside the configuration.
+    void childMissesHerFolderInTheSchoolsFolder_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<bool>("oldEntry");
+        QTest::addColumn<QString>("logDirectory");
+        QTest::addColumn<bool>("throughSchool");
+        const QByteArray school("Klassenordner=SCHOOL\n");
+        QTest::newRow("no LogFilePath at all") << school << false << "/srv/neu/anna/" << true;
+        QTest::newRow("an unset variable") << school + "LogFilePath=%BM_LOG%\n" << true << "/srv/neu/anna/" << true;
+        QTest::newRow("a plain folder wins") << school + "LogFilePath=/a\n" << false << "/a/" << false;
+        QTest::newRow("a set variable wins") << school + "LogFilePath=%LOGDIR%\n" << false << "/srv/Ergebnisse der Klasse/" << false;
+        QTest::newRow("a lone % keeps logging off") << school + "LogFilePath=%\n" << false << "" << false;
+        QTest::newRow("another school's folder: the old entry") << QByteArray("Klassenordner=/nirgends\nLogFilePath=%BM_LOG%\n")
+                                                               << true << "/srv/alt/anna/" << false;
+        QTest::newRow("another school's folder, no variable line") << QByteArray("Klassenordner=/nirgends\n") << true << "" << false;
+    }
+    void childMissesHerFolderInTheSchoolsFolder()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(bool, oldEntry);
+        QFETCH(QString, logDirectory);
+        QFETCH(bool, throughSchool);
+        QTemporaryDir etc, school;
+        QVERIFY(QDir(school.path()).mkdir(QLatin1String(AccountEntriesFolder)));
+        writeFile(school.filePath(QStringLiteral("konten/anna")), "LogFilePath=/srv/neu/anna\n");
+        if (oldEntry) {
+            QVERIFY(QDir(etc.path()).mkdir(QLatin1String(AccountEntriesFolder)));
+            writeFile(etc.filePath(QStringLiteral("konten/anna")), "LogFilePath=/srv/alt/anna\n");
+        }
+        writeFile(etc.filePath(QStringLiteral("wolf.cfg")), QByteArray(lines).replace("SCHOOL", school.path().toLocal8Bit()));
+        const LogSettings settings =
+            ReadLogSettings({QStringLiteral("bm")}, QStringLiteral("/nowhere"), etc.filePath(QStringLiteral("wolf.cfg")),
+                            fakeEnvironment, QStringLiteral("anna"));
+        QCOMPARE(settings.logDirectory, logDirectory);
+        QCOMPARE(settings.schoolFolder, throughSchool ? school.path() : QString());
     }
 
     void hugeFileIsReadWithoutHanging()

@@ -29,6 +29,7 @@ private slots:
     void initTestCase();
     void keptRunsLostDoubledOrReordered_data();
     void keptRunsLostDoubledOrReordered();
+    void runWrittenIntoEmptyMountPoint();
 
 private:
     QTemporaryDir dataHome;
@@ -98,6 +99,24 @@ void TestKeptRuns::keptRunsLostDoubledOrReordered()
     QCOMPARE(ReadLogFileAt(folder + QStringLiteral("/bm.log"), logged).status, LogStatus::Done);
     QCOMPARE(logged, records);
     QVERIFY(QFile::remove(KeptRunsPath()) || !strandedRunBefore);
+}
+
+// A child's folder found through the school's folder, whose mount point is empty and
+// writable: the folder she made there looks like hers, but no teacher ever reads it.
+void TestKeptRuns::runWrittenIntoEmptyMountPoint()
+{
+    QTemporaryDir mountPoint;
+    QVERIFY(mountPoint.isValid());
+    const QString folder = mountPoint.filePath(QStringLiteral("klasse-3b/anna/"));
+    QVERIFY(QDir().mkpath(folder));
+    const KeptRun run{folder, Record, mountPoint.path()};
+    QVERIFY(KeepRun(run));
+    QCOMPARE(DeliverKeptRuns(folder).status, LogStatus::CannotOpen);
+    QCOMPARE(AppendRun(run).status, LogStatus::CannotOpen);
+    QVERIFY(!QFile::exists(folder + QStringLiteral("bm.log")));
+    // Kept with its school's folder, so that it is checked again when it is delivered.
+    QCOMPARE(KeptRuns(), QList<KeptRun>{run});
+    QVERIFY(QFile::remove(KeptRunsPath()));
 }
 
 QTEST_GUILESS_MAIN(TestKeptRuns)

@@ -67,6 +67,11 @@ grep -q '<launchable type="desktop-id">brimbelo.desktop</launchable>' "$metainfo
 # (Output is kept before grep -q reads it: grep's early exit would break the pipe.)
 conffiles=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles)
 grep -qx /etc/brimbelo/wolf.cfg <<<"$conffiles" || fail "/etc/brimbelo/wolf.cfg is no conffile"
+# dpkg asks about an edited conffile only when the package ships another one than the
+# version installed: the example stays the one of 0.1, whose set-up edited it on every
+# workstation with a class, so that apt-get -y upgrades them without a question.
+[ "$(md5sum <"$root/etc/brimbelo/wolf.cfg")" = "bf712fd80ea55f4504c93845a90dc13c  -" ] \
+  || fail "/etc/brimbelo/wolf.cfg differs from the one of 0.1: upgrades over an edited copy would stop at a question"
 # The dynamic linker learns of the library by a trigger, not by a call in a script.
 triggers=$(dpkg-deb --ctrl-tarfile "$library" | tar -xO ./triggers)
 grep -q 'ldconfig' <<<"$triggers" || fail "the library package has no ldconfig trigger"

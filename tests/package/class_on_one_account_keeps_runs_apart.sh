@@ -35,8 +35,9 @@ done
 usermod -aG "$group" "$teacher"
 
 class=$work/srv/klasse-1a
-etc=$work/etc
+etc=$work/etc school=$work/schule
 mkdir -p "$etc"
+printf 'Klassenordner=%s\n' "$school" >"$etc/wolf.cfg"
 
 fail() { echo "FAIL: $*"; exit 1; }
 as() { local account=$1; shift; setpriv --reuid="$account" --regid="$account" --init-groups -- env -u BM_LOG "$@"; }
@@ -48,7 +49,7 @@ output=$("$klasse" einrichten "$class" --gruppe "$group" --gemeinsam "$shared" -
   || fail "the set-up failed: $output"
 echo "$output"
 [ "$(grep -v '^#' "$class/klassenliste.txt")" = "$(printf 'Ben Luca\nCem\nÖzlem')" ] || fail "the class list: $(cat "$class/klassenliste.txt")"
-grep -qx "LogFilePath=$class" "$etc/konten/$shared" || fail "the shared account's entry does not name the class folder"
+grep -qx "LogFilePath=$class" "$school/konten/$shared" || fail "the shared account's entry does not name the class folder"
 
 # Runs as the shared account's bm writes them after "Wer übt?": each in the picked folder.
 may "$shared" "$run" "$etc/wolf.cfg" "Ben Luca" 3

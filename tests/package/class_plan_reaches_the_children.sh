@@ -17,7 +17,7 @@ for account in "$anna" "$ben" "$teacher"; do make_account "$account"; done
 usermod -aG "$group" "$teacher"
 class=$work/srv/klasse-2a
 etc=$work/etc
-mkdir -p "$etc"
+workstation "$etc" "$work/schule"
 "$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben" >/dev/null
 plans=$class/.plan
 [ "$(stat -c '%a %U:%G' "$plans")" = "2771 root:$group" ] || fail "the plans' folder has $(stat -c '%a %U:%G' "$plans")"

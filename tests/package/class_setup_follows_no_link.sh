@@ -28,6 +28,8 @@ chmod 700 "$work/tresor"
 secrets() { stat -c '%n %U:%G %a %s' "$work/geheim" "$work/tresor" "$work/tresor/datei"; }
 untouched=$(secrets)
 
+workstation "$work/etc" "$work/schule"
+workstation "$work/etc-2" "$work/schule-2"
 einrichten() { "$klasse" einrichten "$1" --gruppe "$group" --konfig "$work/etc" "${@:2}"; }
 while IFS='|' read -r what class account; do
   refused "$what" einrichten "$class" "$account"

@@ -34,9 +34,12 @@ done
 usermod -aG "$group" "$teacher"
 
 class=$work/srv/klasse-3b
-etc=$work/etc
+etc=$work/etc school=$work/schule
 mkdir -p "$etc"
-printf '; Beispiel\n;LogFilePath=%%BM_LOG%%\nLogFilePath=/alt\n' >"$etc/wolf.cfg"
+printf '; Beispiel\n;LogFilePath=%%BM_LOG%%\nKlassenordner = %s\n' "$school" >"$etc/wolf.cfg"
+cp "$etc/wolf.cfg" "$work/wolf.cfg.vorher"
+# A school's folder made before, that every account could list.
+mkdir -m 755 "$school"
 
 fail() { echo "FAIL: $*"; exit 1; }
 as() { local account=$1; shift; setpriv --reuid="$account" --regid="$account" --init-groups -- "$@"; }
@@ -71,22 +74,24 @@ for pair in "$anna $ben" "$ben $anna"; do
   mayNot "$child" rm -f "$class/$other/bm.log"
   mayNot "$child" mv "$class/$other/bm.log" "$class/$other/weg"
   mayNot "$child" touch "$class/$other/neu"
-  mayNot "$child" cat "$etc/konten/$other"
+  mayNot "$child" cat "$school/konten/$other"
   mayNot "$child" chmod 700 "$class/$child"
   mayNot "$child" chmod g-s "$class/$child"
   mayNot "$child" mv "$class/$child" "$class/weg"
   mayNot "$child" touch "$class/neu"
-  may "$child" cat "$etc/konten/$child"
+  may "$child" cat "$school/konten/$child"
 done
-mayNot "$anna" ls "$etc/konten"
-grep -qx "LogFilePath=$class/$anna" "$etc/konten/$anna" || fail "the account's entry does not name her folder"
-[ "$(grep -v '^;' "$etc/wolf.cfg")" = "LogFilePath=%BM_LOG%" ] || fail "wolf.cfg does not take the folder from BM_LOG alone"
+mayNot "$anna" ls "$school"
+mayNot "$anna" ls "$school/konten"
+[ "$(stat -c %a "$school")" = 711 ] || fail "the school's folder made before can still be listed"
+grep -qx "LogFilePath=$class/$anna" "$school/konten/$anna" || fail "the account's entry does not name her folder"
+cmp -s "$etc/wolf.cfg" "$work/wolf.cfg.vorher" || fail "the set-up changed wolf.cfg"
 
 # Again with one more child: only she is added.
 # (The class folder itself changes by the new folder in it, so only its rights count.)
 state() {
   stat -c '%n %A %U:%G' "$class"
-  stat -c '%n %Z %A' "$class/$anna" "$class/$ben" "$class/$anna/bm.log" "$etc/konten/$anna" "$etc/wolf.cfg"
+  stat -c '%n %Z %A' "$class/$anna" "$class/$ben" "$class/$anna/bm.log" "$school/konten/$anna" "$etc/wolf.cfg"
 }
 before=$(state)
 output=$("$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$anna" "$ben" "$cem") \

@@ -21,6 +21,9 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
+# workstation ETC SCHOOL: a workstation's configuration folder whose wolf.cfg names the
+# school's folder, so that no test touches the real one.
+workstation() { mkdir -p "$1"; printf 'Klassenordner=%s\n' "$2" >"$1/wolf.cfg"; }
 make_group() { groupadd "$1"; groups+=("$1"); }
 # make_account NAME [useradd options]: an account without home or shell, as children have.
 make_account() {

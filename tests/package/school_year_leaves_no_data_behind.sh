@@ -18,7 +18,8 @@ for teacher in "$t1:$first" "$t2:$second" "$t3:$third"; do
   make_account "${teacher%%:*}"
   usermod -aG "${teacher##*:}" "${teacher%%:*}"
 done
-a=$work/srv/klasse-3a b=$work/srv/klasse-3b etc=$work/etc
+a=$work/srv/klasse-3a b=$work/srv/klasse-3b etc=$work/etc school=$work/schule
+workstation "$etc" "$school"
 run() { "$klasse" "$@" >/dev/null || fail "brimbelo-klasse $*"; }
 touch "$work/start"
 practise() { may "$1" bash -c "umask 077 && exec '$helper' '$2/$1/' $1 1 '$work/start'"; }
@@ -34,7 +35,7 @@ practise "$cem" "$b"
 run verschieben "$a" "$b" --konfig "$etc" "$anna"
 [ ! -e "$a/$anna" ] || fail "the moved child's folder is still in the old class"
 ! getfacl -pR "$a" 2>/dev/null | grep -q "$anna" || fail "the old class still names the moved child"
-grep -qx "LogFilePath=$b/$anna" "$etc/konten/$anna" || fail "the moved child's entry names another folder"
+grep -qx "LogFilePath=$b/$anna" "$school/konten/$anna" || fail "the moved child's entry names another folder"
 readsLog "$t2" "$b/$anna"
 readsNoLog "$t1" "$b/$anna"
 mayNot "$anna" mkdir "$a/$anna"
@@ -61,7 +62,7 @@ refused "a new child while a departed child's number belongs to another account"
 grep -q "$olga" <<<"$refusal" || fail "the refusal does not name the departed child"
 refused "another group while a departed child's number belongs to another account" "$klasse" gruppe "$a" "$first"
 run entfernen "$a" --konfig "$etc" "$olga"
-[ ! -e "$a/$olga" ] && [ ! -e "$etc/konten/$olga" ] || fail "the departed child's folder or entry is still there"
+[ ! -e "$a/$olga" ] && [ ! -e "$school/konten/$olga" ] || fail "the departed child's folder or entry is still there"
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$paul"
 practise "$paul" "$a"
 readsLog "$t3" "$a/$paul"
@@ -70,16 +71,16 @@ readsLog "$t3" "$a/$paul"
 # his log and only root reads it; the rest of the class stays.
 cp "$b/$cem/bm.log" "$work/log-of-cem"
 run entfernen "$b" --konfig "$etc" --archiv "$work/cem.tar" "$cem"
-[ ! -e "$b/$cem" ] && [ ! -e "$etc/konten/$cem" ] || fail "the child who left left something behind"
+[ ! -e "$b/$cem" ] && [ ! -e "$school/konten/$cem" ] || fail "the child who left left something behind"
 [ "$(stat -c '%U:%G %a' "$work/cem.tar")" = "root:root 600" ] || fail "the archive can be read by others"
 mkdir "$work/unpacked"
 tar -xf "$work/cem.tar" -C "$work/unpacked"
 cmp -s "$work/unpacked/$cem/bm.log" "$work/log-of-cem" || fail "the archive does not hold the child's log"
 readsLog "$t2" "$b/$anna"
 
-# What pruefen finds, and with --reparieren mends: a link and a log of another group that
-# Ben made, a folder whose rights were changed by hand, the folder of Dora, whose account
-# was deleted without her leaving the class. Ben's log stays and is the teachers' again.
+# What pruefen finds, and with --reparieren mends: a school's folder any account can list,
+# a link and a log of another group that Ben made, a folder whose rights were changed by
+# hand, the folder of Dora, whose account was deleted without her leaving the class. Ben's log stays and is the teachers' again.
 dora=bkd$suffix
 make_account "$dora"
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$dora"
@@ -89,13 +90,14 @@ chmod 600 "$work/geheim"
 may "$ben" ln -s "$work/geheim" "$a/$ben/x"
 may "$ben" chgrp "$ben" "$a/$ben/bm.log"
 chmod 0755 "$a/$paul"
-! report=$("$klasse" pruefen "$a") || fail "pruefen exits 0 on a class with problems"
+chmod 0755 "$school"
+! report=$("$klasse" pruefen "$a" --konfig "$etc") || fail "pruefen exits 0 on a class with problems"
 echo "$report"
-for problem in "$a/$ben/x: ein Verweis" "$a/$ben/bm.log: gehört nicht der Gruppe" "$a/$paul: Rechte" "$a/$dora: das Konto $dora"; do
+for problem in "$a/$ben/x: ein Verweis" "$a/$ben/bm.log: gehört nicht der Gruppe" "$a/$paul: Rechte" "$a/$dora: das Konto $dora" "$school: lässt sich auflisten"; do
   grep -qF "$problem" <<<"$report" || fail "pruefen does not name: $problem ($report)"
 done
-! "$klasse" pruefen "$a" --reparieren >/dev/null || fail "pruefen --reparieren exits 0 after problems"
-"$klasse" pruefen "$a" >/dev/null || fail "pruefen finds problems after --reparieren: $("$klasse" pruefen "$a")"
+! "$klasse" pruefen "$a" --konfig "$etc" --reparieren >/dev/null || fail "pruefen --reparieren exits 0 after problems"
+"$klasse" pruefen "$a" --konfig "$etc" >/dev/null || fail "pruefen finds problems after --reparieren: $("$klasse" pruefen "$a" --konfig "$etc")"
 [ ! -e "$a/$dora" ] && [ "$(stat -c '%U:%G %a' "$work/geheim")" = "root:root 600" ] || fail "the repair left Dora's folder or followed the link"
 readsLog "$t3" "$a/$ben"
 readsLog "$t3" "$a/$paul"
@@ -105,6 +107,7 @@ grep -q "Konto $ben, Nummer $(id -u "$ben"))" <<<"$("$klasse" liste "$a")" || fa
 # another workstation), removing a child who is not there, giving a class a group one of
 # its children is in, naming a child twice.
 run einrichten "$a" --konfig "$etc" --gruppe "$third" "$cem"
+workstation "$work/etc-2" "$work/schule-2"
 run einrichten "$b" --konfig "$work/etc-2" --gruppe "$second" "$cem"
 refused "a move onto a folder of the same name" "$klasse" verschieben "$b" "$a" --konfig "$etc" "$anna" "$cem"
 refused "removing a child the class does not have" "$klasse" entfernen "$b" --konfig "$etc" "$ben"

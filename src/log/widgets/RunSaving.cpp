@@ -57,8 +57,7 @@ void SaveRun(const KeptRun &run, QWidget *parent)
     }
     deliverInBackground(
         [kept, run] {
-            return kept ? DeliverKeptRuns(run.logDirectory)
-                        : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+            return kept ? DeliverKeptRuns(run.logDirectory) : AppendRun(run);
         },
         [shown, told, kept](const LogOutcome &outcome) {
             QWidget *window = shown ? shown->parentWidget() : nullptr;
@@ -75,7 +74,7 @@ void SaveRun(const KeptRun &run, QWidget *parent)
 void LogFinishedRun(const RunResult &result)
 {
     if (RunIsLogged(result, logSettings()))
-        SaveRun({logSettings().logDirectory, LogRecordFor(result)}, QApplication::activeWindow());
+        SaveRun({logSettings().logDirectory, LogRecordFor(result), logSettings().schoolFolder}, QApplication::activeWindow());
 }
 
 void DeliverRunsKeptEarlier()

@@ -28,7 +28,7 @@ struct SharedSetUp {
     QStringList names;
     std::optional<Folder> existingClass;
     QStringList listed; // the names of the class list already there
-    std::string configPath;
+    EntryPlaces entries;
 };
 
 std::string Utf8(const QString &text)
@@ -101,7 +101,7 @@ SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
     RequireRoot("Nur root darf eine Klasse einrichten.");
 
     setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
-    setUp.configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
+    setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
     setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
     RefuseHomesWithin(setUp.classPath);
     setUp.teachers = TeacherGroup(setUp.teachersName);
@@ -116,11 +116,9 @@ SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
             throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
                           + " gelesen, nicht von " + setUp.teachersName + ".");
     }
-    const std::optional<Folder> config = OpenTrustedPath(setUp.configPath, Missing::Leave);
-    if (const std::optional<std::string> entry = config ? EntryFolder(*config, setUp.shared.name) : std::nullopt;
-        entry && *entry != setUp.classPath)
-        throw Refusal(setUp.shared.name + " hat schon einen anderen Protokollordner (" + *entry + "); bitte erst "
-                      + setUp.configPath + "/konten/" + setUp.shared.name + " entfernen.");
+    if (const std::optional<Entry> entry = FindEntry(setUp.entries, setUp.shared.name); entry && entry->folder != setUp.classPath)
+        throw Refusal(setUp.shared.name + " hat schon einen anderen Protokollordner (" + entry->folder + "); bitte erst "
+                      + entry->path + " entfernen.");
     return setUp;
 }
 
@@ -175,9 +173,10 @@ int SetUpSharedClass(const Arguments &arguments)
     for (const QString &name : setUp.names)
         SetUpChildName(classFolder, setUp, name);
     UpdateClassList(classFolder, setUp);
-    const Folder config = *OpenTrustedPath(setUp.configPath, Missing::Create, 0755);
-    WriteEntry(config, setUp.shared, setUp.classPath);
-    TakeLogFolderFromEnvironment(config);
+    // The shared account's entry names the class folder: its bm finds the class list there.
+    WriteEntry(setUp.entries, setUp.shared, setUp.classPath);
+    for (const Folder &passage : SchoolPassages(setUp.entries, setUp.classPath))
+        MendPassage(passage);
     std::cout << "Fertig. Wer sich als " << setUp.shared.name << " anmeldet, wählt in bm unter „Wer übt?“ seinen Namen.\n";
     return 0;
 }
