@@ -28,13 +28,19 @@ char encodeOne(char16_t c)
 
 QString DecodeCp1252(const QByteArray &bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text;
+    DecodeCp1252Into(bytes, text);
+    return text;
+}
+
+void DecodeCp1252Into(const QByteArray &bytes, QString &text)
+{
+    text.resize(bytes.size());
     QChar *out = text.data();
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         *out++ = b >= 0x80 && b < 0xA0 ? QChar(HighControlRange[b - 0x80]) : QChar(b);
     }
-    return text;
 }
 
 QByteArray EncodeCp1252(const QString &text)
