@@ -105,19 +105,23 @@ std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today
 
 bool ParseAnswerRecordInto(const QString &record, QDate today, Qt::TimeSpec zone, AnsweredTask &answer)
 {
-    // Taken apart in place: a list of the fields for each of a class's records would cost
-    // more than reading them.
+    // Taken apart in place, in one pass over the record: a list of the fields for each of
+    // a class's records would cost more than reading them.
     std::array<QStringView, Fields> fields;
+    int field = 0;
     qsizetype start = 0;
-    for (int i = 0; i < Fields; ++i) {
-        const qsizetype end = i + 1 < Fields ? record.indexOf(QLatin1Char(';'), start) : record.size();
-        if (end < 0)
+    const QChar *text = record.constData();
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        if (text[i] != QLatin1Char(';'))
+            continue;
+        if (field == Fields - 1)
             return false;
-        fields[size_t(i)] = QStringView(record).mid(start, end - start);
-        start = end + 1;
+        fields[size_t(field++)] = QStringView(text + start, i - start);
+        start = i + 1;
     }
-    if (fields[Fields - 1].contains(QLatin1Char(';')))
+    if (field != Fields - 1)
         return false;
+    fields[Fields - 1] = QStringView(text + start, record.size() - start);
     answer.answeredAt = momentIn(fields[0], zone);
     // Tomorrow still counts: the computer that wrote the answer may be a time zone ahead.
     if (!answer.answeredAt.isValid() || answer.answeredAt.date() > today.addDays(1))
