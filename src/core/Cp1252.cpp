@@ -28,7 +28,8 @@ char encodeOne(char16_t c)
 
 QString DecodeCp1252(const QByteArray &bytes)
 {
-    QString text;
+    // Empty, not null, for an empty line, as callers have always had it.
+    QString text(bytes.size(), Qt::Uninitialized);
     DecodeCp1252Into(bytes, text);
     return text;
 }
