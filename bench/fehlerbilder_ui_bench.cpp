@@ -1,6 +1,6 @@
 // "Fehlerbilder" of a large class: the report "bm --klasse ORDNER --bericht DATEI" written
-// without a window, and the teacher's window from reading the answer records to standing
-// painted on the screen. Both read the class folder anew every time.
+// without a window, and the teacher's window from reading the answer records (on a worker)
+// to standing painted on the screen with them. Both read the class folder anew every time.
 
 #include "PracticeAnswers.h"
 #include "log/widgets/TFehlerbilder.h"
@@ -47,6 +47,8 @@ void ShowFehlerbilder(benchmark::State &state)
         TFehlerbilder window;
         window.ShowClass(schoolClass.path());
         window.show();
+        while (window.IsReading())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QApplication::processEvents();
         window.repaint();
         if (window.Tree->topLevelItemCount() != state.range(0))

@@ -28,13 +28,20 @@ char encodeOne(char16_t c)
 
 QString DecodeCp1252(const QByteArray &bytes)
 {
+    // Empty, not null, for an empty line, as callers have always had it.
     QString text(bytes.size(), Qt::Uninitialized);
+    DecodeCp1252Into(bytes, text);
+    return text;
+}
+
+void DecodeCp1252Into(const QByteArray &bytes, QString &text)
+{
+    text.resize(bytes.size());
     QChar *out = text.data();
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         *out++ = b >= 0x80 && b < 0xA0 ? QChar(HighControlRange[b - 0x80]) : QChar(b);
     }
-    return text;
 }
 
 QByteArray EncodeCp1252(const QString &text)

@@ -7,5 +7,7 @@
 #include <QString>
 
 QString DecodeCp1252(const QByteArray &bytes);
+// The same into text, whose buffer is reused where it is not shared.
+void DecodeCp1252Into(const QByteArray &bytes, QString &text);
 // Characters outside the code page become "?".
 QByteArray EncodeCp1252(const QString &text);

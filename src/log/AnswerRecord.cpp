@@ -97,38 +97,50 @@ QString AnswerRecordFor(const AnsweredTask &answer)
 
 std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today, Qt::TimeSpec zone)
 {
-    // Taken apart in place: a list of the fields for each of a class's records would cost
-    // more than reading them.
-    std::array<QStringView, Fields> fields;
-    qsizetype start = 0;
-    for (int i = 0; i < Fields; ++i) {
-        const qsizetype end = i + 1 < Fields ? record.indexOf(QLatin1Char(';'), start) : record.size();
-        if (end < 0)
-            return std::nullopt;
-        fields[size_t(i)] = QStringView(record).mid(start, end - start);
-        start = end + 1;
-    }
-    if (fields[Fields - 1].contains(QLatin1Char(';')))
-        return std::nullopt;
     AnsweredTask answer;
+    if (!ParseAnswerRecordInto(record, today, zone, answer))
+        return std::nullopt;
+    return answer;
+}
+
+bool ParseAnswerRecordInto(const QString &record, QDate today, Qt::TimeSpec zone, AnsweredTask &answer)
+{
+    // Taken apart in place, in one pass over the record: a list of the fields for each of
+    // a class's records would cost more than reading them.
+    std::array<QStringView, Fields> fields;
+    int field = 0;
+    qsizetype start = 0;
+    const QChar *text = record.constData();
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        if (text[i] != QLatin1Char(';'))
+            continue;
+        if (field == Fields - 1)
+            return false;
+        fields[size_t(field++)] = QStringView(text + start, i - start);
+        start = i + 1;
+    }
+    if (field != Fields - 1)
+        return false;
+    fields[Fields - 1] = QStringView(text + start, record.size() - start);
     answer.answeredAt = momentIn(fields[0], zone);
     // Tomorrow still counts: the computer that wrote the answer may be a time zone ahead.
     if (!answer.answeredAt.isValid() || answer.answeredAt.date() > today.addDays(1))
-        return std::nullopt;
+        return false;
     const std::optional<qint64> kind = plainNumber(fields[1], false, 4);
     const std::optional<qint64> attempt = plainNumber(fields[2], false, 4);
     const std::optional<qint32> expected = wholeNumber(fields[4]), given = wholeNumber(fields[5]);
     const std::optional<double> seconds = secondsIn(fields[6]);
     if (!kind || FindKind(qint32(*kind)) == nullptr || !attempt || *attempt < 1 || fields[3].trimmed().isEmpty()
         || fields[3].size() > MaxShownTaskLength || !expected || !given || !seconds)
-        return std::nullopt;
+        return false;
     answer.kind = qint32(*kind);
     answer.attempt = qint32(*attempt);
-    answer.task = fields[3].toString();
+    answer.task.resize(0);
+    answer.task.append(fields[3]);
     answer.expected = *expected;
     answer.given = *given;
     answer.thinkSeconds = *seconds;
-    return answer;
+    return true;
 }
 
 QList<AnsweredTask> ParseAnswerRecords(const QStringList &records, Qt::TimeSpec zone)
@@ -158,8 +170,24 @@ LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers)
 LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers, LockDeadline deadline,
                          Qt::TimeSpec zone)
 {
-    QStringList records;
-    const LogOutcome outcome = ReadLogFileAt(path, records, deadline);
-    answers.append(ParseAnswerRecords(records, zone));
+    // Kept aside until the whole record is read, so that answers stays as it is otherwise.
+    QList<AnsweredTask> read;
+    const LogOutcome outcome = ReadAnswersAt(path, [&](const AnsweredTask &answer) { read.append(answer); },
+                                             deadline, zone);
+    if (outcome.status == LogStatus::Done)
+        answers.append(read);
     return outcome;
+}
+
+LogOutcome ReadAnswersAt(const QString &path, const AnswerSink &sink, LockDeadline deadline, Qt::TimeSpec zone)
+{
+    const QDate today = QDate::currentDate();
+    AnsweredTask answer;
+    return ReadLogFileAt(
+        path,
+        [&](const QString &record) {
+            if (ParseAnswerRecordInto(record, today, zone, answer))
+                sink(answer);
+        },
+        deadline);
 }

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 inline constexpr auto AnswerFileName = "bm-antworten.log";
@@ -28,6 +29,9 @@ QString AnswerRecordFor(const AnsweredTask &answer);
 // spares a look at the time zone per record).
 std::optional<AnsweredTask> ParseAnswerRecord(const QString &record, QDate today = QDate::currentDate(),
                                               Qt::TimeSpec zone = Qt::LocalTime);
+// The same into answer, whose task keeps its buffer from record to record; false, and
+// answer left in any state, when the record does not count.
+bool ParseAnswerRecordInto(const QString &record, QDate today, Qt::TimeSpec zone, AnsweredTask &answer);
 QList<AnsweredTask> ParseAnswerRecords(const QStringList &records, Qt::TimeSpec zone = Qt::LocalTime);
 
 inline constexpr qsizetype MaxShownTaskLength = 200;
@@ -41,3 +45,8 @@ LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers);
 // records of a whole class), the moments read in zone.
 LogOutcome ReadAnswersAt(const QString &path, QList<AnsweredTask> &answers, LockDeadline deadline,
                          Qt::TimeSpec zone);
+// The same, handing each valid answer to sink as it is read (valid only during the call),
+// so that a class's answers are summed up without being held. They count only when the
+// outcome is Done.
+using AnswerSink = std::function<void(const AnsweredTask &answer)>;
+LogOutcome ReadAnswersAt(const QString &path, const AnswerSink &sink, LockDeadline deadline, Qt::TimeSpec zone);

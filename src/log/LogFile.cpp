@@ -359,6 +359,11 @@ LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, LockDeadline d
     return ReadOpenedLog(*OpenLogAt(path, deadline), lines);
 }
 
+LogOutcome ReadLogFileAt(const QString &path, const RecordSink &sink, LockDeadline deadline)
+{
+    return ReadOpenedLog(*OpenLogAt(path, deadline), sink);
+}
+
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines)
 {
     return ReadLogFileAt(path, lines, std::chrono::steady_clock::now() + ReadLockPatience);

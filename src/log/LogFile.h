@@ -4,6 +4,7 @@
 // failures is left to the windows.
 
 #include "log/LogOutcome.h"
+#include "log/LogReader.h"
 #include "log/LogRecord.h"
 #include "log/LogSettings.h"
 
@@ -49,3 +50,6 @@ LogOutcome ReadLogFileAt(const QString &path, QStringList &lines);
 // The same, waiting for another process's lock only until deadline (one wait shared by
 // the logs of a whole class).
 LogOutcome ReadLogFileAt(const QString &path, QStringList &lines, std::chrono::steady_clock::time_point deadline);
+// The same, handing each record to sink as it is read; they count only when the outcome
+// is Done.
+LogOutcome ReadLogFileAt(const QString &path, const RecordSink &sink, std::chrono::steady_clock::time_point deadline);

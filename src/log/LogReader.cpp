@@ -31,11 +31,12 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// Collects the masked bytes of the line being read and hands each whole line on.
+// Collects the masked bytes of the line being read and hands each whole line on, in
+// buffers kept from line to line.
 class LineCollector
 {
 public:
-    explicit LineCollector(QStringList &records) : records_(records) {}
+    explicit LineCollector(const RecordSink &sink) : sink_(sink) {}
 
     // False once more lines came than a log can hold.
     bool take(const char *bytes, qsizetype size)
@@ -67,13 +68,16 @@ private:
         if (++lines_ > LineLimit)
             return false;
         // Unmasked where it lies: the line is not needed any more.
-        records_.append(DecodeCp1252(MaskLogText(std::move(line_))));
-        line_ = QByteArray();
+        line_ = MaskLogText(std::move(line_));
+        DecodeCp1252Into(line_, record_);
+        sink_(record_);
+        line_.resize(0);
         return true;
     }
 
-    QStringList &records_;
+    const RecordSink &sink_;
     QByteArray line_;
+    QString record_;
     qsizetype lines_ = 0;
     bool afterCr_ = false;
 };
@@ -100,9 +104,9 @@ QString TooManyLinesProblem()
     return QStringLiteral("Sie hat mehr als %1 Zeilen.").arg(LineLimit);
 }
 
-StoredRead ReadStoredRecords(int fd, QStringList &records)
+StoredRead ReadStoredRecords(int fd, const RecordSink &sink)
 {
-    LineCollector lines(records);
+    LineCollector lines(sink);
     QByteArray buffer(ChunkSize, Qt::Uninitialized);
     for (;;) {
         const ssize_t got = ::read(fd, buffer.data(), size_t(buffer.size()));

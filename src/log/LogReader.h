@@ -4,8 +4,8 @@
 // may hold any file under the log's name). Opening and locking are left to the log file.
 
 #include <QString>
-#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include <sys/stat.h>
@@ -19,10 +19,14 @@ std::optional<QString> LogSizeProblem(const struct stat &status);
 
 enum class StoredRead { Done, Failed, TooManyLines };
 
-// Appends the records of the open log fd, read from its current position to its end.
+// Takes each unmasked record as it is read; the text is valid only during the call, so a
+// class's records need not all be held at once.
+using RecordSink = std::function<void(const QString &record)>;
+
+// Hands the records of the open log fd to sink, read from its current position to its end.
 // Lines end at CR LF, CR or LF as stored; a last line without line end counts. Failed
-// leaves errno telling why.
-StoredRead ReadStoredRecords(int fd, QStringList &records);
+// leaves errno telling why; what was handed on before a failure is not the whole log.
+StoredRead ReadStoredRecords(int fd, const RecordSink &sink);
 
 // The sentence for TooManyLines.
 QString TooManyLinesProblem();

@@ -44,12 +44,21 @@ std::unique_ptr<OpenedLog> OpenLogAt(const QString &path, LockDeadline deadline)
 
 LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines)
 {
+    // Kept aside until the whole log is read, so that lines stays as it is otherwise.
+    QStringList records;
+    const LogOutcome outcome = ReadOpenedLog(log, [&](const QString &record) { records.append(record); });
+    if (outcome.status == LogStatus::Done)
+        lines.append(records);
+    return outcome;
+}
+
+LogOutcome ReadOpenedLog(OpenedLog &log, const RecordSink &sink)
+{
     if (log.refused)
         return *log.refused;
-    QStringList records;
     if (::lseek(log.file.get(), 0, SEEK_SET) != 0)
         return unreadable();
-    const StoredRead read = ReadStoredRecords(log.file.get(), records);
+    const StoredRead read = ReadStoredRecords(log.file.get(), sink);
     // Over a network file system a broken connection may end a read early without an error.
     const off_t readUpTo = ::lseek(log.file.get(), 0, SEEK_CUR);
     if ((read == StoredRead::Failed && readUpTo > 0) || (read == StoredRead::Done && readUpTo < log.status.st_size))
@@ -62,7 +71,6 @@ LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines)
     case StoredRead::Done:
         break;
     }
-    lines.append(records);
     return {};
 }
 

@@ -5,6 +5,7 @@
 
 #include "log/LogLock.h"
 #include "log/LogOutcome.h"
+#include "log/LogReader.h"
 
 #include <QStringList>
 
@@ -24,6 +25,9 @@ std::unique_ptr<OpenedLog> OpenLogAt(const QString &path, LockDeadline deadline)
 
 // Reads the opened log from its start (see ReadLogFileAt), appending to lines.
 LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines);
+// The same, handing each record to sink as it is read. The records count only when the
+// outcome is Done: a log cut short has handed on part of itself.
+LogOutcome ReadOpenedLog(OpenedLog &log, const RecordSink &sink);
 
 // Whether the opened log has at most maxBytes and at most maxLines lines, so that it may
 // be read while a window waits: a small file of empty lines costs as much as a large log.

@@ -1,7 +1,9 @@
 // "Fehlerbilder" of a class read from the children's answer records: tasks, wrong answers
 // and mistakes per child and kind, the class's most frequent mistakes, the exported rows.
 
+#include "core/Cp1252.h"
 #include "log/AnswerRecord.h"
+#include "log/LogFile.h"
 #include "log/class/ClassMistakes.h"
 
 #include <QDir>
@@ -22,6 +24,29 @@ void writeAnswers(const QTemporaryDir &classFolder, const QString &child, const 
     SetLogSettings({QString(), classFolder.filePath(child) + QLatin1Char('/'), true, 0});
     for (const AnsweredTask &given : answers)
         QCOMPARE(LogAnsweredTask(given).status, LogStatus::Done);
+}
+
+QByteArray stored(qint32 kind, qint32 attempt, const char *task, qint32 expected, qint32 given)
+{
+    return StoredLogLine(AnswerRecordFor(answer(kind, attempt, task, expected, given)));
+}
+
+// The summary as it was made before answers were summed up while being read: every line
+// of the file split off, unmasked and taken apart on its own, then all of them counted.
+QList<KindMistakes> summaryOfWholeFile(QByteArray bytes)
+{
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    QList<QByteArray> lines = bytes.split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    MistakeTally tally;
+    for (const QByteArray &line : lines) {
+        if (const std::optional<AnsweredTask> read =
+                ParseAnswerRecord(DecodeCp1252(MaskLogText(line)), QDate::currentDate(), Qt::UTC))
+            tally.Count(*read);
+    }
+    return tally.Summary();
 }
 
 } // namespace
@@ -98,6 +123,47 @@ private slots:
                                           QStringLiteral("4"),
                                           QStringLiteral("dreiundvierzig → 34 | siebenundachtzig → 78 | "
                                                          "einundzwanzig → 12")}));
+    }
+
+    // The line and task buffers are kept from record to record: a long task before a short
+    // one, a torn or forged record between good ones, or odd line ends must not leak into
+    // the next answer.
+    void streamedSummaryDiffersFromTheWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray longTask = stored(201, 1, "siebenhundertneunundneunzigtausendachthundertvierundsiebzig", 799874,
+                                           799847);
+        const QByteArray shortTask = stored(201, 1, "elf", 11, 12);
+        const QByteArray roman = stored(401, 1, "XIV", 14, 16);
+        const QByteArray rounding = stored(301, 1, "Runde auf Zehner: 4 345", 4350, 4340);
+        const QByteArray torn = stored(201, 1, "dreiundvierzig", 43, 34).chopped(4);
+        QTest::newRow("long task before short ones") << longTask + shortTask + roman + shortTask + rounding;
+        QTest::newRow("torn record between good ones") << roman + torn + shortTask + torn + longTask;
+        QTest::newRow("torn last record without line end") << longTask + rounding + torn;
+        QTest::newRow("forged records") << shortTask + StoredLogLine(QStringLiteral("2026-12-07 10:00:00;9999;1;elf;11;12;2,00"))
+                                                   + StoredLogLine(QStringLiteral("2099-12-07 10:00:00;201;1;elf;11;12;2,00"))
+                                                   + StoredLogLine(QStringLiteral("2026-12-07 10:00:00;201;1;elf;11;12;2,00;1"))
+                                                   + QByteArray("2026-12-07 10:00:00;201;1;elf;11;12;2,00\r\n") + roman;
+        QTest::newRow("empty lines, CR and LF alone") << longTask + "\r\n\r\n" + shortTask.chopped(2) + "\r"
+                                                          + roman.chopped(2) + "\n" + rounding.chopped(2);
+        QTest::newRow("nothing valid") << torn + "\r\n" + torn;
+    }
+
+    void streamedSummaryDiffersFromTheWholeFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("dora")));
+        QFile record(ChildAnswersPath(folder.path(), QStringLiteral("dora")));
+        QVERIFY(record.open(QIODevice::WriteOnly) && record.write(bytes) == bytes.size());
+        record.close();
+        const QList<KindMistakes> whole = summaryOfWholeFile(bytes);
+        ClassMistakes expected;
+        if (!whole.isEmpty())
+            expected.children.append({QStringLiteral("dora"), whole});
+        const ClassMistakes streamed = ReadClassMistakes(folder.path());
+        QCOMPARE(streamed.problems, QStringList());
+        QCOMPARE(ClassMistakeRows(streamed), ClassMistakeRows(expected));
     }
 
 private:

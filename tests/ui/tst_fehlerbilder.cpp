@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,12 @@ private slots:
               writing(1, "dreihundertfünf", 305, 3005), writing(2, "dreihundertfünf", 305, 305)})
             QCOMPARE(LogAnsweredTask(answer).status, LogStatus::Done);
         window.ShowClass(classFolder.path());
+        // Nothing half-read is shown or exported while the worker reads.
+        QVERIFY(window.IsReading());
+        QCOMPARE(window.ClassLabel->text(), QStringLiteral("Die Antworten werden gelesen …"));
+        QVERIFY(!window.ExportButton->isEnabled());
+        QTRY_VERIFY(!window.IsReading());
+        QVERIFY(window.ExportButton->isEnabled());
     }
 
     void mistakesNotShownPerChildAndKind()

@@ -34,25 +34,31 @@ struct ChildReading
 ChildReading readChild(const QString &path, LockDeadline deadline)
 {
     ChildReading reading;
-    QList<AnsweredTask> answers;
+    MistakeTally tally;
     // When an answer was given is not looked at here: as written is enough.
-    reading.outcome = ReadAnswersAt(path, answers, deadline, Qt::UTC);
-    reading.answered = !answers.isEmpty();
-    if (reading.answered)
-        reading.kinds = SummariseMistakes(answers);
+    reading.outcome = ReadAnswersAt(
+        path,
+        [&](const AnsweredTask &answer) {
+            reading.answered = true;
+            tally.Count(answer);
+        },
+        deadline, Qt::UTC);
+    if (reading.answered && reading.outcome.status == LogStatus::Done)
+        reading.kinds = tally.Summary();
     return reading;
 }
 
 // Every child's record is read and summed up on its own, so the children are shared among
 // the processor's cores. Records that other processes keep locked are waited for once,
 // not once per child.
-std::vector<ChildReading> readChildren(const QString &folder, const QStringList &children)
+std::vector<ChildReading> readChildren(const QString &folder, const QStringList &children,
+                                       const std::atomic_bool &stop)
 {
     std::vector<ChildReading> readings(size_t(children.size()));
     const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
     std::atomic<qsizetype> next{0};
     const auto readOnward = [&] {
-        for (qsizetype i = next++; i < children.size(); i = next++)
+        for (qsizetype i = next++; i < children.size() && !stop; i = next++)
             readings[size_t(i)] = readChild(ChildAnswersPath(folder, children.at(i)), deadline);
     };
     const qsizetype helpers = std::min<qsizetype>(std::max(1u, std::thread::hardware_concurrency()), children.size()) - 1;
@@ -67,12 +73,12 @@ std::vector<ChildReading> readChildren(const QString &folder, const QStringList 
 
 } // namespace
 
-ClassMistakes ReadClassMistakes(const QString &folder)
+ClassMistakes ReadClassMistakes(const QString &folder, const std::atomic_bool &stop)
 {
     ClassMistakes mistakes;
     QStringList children = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     SortByName(children);
-    std::vector<ChildReading> readings = readChildren(folder, children);
+    std::vector<ChildReading> readings = readChildren(folder, children, stop);
     for (qsizetype i = 0; i < children.size(); ++i) {
         ChildReading &reading = readings[size_t(i)];
         if (reading.outcome.status == LogStatus::Missing)

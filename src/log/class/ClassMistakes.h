@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <optional>
 
 struct ChildMistakes
@@ -27,8 +28,9 @@ struct ClassMistakes
 // The answer record of child in the class folder.
 QString ChildAnswersPath(const QString &folder, const QString &child);
 
-// Reads the answer record in every direct subfolder of folder.
-ClassMistakes ReadClassMistakes(const QString &folder);
+// Reads the answer record in every direct subfolder of folder; no further child is read
+// once stop is set (the window that wanted it was closed), and what was read is incomplete.
+ClassMistakes ReadClassMistakes(const QString &folder, const std::atomic_bool &stop = false);
 
 // The mistakes of the whole class, most frequent first, with the first examples.
 QList<PatternCount> ClassPatternTotals(const ClassMistakes &mistakes);

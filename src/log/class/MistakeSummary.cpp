@@ -59,23 +59,23 @@ void countMistake(KindMistakes &summary, ErrorPattern pattern, const AnsweredTas
 
 } // namespace
 
-QList<KindMistakes> SummariseMistakes(const QList<AnsweredTask> &answers)
+void MistakeTally::Count(const AnsweredTask &answer)
 {
-    QHash<qint32, KindMistakes> byKind;
-    for (const AnsweredTask &answer : answers) {
-        const KindInfo *kind = FindKind(answer.kind);
-        if (kind == nullptr)
-            continue;
-        KindMistakes &summary = byKind[answer.kind];
-        summary.kind = answer.kind;
-        if (answer.attempt == 1)
-            ++summary.tasks;
-        if (const std::optional<ErrorPattern> mistake =
-                RecogniseMistake(*kind, answer.task, answer.expected, answer.given)) {
-            ++summary.wrong;
-            countMistake(summary, *mistake, answer);
-        }
+    const KindInfo *kind = FindKind(answer.kind);
+    if (kind == nullptr)
+        return;
+    KindMistakes &summary = byKind[answer.kind];
+    summary.kind = answer.kind;
+    if (answer.attempt == 1)
+        ++summary.tasks;
+    if (const std::optional<ErrorPattern> mistake = RecogniseMistake(*kind, answer.task, answer.expected, answer.given)) {
+        ++summary.wrong;
+        countMistake(summary, *mistake, answer);
     }
+}
+
+QList<KindMistakes> MistakeTally::Summary() const
+{
     QList<KindMistakes> summaries;
     for (const KindInfo &kind : AllKinds()) {
         const auto found = byKind.constFind(kind.code);

@@ -6,6 +6,7 @@
 #include "core/AnsweredTask.h"
 #include "kinds/TaskRecording.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,5 +38,15 @@ QString MistakeExample(const AnsweredTask &answer);
 // try, the task and the answer, and for a wrong one the right answer and the mistake.
 QString AnswerLine(const AnsweredTask &answer);
 
-// The kinds of the answers in the registry's order, each with its mistakes.
-QList<KindMistakes> SummariseMistakes(const QList<AnsweredTask> &answers);
+// A child's answers summed up one at a time, as they are read: no answer is kept beyond
+// its examples.
+class MistakeTally
+{
+public:
+    void Count(const AnsweredTask &answer);
+    // The kinds of the answers counted so far in the registry's order, each with its mistakes.
+    QList<KindMistakes> Summary() const;
+
+private:
+    QHash<qint32, KindMistakes> byKind;
+};

@@ -5,13 +5,16 @@
 #include "log/class/ClassOverview.h"
 #include "log/LogExport.h"
 #include "log/widgets/LogMessages.h"
+#include "log/widgets/Workers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -71,10 +74,61 @@ TFehlerbilder::TFehlerbilder(QWidget *parent) : QDialog(parent)
     resize(900, 600);
 }
 
+TFehlerbilder::~TFehlerbilder()
+{
+    stopReading();
+}
+
 void TFehlerbilder::ShowClass(const QString &classFolder)
 {
     folder = classFolder;
-    mistakes = ReadClassMistakes(folder);
+    const quint64 number = ++readingNumber;
+    stopReading();
+    stop = std::make_shared<std::atomic_bool>(false);
+    // Always on a worker: a class's answers are many, and its folder may lie on a server
+    // that is slow or gone.
+    reading = true;
+    mistakes = ClassMistakes();
+    Tree->clear();
+    ExportButton->setEnabled(false);
+    ClassLabel->setText(QStringLiteral("Die Antworten werden gelesen …"));
+    const QPointer<TFehlerbilder> window(this);
+    LogReadingWorkers().start([=, stop = stop] {
+        auto read = std::make_shared<ClassMistakes>(ReadClassMistakes(classFolder, *stop));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [=] {
+                // Only the latest reading of a window that is still there is shown.
+                if (window && window->readingNumber == number)
+                    window->ShowMistakes(std::move(*read));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool TFehlerbilder::IsReading() const
+{
+    return reading;
+}
+
+void TFehlerbilder::stopReading()
+{
+    if (stop)
+        *stop = true;
+}
+
+void TFehlerbilder::done(int result)
+{
+    // Closing the window ends the reading: no more children are read for it.
+    stopReading();
+    QDialog::done(result);
+}
+
+void TFehlerbilder::ShowMistakes(ClassMistakes read)
+{
+    reading = false;
+    mistakes = std::move(read);
+    ExportButton->setEnabled(true);
     QStringList totals;
     for (const PatternCount &total : ClassPatternTotals(mistakes))
         totals.append(ErrorPatternName(total.pattern) + QLatin1Char(' ') + QString::number(total.count));

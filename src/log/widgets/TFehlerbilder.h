@@ -8,6 +8,9 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -18,21 +21,30 @@ class TFehlerbilder : public QDialog
     Q_OBJECT
 public:
     explicit TFehlerbilder(QWidget *parent = nullptr);
+    ~TFehlerbilder() override;
 
     QLabel *ClassLabel;       // the class's most frequent mistakes
     QTreeWidget *Tree;        // children, and under each her kinds
     QPushButton *ExportButton;
     QPushButton *CloseButton;
 
-    // Reads the answer records of the class folder and shows them.
+    // Reads the answer records of the class folder on a worker thread while the window
+    // stands, and shows them once read.
     void ShowClass(const QString &classFolder);
+    bool IsReading() const;
     // Writes the table to path, telling the user if that fails or path lies in the class folder.
     bool ExportTo(const QString &path);
+    void done(int result) override;
 
 private:
     void TreeDoubleClick(QTreeWidgetItem *item);
     void ExportButtonClick();
+    void ShowMistakes(ClassMistakes read);
+    void stopReading();
 
     QString folder;
     ClassMistakes mistakes;
+    bool reading = false;
+    quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
+    std::shared_ptr<std::atomic_bool> stop;   // set when the latest reading is no longer wanted
 };
