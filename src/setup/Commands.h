@@ -3,6 +3,7 @@
 // line and the checks every command makes before it changes anything. A new command is a
 // file with its function and a line in the table of Commands.cpp.
 
+#include "setup/AccountEntries.h"
 #include "setup/SafeFolder.h"
 
 #include <map>
@@ -41,6 +42,22 @@ void RequireRoot(const std::string &sentence);
 Folder ExistingClass(const std::string &path);
 // Where the workstation's entries are, by default.
 inline constexpr auto DefaultConfigFolder = "/etc/brimbelo";
+
+// What einrichten checks, for children with accounts of their own as for a class on one
+// shared account: the command line first (a class folder, the teachers' group, at least
+// one child, or `missingChildren`), then, as root, the places it works on.
+struct ClassSetUp {
+    std::string classPath;
+    std::string teachersName;
+    gid_t teachers = 0;
+    std::optional<Folder> existingClass;
+    EntryPlaces entries;
+};
+CommandLine ReadSetUpLine(const Arguments &arguments, std::map<std::string, std::string> valueOptions,
+                          const std::string &missingChildren);
+ClassSetUp OpenClassSetUp(const CommandLine &line);
+// Refuses when `name` has an entry that leads to another folder than `folder`.
+void RefuseOtherEntry(const EntryPlaces &entries, const std::string &name, const std::string &folder);
 
 int SetUpClass(const Arguments &arguments);
 int RemoveChildren(const Arguments &arguments);

@@ -12,34 +12,15 @@
 
 namespace {
 
-struct SetUp {
-    std::string classPath;
-    std::string teachersName;
-    gid_t teachers = 0;
+struct SetUp : ClassSetUp {
     std::vector<Account> children;
-    std::optional<Folder> existingClass;
-    EntryPlaces entries;
 };
 
 SetUp CheckedSetUp(const Arguments &arguments)
 {
-    const CommandLine line = ReadCommandLine(arguments, {{"--gruppe", "Nach --gruppe fehlt der Name der Gruppe."},
-                                                         {"--konfig", "Nach --konfig fehlt ein Ordner."}});
-    if (line.words.empty())
-        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
-    SetUp setUp;
-    setUp.teachersName = line.value("--gruppe");
-    if (setUp.teachersName.empty())
-        throw Refusal("Die Gruppe der Lehrkräfte fehlt: --gruppe GRUPPE.");
-    if (line.words.size() < 2)
-        throw Refusal("Es fehlt mindestens ein Konto eines Kindes.");
+    const CommandLine line = ReadSetUpLine(arguments, {}, "Es fehlt mindestens ein Konto eines Kindes.");
     RequireRoot("Nur root darf eine Klasse einrichten.");
-
-    setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
-    setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
-    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
-    RefuseHomesWithin(setUp.classPath);
-    setUp.teachers = TeacherGroup(setUp.teachersName);
+    SetUp setUp{OpenClassSetUp(line), {}};
     const std::vector<ChildFolder> present =
         setUp.existingClass ? ChildFolders(*setUp.existingClass) : std::vector<ChildFolder>();
     // Other teachers for a class regroup its logs too, which is the command gruppe's work.
@@ -53,10 +34,7 @@ SetUp CheckedSetUp(const Arguments &arguments)
             if (const std::optional<Folder> folder = setUp.existingClass->openChild(child.name))
                 RefuseOtherChildsFolder(*folder, child, setUp.classPath);
         }
-        const std::string childPath = setUp.classPath + "/" + child.name;
-        if (const std::optional<Entry> entry = FindEntry(setUp.entries, child.name); entry && entry->folder != childPath)
-            throw Refusal(child.name + " hat schon einen anderen Protokollordner (" + entry->folder + "); bitte erst "
-                          + entry->path + " entfernen.");
+        RefuseOtherEntry(setUp.entries, child.name, setUp.classPath + "/" + child.name);
         setUp.children.push_back(child);
     }
     return setUp;
@@ -75,6 +53,40 @@ void SetUpChild(const Folder &classFolder, const SetUp &setUp, const Account &ch
 }
 
 } // namespace
+
+CommandLine ReadSetUpLine(const Arguments &arguments, std::map<std::string, std::string> valueOptions,
+                          const std::string &missingChildren)
+{
+    valueOptions.insert({{"--gruppe", "Nach --gruppe fehlt der Name der Gruppe."},
+                         {"--konfig", "Nach --konfig fehlt ein Ordner."}});
+    const CommandLine line = ReadCommandLine(arguments, valueOptions);
+    if (line.words.empty())
+        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
+    if (line.value("--gruppe").empty())
+        throw Refusal("Die Gruppe der Lehrkräfte fehlt: --gruppe GRUPPE.");
+    if (line.words.size() < 2)
+        throw Refusal(missingChildren);
+    return line;
+}
+
+ClassSetUp OpenClassSetUp(const CommandLine &line)
+{
+    ClassSetUp setUp;
+    setUp.teachersName = line.value("--gruppe");
+    setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
+    setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
+    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
+    RefuseHomesWithin(setUp.classPath);
+    setUp.teachers = TeacherGroup(setUp.teachersName);
+    return setUp;
+}
+
+void RefuseOtherEntry(const EntryPlaces &entries, const std::string &name, const std::string &folder)
+{
+    if (const std::optional<Entry> entry = FindEntry(entries, name); entry && entry->folder != folder)
+        throw Refusal(name + " hat schon einen anderen Protokollordner (" + entry->folder + "); bitte erst " + entry->path
+                      + " entfernen.");
+}
 
 int SetUpClass(const Arguments &arguments)
 {

@@ -20,15 +20,10 @@
 
 namespace {
 
-struct SharedSetUp {
-    std::string classPath;
-    std::string teachersName;
-    gid_t teachers = 0;
+struct SharedSetUp : ClassSetUp {
     Account shared;
     QStringList names;
-    std::optional<Folder> existingClass;
     QStringList listed; // the names of the class list already there
-    EntryPlaces entries;
 };
 
 std::string Utf8(const QString &text)
@@ -86,25 +81,11 @@ QStringList CheckedNames(const std::vector<std::string> &words)
 
 SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
 {
-    const CommandLine line = ReadCommandLine(arguments, {{"--gruppe", "Nach --gruppe fehlt der Name der Gruppe."},
-                                                         {"--gemeinsam", "Nach --gemeinsam fehlt das gemeinsame Konto."},
-                                                         {"--konfig", "Nach --konfig fehlt ein Ordner."}});
-    if (line.words.empty())
-        throw Refusal("Der Klassenordner fehlt (siehe brimbelo-klasse --help).");
-    SharedSetUp setUp;
-    setUp.teachersName = line.value("--gruppe");
-    if (setUp.teachersName.empty())
-        throw Refusal("Die Gruppe der Lehrkräfte fehlt: --gruppe GRUPPE.");
-    if (line.words.size() < 2)
-        throw Refusal("Es fehlt mindestens ein Name eines Kindes.");
-    setUp.names = CheckedNames(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
+    const CommandLine line = ReadSetUpLine(arguments, {{"--gemeinsam", "Nach --gemeinsam fehlt das gemeinsame Konto."}},
+                                           "Es fehlt mindestens ein Name eines Kindes.");
+    const QStringList names = CheckedNames(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
     RequireRoot("Nur root darf eine Klasse einrichten.");
-
-    setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
-    setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
-    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
-    RefuseHomesWithin(setUp.classPath);
-    setUp.teachers = TeacherGroup(setUp.teachersName);
+    SharedSetUp setUp{OpenClassSetUp(line), {}, names, {}};
     setUp.shared = ChildAccount(line.value("--gemeinsam"), setUp.teachers, setUp.teachersName);
     if (setUp.existingClass) {
         if (const std::optional<Account> noted = NotedAccount(*setUp.existingClass);
@@ -116,9 +97,7 @@ SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
             throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
                           + " gelesen, nicht von " + setUp.teachersName + ".");
     }
-    if (const std::optional<Entry> entry = FindEntry(setUp.entries, setUp.shared.name); entry && entry->folder != setUp.classPath)
-        throw Refusal(setUp.shared.name + " hat schon einen anderen Protokollordner (" + entry->folder + "); bitte erst "
-                      + entry->path + " entfernen.");
+    RefuseOtherEntry(setUp.entries, setUp.shared.name, setUp.classPath);
     return setUp;
 }
 
