@@ -1,5 +1,7 @@
 #include "log/LogSettings.h"
 
+#include "core/ClassList.h"
+
 #include "core/Cp1252.h"
 #include "core/IntegerText.h"
 #include "core/SchoolFolder.h"
@@ -222,10 +224,31 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
     return settings;
 }
 
+// A child's folder in a class on one shared account: the set-up gave the class folder
+// to that account (set-group-ID, holding the class list), and the child's folder is the
+// account's and the class's group's, made by the set-up or by the account's bm when the
+// child first practised.
+bool childsFolderInSharedClass(const QString &logDirectory)
+{
+#ifdef Q_OS_UNIX
+    const QString folder = QDir::cleanPath(logDirectory);
+    const QString classFolder = QFileInfo(folder).path();
+    struct stat child {}, holder {}, list {};
+    return ::lstat(QFile::encodeName(folder).constData(), &child) == 0 && S_ISDIR(child.st_mode)
+        && ::lstat(QFile::encodeName(classFolder).constData(), &holder) == 0 && S_ISDIR(holder.st_mode)
+        && (holder.st_mode & S_ISGID) != 0 && child.st_uid == holder.st_uid && child.st_gid == holder.st_gid
+        && ::lstat(QFile::encodeName(QDir(classFolder).filePath(QLatin1String(ClassListFileName))).constData(), &list) == 0
+        && S_ISREG(list.st_mode);
+#else
+    Q_UNUSED(logDirectory);
+    return true;
+#endif
+}
+
 bool SchoolFolderHoldsLog(const QString &schoolFolder, const QString &logDirectory)
 {
     return rootsOwn(QDir(schoolFolder).filePath(QLatin1String(SchoolMarkName)), S_IFREG)
-        && rootsOwn(QDir::cleanPath(logDirectory), S_IFDIR);
+        && (rootsOwn(QDir::cleanPath(logDirectory), S_IFDIR) || childsFolderInSharedClass(logDirectory));
 }
 
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)

@@ -83,7 +83,7 @@ const Folder &SchoolFolder(EntryPlaces &places)
 } // namespace
 
 
-std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name)
+std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name, bool anyOwner)
 {
     const int descriptor = ::openat(folder.descriptor(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0 && errno == ENOENT)
@@ -93,15 +93,15 @@ std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string
         throw Refusal(path + " lässt sich nicht lesen: " + Cause(errno) + ".");
     const Folder file(descriptor, path);
     const struct stat status = file.status();
-    if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || status.st_uid != 0 || status.st_size > LargestSettings)
-        throw Refusal(path + " ist keine gewöhnliche Datei von root; bitte prüfen und entfernen.");
+    if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || (status.st_uid != 0 && !anyOwner) || status.st_size > LargestSettings)
+        throw Refusal(path + " ist keine gewöhnliche Datei" + (anyOwner ? "" : " von root") + "; bitte prüfen und entfernen.");
     std::string text(static_cast<std::size_t>(status.st_size), '\0');
     const ssize_t length = ::read(descriptor, text.data(), text.size());
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
 }
 
-void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode)
+void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode, gid_t group)
 {
     const std::string temporary = "." + name + ".brimbelo-klasse";
     ::unlinkat(folder.descriptor(), temporary.c_str(), 0);
@@ -111,7 +111,7 @@ void ReplaceFile(const Folder &folder, const std::string &name, const std::strin
         throw Refusal(path + " lässt sich nicht schreiben: " + Cause(errno) + ".");
     const Folder file(descriptor, path);
     const bool written = ::write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size())
-        && ::fchown(descriptor, 0, 0) == 0 && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0
+        && ::fchown(descriptor, 0, group) == 0 && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0
         && ::renameat(folder.descriptor(), temporary.c_str(), folder.descriptor(), name.c_str()) == 0;
     if (!written) {
         const int error = errno;

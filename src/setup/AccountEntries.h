@@ -47,11 +47,12 @@ void ForEachEntry(const EntryPlaces &places, const std::function<void(const std:
 
 // The set-up's own files, also the class list of a class on one account.
 // The text of a plain file of root's in `folder`; nullopt when there is none. A link, a
-// pipe or a file with several names is refused.
-std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name);
-// Writes `text` as `name` in `folder` (root's, `mode`) by a new file that replaces the old
-// one at once.
-void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode);
+// pipe or a file with several names is refused. `anyOwner` takes a file of another
+// account's too (a class list the teacher replaced).
+std::optional<std::string> ReadPlainFile(const Folder &folder, const std::string &name, bool anyOwner = false);
+// Writes `text` as `name` in `folder` (root's and `group`'s, `mode`) by a new file that
+// replaces the old one at once.
+void ReplaceFile(const Folder &folder, const std::string &name, const std::string &text, mode_t mode, gid_t group = 0);
 // Gives the file `name` in `folder` to root and `group`, with `accessList` (setfacl's short
 // form) through the opened file.
 void GiveFileAccess(const Folder &folder, const std::string &name, gid_t group, const std::string &accessList);

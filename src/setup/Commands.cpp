@@ -1,6 +1,7 @@
 #include "setup/Commands.h"
 
 #include "setup/Refusal.h"
+#include "setup/shared/SharedLayout.h"
 
 #include <unistd.h>
 
@@ -98,7 +99,7 @@ void RequireRoot(const std::string &sentence)
 Folder ExistingClass(const std::string &path)
 {
     const std::string checked = CheckedFolderPath(path, "Der Klassenordner");
-    std::optional<Folder> folder = OpenTrustedPath(checked, Missing::Leave);
+    std::optional<Folder> folder = OpenTrustedPath(checked, Missing::Leave, 0711, IsSharedClassFolder);
     if (!folder)
         throw Refusal("Den Klassenordner " + checked + " gibt es nicht.");
     return std::move(*folder);

@@ -169,7 +169,8 @@ bool WritableByOthers(const Folder &folder)
     return status.st_gid != 0 || ::acl_extended_fd(folder.descriptor()) != 0;
 }
 
-std::optional<Folder> OpenTrustedPath(const std::string &path, Missing missing, mode_t lastMode)
+std::optional<Folder> OpenTrustedPath(const std::string &path, Missing missing, mode_t lastMode,
+                                      const std::function<bool(const Folder &)> &ownedRightly)
 {
     const int root = ::open("/", FolderFlags);
     if (root < 0)
@@ -187,7 +188,8 @@ std::optional<Folder> OpenTrustedPath(const std::string &path, Missing missing, 
         }
         folder = std::move(*next);
     }
-    CheckOnTheWay(folder, false);
+    if (!ownedRightly || !ownedRightly(folder))
+        CheckOnTheWay(folder, false);
     return folder;
 }
 

@@ -55,9 +55,12 @@ bool WritableByOthers(const Folder &folder);
 // on the way must be root's and writable by root alone; a root-owned folder with the
 // sticky bit (such as /tmp) may be passed through, since no one else can move root's
 // folders in it. Returns nullopt when the last folders do not exist yet; `create` then
-// makes them (mode 0711 on the way, `lastMode` for the last one).
+// makes them (mode 0711 on the way, `lastMode` for the last one). The last folder may
+// belong to another account when `ownedRightly` says so of it: a class on one shared
+// account is that account's, in folders that are root's alone.
 enum class Missing { Leave, Create };
-std::optional<Folder> OpenTrustedPath(const std::string &path, Missing missing, mode_t lastMode = 0711);
+std::optional<Folder> OpenTrustedPath(const std::string &path, Missing missing, mode_t lastMode = 0711,
+                                      const std::function<bool(const Folder &)> &ownedRightly = {});
 
 // Lexical checks of a folder named on the command line: absolute, only plain letters,
 // digits and . _ - /, no "..". Returns it without a trailing or doubled slash.

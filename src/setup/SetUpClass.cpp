@@ -7,6 +7,7 @@
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedLayout.h"
 
 #include <iostream>
 
@@ -75,7 +76,7 @@ ClassSetUp OpenClassSetUp(const CommandLine &line)
     setUp.teachersName = line.value("--gruppe");
     setUp.classPath = CheckedFolderPath(line.words[0], "Der Klassenordner");
     setUp.entries = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
-    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave);
+    setUp.existingClass = OpenTrustedPath(setUp.classPath, Missing::Leave, 0711, IsSharedClassFolder);
     RefuseHomesWithin(setUp.classPath);
     setUp.teachers = TeacherGroup(setUp.teachersName);
     return setUp;

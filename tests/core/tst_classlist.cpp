@@ -8,10 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -153,6 +156,78 @@ private slots:
         QCOMPARE(child.logDirectory, QStringLiteral("/srv/brimbelo/1a/Ben Luca/"));
         QCOMPARE(child.minimumLog, 3);
         QVERIFY(child.logEnabled);
+    }
+
+    void teacherChangesTheClassListWrongly_data()
+    {
+        QTest::addColumn<bool>("listIsLink");
+        QTest::addColumn<bool>("adds");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QStringList>("names");
+        const QStringList before{"Ben", "Özlem"};
+        QTest::newRow("a typed name is kept as the list keeps names")
+            << false << true << QStringLiteral("  Emma   Sophie ") << QString() << QStringList{"Ben", "Emma Sophie", "Özlem"};
+        QTest::newRow("a name already listed, typed decomposed")
+            << false << true << Decomposed << QStringLiteral("Özlem steht schon in der Klassenliste.") << before;
+        QTest::newRow("a name that could lead out of the class folder")
+            << false << true << QStringLiteral("../lehrer")
+            << QStringLiteral("„../lehrer“ kann kein Name sein: 1 bis 40 Zeichen, kein „/“, kein Punkt am Anfang.") << before;
+        QTest::newRow("a struck name leaves the list") << false << false << QStringLiteral("Ben") << QString() << QStringList{"Özlem"};
+        QTest::newRow("a name not listed cannot be struck")
+            << false << false << QStringLiteral("Cem") << QStringLiteral("Cem steht nicht in der Klassenliste.") << before;
+        QTest::newRow("a link in place of the list carries no other file into it")
+            << true << true << QStringLiteral("Cem")
+            << QStringLiteral("Die Klassenliste lässt sich nicht lesen: an dieser Stelle steht eine Verknüpfung.") << QStringList();
+    }
+    void teacherChangesTheClassListWrongly()
+    {
+        QFETCH(bool, listIsLink);
+        QFETCH(bool, adds);
+        QFETCH(QString, name);
+        QFETCH(QString, refusal);
+        QFETCH(QStringList, names);
+        QTemporaryDir classFolder;
+        const QString listPath = classFolder.filePath(QLatin1String(ClassListFileName));
+        const QString elsewhere = classFolder.filePath(QStringLiteral("anderswo.txt"));
+        QFile list(listIsLink ? elsewhere : listPath);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Özlem\nBen\n");
+        list.close();
+        if (listIsLink)
+            QVERIFY(QFile::link(elsewhere, listPath));
+        QVERIFY(QDir(classFolder.path()).mkdir(QStringLiteral("Ben")));
+
+        const QString said = adds ? AddToClassList(classFolder.path(), name) : StrikeFromClassList(classFolder.path(), name);
+        QCOMPARE(said, refusal);
+        QCOMPARE(ClassListIn(classFolder.path()).value_or(QStringList()), names);
+        // Her folder stays for the teacher to delete; nothing but the list is left behind.
+        QVERIFY(QFileInfo(classFolder.filePath(QStringLiteral("Ben"))).isDir());
+        QCOMPARE(QDir(classFolder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), listIsLink ? 2 : 1);
+        if (listIsLink)
+            QVERIFY(QFileInfo(listPath).isSymLink());
+        else if (refusal.isEmpty())
+            QCOMPARE(QFile::permissions(listPath), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                                       | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
+    }
+
+    // The class folder is set-group-ID: the child's folder must pass the teachers' group on
+    // and let them write, whatever the shared account's mask says.
+    void folderMadeAtTheFirstPickShutsOutTheTeachers()
+    {
+        QTemporaryDir classFolder;
+        QVERIFY(QFile::setPermissions(classFolder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(::chmod(QFile::encodeName(classFolder.path()).constData(), 02770), 0);
+        const mode_t mask = ::umask(022);
+        const LogSettings settings{QString(), classFolder.path() + QLatin1Char('/'), true, 3};
+        QCOMPARE(MakeChildFolder(settings, QStringLiteral("Emma Sophie")), QString());
+        ::umask(mask);
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(classFolder.filePath(QStringLiteral("Emma Sophie"))).constData(), &status), 0);
+        QCOMPARE(status.st_mode & 07777, mode_t(02770));
+        QCOMPARE(MakeChildFolder(settings, QStringLiteral("Emma Sophie")), QString());
+        const LogSettings gone{QString(), classFolder.filePath(QStringLiteral("weg/")), true, 3};
+        QVERIFY(MakeChildFolder(gone, QStringLiteral("Emma Sophie")).contains(QStringLiteral("Lehrerin")));
     }
 
     void eachChildKeepsHerOwnChoices_data()

@@ -1,7 +1,7 @@
 // Logs runs as bm does: the log folder found as bm finds it at start (wolf.cfg, the
 // account's entry in the school's folder or beside wolf.cfg), on a class's shared account
-// the class list read from it and the runs appended in the picked child's folder, and each
-// run kept first and delivered as the exercise window saves it.
+// the class list read from it, the picked child's folder made when the teacher added her name, the runs
+// appended there, and each run kept first and delivered as the exercise window saves it.
 // Arguments: configuration file, the child's name ("-" for an account of her own), number
 // of runs. Prints the log folder and the school's folder it was found through ("-" for none).
 // Exit status 3 when the account is no shared one or the name is not on its list, 4 when a
@@ -35,6 +35,10 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "%s: not on the class list of %s\n", qPrintable(child), qPrintable(logSettings().logDirectory));
             return 3;
         }
+        // As bm does when the child picks her name: a name the teacher added gets its folder.
+        const QString folderMissing = MakeChildFolder(logSettings(), child);
+        if (!folderMissing.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(folderMissing));
         SetLogSettings(ChildLogSettings(logSettings(), child));
     }
     const LogSettings &settings = logSettings();

@@ -2,7 +2,9 @@
 // where a double-click leads, how the log viewer's "Klasse…" opens it, and its export.
 
 #include "TourPictures.h"
+#include "core/ClassList.h"
 #include "core/Cp1252.h"
+#include "log/class/SharedClass.h"
 #include "log/widgets/TKlassenUebersicht.h"
 #include "log/widgets/TLogbuch.h"
 
@@ -12,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -149,6 +152,7 @@ private slots:
     void doubleClickNotOpeningTheChildsLog();
     void classButtonNotAskingForTheFolderOrForgettingIt();
     void exportNotWrittenOrWrittenIntoTheClassFolder();
+    void namesChangeableInTheWrongClassOrNotInTheSharedOne();
 };
 
 void TestKlassenUebersicht::overviewNotShownAsLaidOut_data()
@@ -408,6 +412,47 @@ void TestKlassenUebersicht::exportNotWrittenOrWrittenIntoTheClassFolder()
     QVERIFY(!window->ExportTo(QDir(classFolder).filePath(QStringLiteral("klasse.csv"))));
     QCOMPARE(refusal.shown, 1);
     QCOMPARE(listing(classFolder), before);
+}
+
+// Only a class on one shared account has a class list for the teacher to change; the
+// dialogs' names reach it, and a struck child's folder stays.
+void TestKlassenUebersicht::namesChangeableInTheWrongClassOrNotInTheSharedOne()
+{
+    showClass();
+    QVERIFY(!window->AddNameButton->isVisible());
+    QVERIFY(!window->StrikeNameButton->isVisible());
+
+    const QString shared = elsewhere.filePath(QStringLiteral("klasse-1a"));
+    QVERIFY(QDir().mkpath(shared + QStringLiteral("/Ben")));
+    QFile list(QDir(shared).filePath(QLatin1String(ClassListFileName)));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("Ben\n");
+    list.close();
+    window->ShowClass(shared);
+    QTRY_VERIFY(!window->IsReading());
+    QVERIFY(window->AddNameButton->isVisible());
+    QVERIFY(window->StrikeNameButton->isVisible());
+
+    NextModal<QInputDialog> typed([](QInputDialog *dialog) {
+        dialog->setTextValue(QStringLiteral(" Emma  Sophie"));
+        dialog->accept();
+    });
+    NextModal<QMessageBox> told([](QMessageBox *box) { box->done(0); });
+    QTest::mouseClick(window->AddNameButton, Qt::LeftButton);
+    QCOMPARE(told.shown, 1);
+    QTRY_VERIFY(!window->IsReading());
+    QCOMPARE(ClassListIn(shared), QStringList({"Ben", "Emma Sophie"}));
+
+    NextModal<QInputDialog> picked([](QInputDialog *dialog) {
+        QCOMPARE(dialog->comboBoxItems(), QStringList({"Ben", "Emma Sophie"}));
+        dialog->setTextValue(QStringLiteral("Ben"));
+        dialog->accept();
+    });
+    QTest::mouseClick(window->StrikeNameButton, Qt::LeftButton);
+    QCOMPARE(picked.shown, 1);
+    QTRY_VERIFY(!window->IsReading());
+    QCOMPARE(ClassListIn(shared), QStringList({"Emma Sophie"}));
+    QVERIFY(QFileInfo(QDir(shared).filePath(QStringLiteral("Ben"))).isDir());
 }
 
 QTEST_MAIN(TestKlassenUebersicht)

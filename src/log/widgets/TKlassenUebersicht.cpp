@@ -1,6 +1,8 @@
 #include "log/widgets/TKlassenUebersicht.h"
 
+#include "core/ClassList.h"
 #include "log/class/PlanWork.h"
+#include "log/class/SharedClass.h"
 #include "log/widgets/FitToContent.h"
 #include "log/widgets/LogMessages.h"
 #include "log/widgets/TFehlerbilder.h"
@@ -12,8 +14,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -47,7 +51,7 @@ ReadClass readClass(const QString &folder, const std::atomic_bool &stop)
     const ClassOverview overview = ReadClassOverview(folder, stop);
     ClassTable table = LayOutClassTable(overview);
     AddPlanWorkColumn(table, overview, folder, QDate::currentDate());
-    return {table, overview.problems + UnusablePlans(folder, table.children)};
+    return {table, overview.problems + UnusablePlans(folder, table.children), ClassListIn(folder)};
 }
 
 } // namespace
@@ -77,10 +81,17 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     MistakesButton->setAutoDefault(false);
     PlanButton = new QPushButton(QStringLiteral("Plan…"), this);
     PlanButton->setAutoDefault(false);
+    AddNameButton = new QPushButton(QStringLiteral("Name hinzufügen…"), this);
+    AddNameButton->setAutoDefault(false);
+    StrikeNameButton = new QPushButton(QStringLiteral("Name streichen…"), this);
+    StrikeNameButton->setAutoDefault(false);
+    showClassList(std::nullopt);
     CloseButton = new QPushButton(QStringLiteral("Schließen"), this);
     CloseButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(AddNameButton);
+    buttons->addWidget(StrikeNameButton);
     buttons->addWidget(PlanButton);
     buttons->addWidget(MistakesButton);
     buttons->addWidget(ExportButton);
@@ -98,6 +109,8 @@ TKlassenUebersicht::TKlassenUebersicht(QWidget *parent) : QDialog(parent)
     connect(ExportButton, &QPushButton::clicked, this, &TKlassenUebersicht::ExportButtonClick);
     connect(MistakesButton, &QPushButton::clicked, this, &TKlassenUebersicht::MistakesButtonClick);
     connect(PlanButton, &QPushButton::clicked, this, &TKlassenUebersicht::PlanButtonClick);
+    connect(AddNameButton, &QPushButton::clicked, this, &TKlassenUebersicht::AddNameButtonClick);
+    connect(StrikeNameButton, &QPushButton::clicked, this, &TKlassenUebersicht::StrikeNameButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
     resize(ClassWindowSize(screen()->availableGeometry().size()));
 }
@@ -115,6 +128,7 @@ void TKlassenUebersicht::ShowClass(const QString &chosenFolder)
     Table->clear();
     Table->setRowCount(0);
     Table->setColumnCount(0);
+    showClassList(std::nullopt);
     showProblems({QStringLiteral("Die Protokolle werden gelesen …")});
     const QPointer<TKlassenUebersicht> window(this);
     const QString read = folder;
@@ -171,7 +185,16 @@ void TKlassenUebersicht::ShowReadClass(ReadClass read)
     // No cell looks picked before the teacher picks one.
     Table->setCurrentCell(-1, -1);
     showProblems(read.problems);
+    showClassList(read.classList);
     FitClassOverviewToTable(this, Table);
+}
+
+void TKlassenUebersicht::showClassList(const std::optional<QStringList> &names)
+{
+    classList = names.value_or(QStringList());
+    AddNameButton->setVisible(names.has_value());
+    StrikeNameButton->setVisible(names.has_value());
+    StrikeNameButton->setEnabled(!classList.isEmpty());
 }
 
 void TKlassenUebersicht::showProblems(const QStringList &problems)
@@ -212,6 +235,38 @@ void TKlassenUebersicht::PlanButtonClick()
     // The column of this week's work follows the plan just saved.
     if (dialog.changedPlan())
         ShowClass(folder);
+}
+
+void TKlassenUebersicht::AddNameButtonClick()
+{
+    const QString typed = QInputDialog::getText(this, QStringLiteral("Name hinzufügen"),
+                                                QStringLiteral("Name des Kindes, wie es ihn unter „Wer übt?“ finden soll:"));
+    if (typed.trimmed().isEmpty())
+        return;
+    const QString refusal = AddToClassList(folder, typed);
+    if (!refusal.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Name hinzufügen"), refusal);
+        return;
+    }
+    QMessageBox::information(this, QStringLiteral("Name hinzufügen"),
+                             QStringLiteral("%1 steht jetzt unter „Wer übt?“; hier erscheint der Name nach der ersten Übung.")
+                                 .arg(NormalizedChildName(typed)));
+    ShowClass(folder);
+}
+
+void TKlassenUebersicht::StrikeNameButtonClick()
+{
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(
+        this, QStringLiteral("Name streichen"),
+        QStringLiteral("Welcher Name soll aus der Klassenliste? Unter „Wer übt?“ steht er dann nicht mehr; "
+                       "der Ordner mit den Ergebnissen bleibt."),
+        classList, 0, false, &chosen);
+    if (!chosen)
+        return;
+    if (const QString refusal = StrikeFromClassList(folder, name); !refusal.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Name streichen"), refusal);
+    ShowClass(folder);
 }
 
 bool TKlassenUebersicht::ExportTo(const QString &path)

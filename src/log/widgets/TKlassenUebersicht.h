@@ -2,6 +2,7 @@
 // The window "Klassenübersicht": the class table of a class folder as LayOutClassTable
 // returns it, the children whose logs could not be read below it, and the export of the
 // table. A double-click asks for a child's log; the log viewer answers (ShowChildLogsOf).
+// For a class on one shared account the teacher also adds and strikes names there.
 
 #include "log/class/ClassTable.h"
 
@@ -9,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -20,6 +22,7 @@ struct ReadClass
 {
     ClassTable table;
     QStringList problems;
+    std::optional<QStringList> classList; // the names of a class on one shared account
 };
 
 class TKlassenUebersicht : public QDialog
@@ -36,6 +39,8 @@ public:
     QPushButton *ExportButton;
     QPushButton *MistakesButton;   // "Fehlerbilder"
     QPushButton *PlanButton;       // "Plan…": what the class practises
+    QPushButton *AddNameButton;    // "Name hinzufügen…", only for a class on one shared account
+    QPushButton *StrikeNameButton; // "Name streichen…", as well
     QPushButton *CloseButton;
 
     // Reads the class folder and shows its table; shown modally by the caller. The logs
@@ -58,12 +63,16 @@ private:
     void ExportButtonClick();
     void MistakesButtonClick();
     void PlanButtonClick();
+    void AddNameButtonClick();
+    void StrikeNameButtonClick();
+    void showClassList(const std::optional<QStringList> &names);
     void ShowReadClass(ReadClass read);
     void showProblems(const QStringList &problems);
     void stopReading();
 
     QString folder;
     ClassTable table;
+    QStringList classList;        // a shared class's names as last read
     bool reading = false;
     quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
     std::shared_ptr<std::atomic_bool> stop;   // set when the latest reading is no longer wanted

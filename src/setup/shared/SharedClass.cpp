@@ -1,7 +1,9 @@
 // brimbelo-klasse einrichten --gemeinsam KONTO and brimbelo-klasse streichen: a class whose
-// children practise on one shared account. Each name gets a folder of its own that the
-// shared account writes and the teachers read; the class list in the class folder names
-// them, and the shared account's entry names the class folder, so its bm asks "Wer übt?".
+// children practise on one shared account (laid out as SharedLayout.h says). The class
+// list in the class folder names the children, and the shared account's entry names the
+// class folder, so its bm asks "Wer übt?". The teachers add and strike names in the class
+// overview too, and the shared account's bm makes the folder of a name added there when
+// that child first practises.
 
 #include "setup/AccountEntries.h"
 #include "setup/ClassLayout.h"
@@ -9,6 +11,7 @@
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
 #include "setup/shared/SharedClass.h"
+#include "setup/shared/SharedLayout.h"
 #include "plan/PlanFiles.h"
 
 #include "core/ClassList.h"
@@ -24,6 +27,7 @@ struct SharedSetUp : ClassSetUp {
     Account shared;
     QStringList names;
     QStringList listed; // the names of the class list already there
+    std::vector<std::string> present; // the children's folders already there
 };
 
 std::string Utf8(const QString &text)
@@ -33,36 +37,35 @@ std::string Utf8(const QString &text)
 
 QStringList ListedNames(const Folder &classFolder)
 {
-    const std::optional<std::string> text = ReadPlainFile(classFolder, ClassListFileName);
+    // The teacher's bm replaces the list from the class overview, so it may be hers.
+    const std::optional<std::string> text = ReadPlainFile(classFolder, ClassListFileName, true);
     return text ? ParseClassList(QByteArray::fromStdString(*text)) : QStringList();
 }
 
-// The teachers read the list and the shared account reads it to ask "Wer übt?"; no one
-// else learns who is in the class.
-void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers, uid_t shared)
+void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers)
 {
-    ReplaceFile(classFolder, ClassListFileName, ClassListText(names).toStdString(), 0640);
-    GiveFileAccess(classFolder, ClassListFileName, teachers,
-                   "u::rw-,u:" + std::to_string(shared) + ":r--,g::r--,m::r--,o::---");
+    ReplaceFile(classFolder, ClassListFileName, ClassListText(names).toStdString(), ClassListMode, teachers);
 }
 
-// A class folder on one account holds its class list and the children's folders made for
-// that account, nothing else; a class of children with accounts of their own is refused.
-void RefuseForeignEntries(const Folder &classFolder, const Account &shared)
+// A class folder on one account holds its class list, the plans' folder and the
+// children's folders, nothing else; a class of children with accounts of their own is
+// refused. Returns the children's folders there.
+std::vector<std::string> ChildFoldersPresent(const Folder &classFolder, const Account &shared)
 {
-    const bool listed = ReadPlainFile(classFolder, ClassListFileName).has_value();
+    const bool listed = ReadPlainFile(classFolder, ClassListFileName, true).has_value();
+    std::vector<std::string> children;
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
         if (name == ClassListFileName || name == PlanFolderName)
             return;
         if (!listed)
             throw Refusal(classFolder.path() + " ist schon eine Klasse mit eigenen Konten der Kinder; eine Klasse auf "
                           "einem gemeinsamen Konto braucht einen eigenen Ordner.");
-        const std::optional<Folder> folder = S_ISDIR(status.st_mode) && status.st_uid == 0 ? classFolder.openChild(name) : std::nullopt;
-        const std::optional<Account> noted = folder ? NotedAccount(*folder) : std::nullopt;
-        if (!noted || noted->name != shared.name || noted->uid != shared.uid)
+        if (!IsChildsFolder(classFolder, name, status, shared))
             throw Refusal("In " + classFolder.path() + " liegt " + name + ", das brimbelo-klasse nicht für das Konto "
                           + shared.name + " angelegt hat.");
+        children.push_back(name);
     });
+    return children;
 }
 
 QStringList CheckedNames(const std::vector<std::string> &words)
@@ -85,13 +88,13 @@ SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
                                            "Es fehlt mindestens ein Name eines Kindes.");
     const QStringList names = CheckedNames(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
     RequireRoot("Nur root darf eine Klasse einrichten.");
-    SharedSetUp setUp{OpenClassSetUp(line), {}, names, {}};
+    SharedSetUp setUp{OpenClassSetUp(line), {}, names, {}, {}};
     setUp.shared = ChildAccount(line.value("--gemeinsam"), setUp.teachers, setUp.teachersName);
     if (setUp.existingClass) {
         if (const std::optional<Account> noted = NotedAccount(*setUp.existingClass);
             noted && (noted->name != setUp.shared.name || noted->uid != setUp.shared.uid))
             throw Refusal(setUp.classPath + " ist die Klasse des Kontos " + noted->name + ", nicht von " + setUp.shared.name + ".");
-        RefuseForeignEntries(*setUp.existingClass, setUp.shared);
+        setUp.present = ChildFoldersPresent(*setUp.existingClass, setUp.shared);
         setUp.listed = ListedNames(*setUp.existingClass);
         if (!setUp.listed.isEmpty() && setUp.existingClass->status().st_gid != setUp.teachers)
             throw Refusal(setUp.classPath + " wird von der Gruppe " + GroupName(setUp.existingClass->status().st_gid)
@@ -101,17 +104,16 @@ SharedSetUp CheckedSharedSetUp(const Arguments &arguments)
     return setUp;
 }
 
-void SetUpChildName(const Folder &classFolder, const SharedSetUp &setUp, const QString &name)
+void SetUpChildFolder(const Folder &classFolder, const SharedSetUp &setUp, const std::string &folderName)
 {
-    const std::string folderName = Utf8(name);
     std::optional<Folder> folder = classFolder.openChild(folderName);
     const bool made = !folder;
     if (made)
         folder = classFolder.makeChild(folderName, 0700);
     if (!NotedAccount(*folder))
         NoteAccount(*folder, setUp.shared);
-    SetUpFolder(*folder, ChildFolderRights(setUp.teachers, setUp.shared.uid), made, "Protokollordner",
-                setUp.shared.name + " schreibt für " + folderName + ", " + setUp.teachersName + " liest");
+    SetUpFolder(*folder, SharedFolderRights(setUp.teachers, setUp.shared.uid), made, "Protokollordner",
+                setUp.shared.name + " schreibt für " + folderName + ", " + setUp.teachersName + " liest und schreibt");
 }
 
 void UpdateClassList(const Folder &classFolder, const SharedSetUp &setUp)
@@ -122,13 +124,13 @@ void UpdateClassList(const Folder &classFolder, const SharedSetUp &setUp)
             names.append(name);
     }
     const std::string path = classFolder.path() + "/" + ClassListFileName;
-    if (names.size() == setUp.listed.size()) {
+    if (names.size() == setUp.listed.size() && ListInLayout(classFolder, setUp.teachers)) {
         std::cout << "Klassenliste " << path << ": alle Namen schon darin, unverändert.\n";
         return;
     }
-    WriteClassList(classFolder, names, setUp.teachers, setUp.shared.uid);
+    WriteClassList(classFolder, names, setUp.teachers);
     std::cout << "Klassenliste " << path << " geschrieben: " << names.size() << " Namen, " << setUp.shared.name
-              << " und " << setUp.teachersName << " lesen sie.\n";
+              << " liest sie, " << setUp.teachersName << " ändert sie auch in der Klassenübersicht.\n";
 }
 
 } // namespace
@@ -143,15 +145,21 @@ int SetUpSharedClass(const Arguments &arguments)
     SharedSetUp setUp = CheckedSharedSetUp(arguments);
     const bool made = !setUp.existingClass;
     const Folder classFolder = made ? *OpenTrustedPath(setUp.classPath, Missing::Create, 0700) : std::move(*setUp.existingClass);
-    SetUpFolder(classFolder, ClassFolderRights(setUp.teachers), made, "Klassenordner",
-                setUp.teachersName + " liest, Kinder sehen keine Namen darin");
     if (!NotedAccount(classFolder))
         NoteAccount(classFolder, setUp.shared);
     // The teacher plans for the children picked here as for children with accounts.
     SetUpPlanFolder(classFolder, setUp.teachers, setUp.teachersName);
-    for (const QString &name : setUp.names)
-        SetUpChildName(classFolder, setUp, name);
+    // The folders of the names already there too: a class set up before had them root's.
+    for (const std::string &folder : setUp.present)
+        SetUpChildFolder(classFolder, setUp, folder);
+    for (const QString &name : setUp.names) {
+        if (std::find(setUp.present.begin(), setUp.present.end(), Utf8(name)) == setUp.present.end())
+            SetUpChildFolder(classFolder, setUp, Utf8(name));
+    }
     UpdateClassList(classFolder, setUp);
+    // Given to the shared account last, once all in it is set up.
+    SetUpFolder(classFolder, SharedFolderRights(setUp.teachers, setUp.shared.uid), made, "Klassenordner",
+                setUp.shared.name + " und " + setUp.teachersName + " schreiben, sonst sieht niemand etwas darin");
     // The shared account's entry names the class folder: its bm finds the class list there.
     WriteEntry(setUp.entries, setUp.shared, setUp.classPath);
     for (const Folder &passage : SchoolPassages(setUp.entries, setUp.classPath))
@@ -177,7 +185,7 @@ int StrikeNames(const Arguments &arguments)
             throw Refusal(Utf8(name) + " steht nicht in der Klassenliste von " + classFolder.path() + ".");
         names.removeAll(name);
     }
-    WriteClassList(classFolder, names, classFolder.status().st_gid, shared->uid);
+    WriteClassList(classFolder, names, classFolder.status().st_gid);
     for (const QString &name : struck)
         std::cout << Utf8(name) << " aus der Klassenliste gestrichen; der Ordner " << classFolder.path() << "/" << Utf8(name)
                   << " mit den Ergebnissen bleibt, bis ihn jemand löscht.\n";

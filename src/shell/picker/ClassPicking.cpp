@@ -2,6 +2,7 @@
 
 #include "core/UserSettings.h"
 #include "log/class/SharedClass.h"
+#include "shell/TInfoBox.h"
 #include "shell/TTitelbild.h"
 #include "shell/picker/TWerUebt.h"
 
@@ -47,11 +48,18 @@ void AskWhoPractises(TTitelbild *title, const QStringList &names)
     WerUebt = new TWerUebt(names, QGuiApplication::primaryScreen()->geometry().height());
     QObject::connect(WerUebt, &QDialog::finished, qApp, &QApplication::quit);
     QObject::connect(WerUebt, &TWerUebt::picked, title, [title, classSettings](const QString &child) {
+        // A name the teacher added in the class overview has no folder before its first run.
+        const QString folderMissing = MakeChildFolder(classSettings, child);
         SetLogSettings(ChildLogSettings(classSettings, child));
         KeepChoicesFor(child);
         ShowWhoPractises(title, child);
         WerUebt->hide();
         title->show();
+        if (!folderMissing.isEmpty()) {
+            TInfoBox notice(folderMissing, QPoint(), title);
+            notice.centreOver(title);
+            notice.exec();
+        }
     });
     // The title window's "Ende" hands the computer to the next child.
     QObject::connect(title, &QDialog::finished, WerUebt, [title, classSettings] {
