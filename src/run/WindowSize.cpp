@@ -8,8 +8,8 @@
 
 namespace {
 
-// The size is the account's, not the picking child's: the toolkit takes it at start,
-// before "Wer übt?" has been answered.
+// The choice and its factor are whoever practises (chosenSizeValue); the screen, its
+// area and the window's frame are the account's computer's.
 const QString ChoiceKey = QStringLiteral("Groesse/Wahl");
 const QString FillKey = QStringLiteral("Groesse/Bildschirmfaktor");
 const QString AreaKey = QStringLiteral("Groesse/Arbeitsflaeche");
@@ -29,6 +29,14 @@ QSize grown(QSize size, double factor)
 bool sameFactor(double a, double b)
 {
     return std::abs(a - b) < 0.005;
+}
+
+// The size is a child's own choice on a shared account, the account's until she makes
+// one; the screen it is measured on stays the account's.
+QVariant chosenSizeValue(const QString &key, const QVariant &fallback)
+{
+    const QSettings own = UserSettings();
+    return own.contains(ChoiceKey) ? own.value(key, fallback) : AccountSettings().value(key, fallback);
 }
 
 } // namespace
@@ -72,10 +80,9 @@ QString SizeRefusal(double factor, QSize available, int screenHeight)
 
 StoredSize StoredSizeChoice()
 {
-    const QSettings settings = AccountSettings();
     StoredSize stored;
-    stored.fillFactor = std::max(0.01, settings.value(FillKey, 1.0).toDouble());
-    if (settings.contains(ChoiceKey))
+    stored.fillFactor = std::max(0.01, chosenSizeValue(FillKey, 1.0).toDouble());
+    if (chosenSizeValue(ChoiceKey, QVariant()).isValid())
         stored.choice = ChosenSize();
     return stored;
 }
@@ -146,7 +153,7 @@ QSize InsideFrame(QSize available, QSize frame)
 
 SizeChoice ChosenSize()
 {
-    const int stored = AccountSettings().value(ChoiceKey, int(SizeChoice::Normal)).toInt();
+    const int stored = chosenSizeValue(ChoiceKey, int(SizeChoice::Normal)).toInt();
     for (const SizeEntry &entry : SizeEntries()) {
         if (int(entry.choice) == stored)
             return entry.choice;
@@ -158,7 +165,7 @@ double ChosenFactor()
 {
     const SizeChoice choice = ChosenSize();
     if (choice == SizeChoice::FillScreen)
-        return std::max(0.01, AccountSettings().value(FillKey, 1.0).toDouble());
+        return std::max(0.01, chosenSizeValue(FillKey, 1.0).toDouble());
     const auto entry = std::find_if(SizeEntries().begin(), SizeEntries().end(),
                                     [choice](const SizeEntry &e) { return e.choice == choice; });
     return entry->factor;
@@ -166,7 +173,7 @@ double ChosenFactor()
 
 void ChooseSize(SizeChoice choice, double fillFactor)
 {
-    QSettings settings = AccountSettings();
+    QSettings settings = UserSettings();
     settings.setValue(ChoiceKey, int(choice));
     if (choice == SizeChoice::FillScreen)
         settings.setValue(FillKey, fillFactor);

@@ -51,6 +51,12 @@ void applyChoice(QWidget *title, const QWidget *measured, const std::function<vo
 
 } // namespace
 
+bool OwnSizeDiffers(const QWidget *measured)
+{
+    const double own = StartFactor(StoredSizeChoice(), availableOf(measured), screenHeightOf(measured));
+    return AfterSizeChosen(RunningFactor(), own, MayStartAgainForSize()) == SizeChange::StartAgain;
+}
+
 void ShowNextStartNotice(QWidget *title)
 {
     TInfoBox notice(NextStartNotice, QPoint(), title);

@@ -11,5 +11,10 @@ class QWidget;
 // `startAgain` asks for the new start; the notice stands over `title`.
 void AddSizeMenu(QMenu *menu, QWidget *title, const std::function<void()> &startAgain);
 
+// Whether the size stored for whoever practises now (a child picked on a shared account)
+// differs from the one this start runs with, on the screen of `measured`, and a new start
+// may bring it.
+bool OwnSizeDiffers(const QWidget *measured);
+
 // "Die neue Größe gilt ab dem nächsten Start.", over the title window.
 void ShowNextStartNotice(QWidget *title);

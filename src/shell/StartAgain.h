@@ -20,6 +20,12 @@ bool MayStartAgainByItself();
 // How long this copy waits for the guard of the copy that started it.
 std::chrono::milliseconds GuardPatience();
 
-// Starts the new copy, detached, and ends this copy's event loops. False, with this copy
-// left running, when the new one could not be started.
+// The child a copy started again was started for: on a class's shared account the child
+// who practised goes on without "Wer übt?". Read and cleared before anything else, since
+// her choices (the size) must count from the start; empty otherwise.
+QString TakeChildStartedFor();
+
+// Starts the new copy, detached, and ends this copy's event loops; the child who practises
+// now is handed on. False, with this copy left running, when the new one could not be
+// started.
 bool StartAgain();

@@ -13,6 +13,7 @@
 #include "log/widgets/RunSaving.h"
 #include "log/widgets/TLogbuch.h"
 #include "core/Random.h"
+#include "core/UserSettings.h"
 #include "run/widgets/TForm2.h"
 #include "run/widgets/TKorrektur.h"
 #include "shell/ExecutablePath.h"
@@ -169,6 +170,9 @@ int main(int argc, char **argv)
 #endif
     const QString executable = ExecutableFilePath(argv[0]);
     const QStringList arguments = commandLine(argc, argv);
+    // A new start for a child on a class's shared account goes on with her, at her size.
+    const QString childStartedFor = TakeChildStartedFor();
+    KeepChoicesFor(childStartedFor);
     // The toolkit takes the window size chosen in the menu only before it starts.
     RememberHowStarted(executable, arguments, ApplyChosenSize());
     if (isOption(arguments, "--uebungen"))
@@ -234,8 +238,11 @@ int main(int argc, char **argv)
 
     // On a class's shared account the child first says who she is; the background window
     // ends the program itself when it closes.
-    if (const std::optional<QStringList> classNames = SharedClassNames(logSettings())) {
-        AskWhoPractises(Titelbild, *classNames);
+    const std::optional<QStringList> classNames = SharedClassNames(logSettings());
+    if (!classNames)
+        KeepChoicesFor(QString());
+    if (classNames) {
+        AskWhoPractises(Titelbild, *classNames, childStartedFor);
     } else if (BackGr != nullptr) {
         BackGr->show();
     } else {

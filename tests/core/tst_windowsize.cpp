@@ -39,6 +39,8 @@ private slots:
     void windowStandsWhollyOnTheFreeArea();
     void filledWindowReachesPastTheScreenWithItsFrame_data();
     void filledWindowReachesPastTheScreenWithItsFrame();
+    void oneChildsSizeGivenToAnotherOrTheAccount_data();
+    void oneChildsSizeGivenToAnotherOrTheAccount();
 };
 
 void WindowSizeTest::fillScreenIsTheLargestFactorThatFits_data()
@@ -261,6 +263,43 @@ void WindowSizeTest::filledWindowReachesPastTheScreenWithItsFrame()
     const QSize window = ExerciseLayoutFor(screenHeight).windowSize;
     QVERIFY(std::ceil(window.height() * factor) + frame.height() <= available.height());
     QVERIFY(std::ceil(window.width() * factor) + frame.width() <= available.width());
+    AccountSettings().clear();
+}
+
+// On a class's shared account the size is each child's: one child's choice neither
+// reaches another nor the account, and a child who chose none has the account's.
+void WindowSizeTest::oneChildsSizeGivenToAnotherOrTheAccount_data()
+{
+    QTest::addColumn<QString>("child");
+    QTest::addColumn<int>("childChoice"); // -1: none made by her
+    QTest::addColumn<int>("seen");
+    QTest::newRow("her own choice") << QStringLiteral("Ben Luca") << int(SizeChoice::VeryLarge) << int(SizeChoice::VeryLarge);
+    QTest::newRow("filling the screen, with her own factor")
+        << QStringLiteral("Özlem") << int(SizeChoice::FillScreen) << int(SizeChoice::FillScreen);
+    QTest::newRow("none of her own: the account's") << QStringLiteral("Cem") << -1 << int(SizeChoice::Large);
+}
+
+void WindowSizeTest::oneChildsSizeGivenToAnotherOrTheAccount()
+{
+    QFETCH(QString, child);
+    QFETCH(int, childChoice);
+    QFETCH(int, seen);
+    QStandardPaths::setTestModeEnabled(true);
+    AccountSettings().clear();
+    ChooseSize(SizeChoice::Large, 1.0);
+    KeepChoicesFor(child);
+    if (childChoice >= 0)
+        ChooseSize(SizeChoice(childChoice), 1.73);
+    QCOMPARE(int(*StoredSizeChoice().choice), seen);
+    if (childChoice == int(SizeChoice::FillScreen))
+        QCOMPARE(ChosenFactor(), 1.73);
+    KeepChoicesFor(QStringLiteral("Dana"));
+    QCOMPARE(int(*StoredSizeChoice().choice), int(SizeChoice::Large));
+    KeepChoicesFor(QString());
+    QCOMPARE(int(ChosenSize()), int(SizeChoice::Large));
+    KeepChoicesFor(child);
+    UserSettings().clear();
+    KeepChoicesFor(QString());
     AccountSettings().clear();
 }
 

@@ -94,7 +94,7 @@ private slots:
         const LogSettings classSettings{QString(), classFolder.path() + QLatin1Char('/'), true, 0};
         SetLogSettings(classSettings);
 
-        AskWhoPractises(Titelbild, classOf(3));
+        AskWhoPractises(Titelbild, classOf(3), QString());
         QVERIFY(QTest::qWaitForWindowExposed(WerUebt));
         for (const QString &child : {QStringLiteral("Ben Luca"), QStringLiteral("Özlem")}) {
             QPushButton *button = nullptr;
@@ -118,6 +118,37 @@ private slots:
             QVERIFY(!Titelbild->isVisible());
             QCOMPARE(logSettings().logDirectory, classSettings.logDirectory);
             QVERIFY(settingsChild().isEmpty());
+        }
+        WerUebt->hide();
+    }
+
+    // A copy started again for a child (at her own size) goes on with her; a name that is
+    // no longer on the list is asked for again, and its choices are not kept.
+    void aNewStartForAChildAsksAgainOrLeadsElsewhere_data()
+    {
+        QTest::addColumn<QString>("startedFor");
+        QTest::addColumn<bool>("goesOn");
+        QTest::newRow("a child on the list") << QStringLiteral("Özlem") << true;
+        QTest::newRow("a name struck meanwhile") << QStringLiteral("Dana") << false;
+    }
+    void aNewStartForAChildAsksAgainOrLeadsElsewhere()
+    {
+        QFETCH(QString, startedFor);
+        QFETCH(bool, goesOn);
+        QTemporaryDir classFolder;
+        const LogSettings classSettings{QString(), classFolder.path() + QLatin1Char('/'), true, 0};
+        SetLogSettings(classSettings);
+        KeepChoicesFor(startedFor);
+
+        delete WerUebt;
+        AskWhoPractises(Titelbild, classOf(3), startedFor);
+        QCOMPARE(Titelbild->isVisible(), goesOn);
+        QCOMPARE(WerUebt->isVisible(), !goesOn);
+        QCOMPARE(settingsChild(), goesOn ? startedFor : QString());
+        QCOMPARE(logSettings().logDirectory, goesOn ? classSettings.logDirectory + startedFor + QLatin1Char('/') : classSettings.logDirectory);
+        if (goesOn) {
+            Titelbild->Ende1Click();
+            QTRY_VERIFY(WerUebt->isVisible());
         }
         WerUebt->hide();
     }

@@ -2,6 +2,8 @@
 
 #include "core/UserSettings.h"
 #include "log/class/SharedClass.h"
+#include "shell/SizeMenu.h"
+#include "shell/StartAgain.h"
 #include "shell/TInfoBox.h"
 #include "shell/TTitelbild.h"
 #include "shell/picker/TWerUebt.h"
@@ -42,16 +44,20 @@ void ShowWhoPractises(TTitelbild *title, const QString &child)
     label->setVisible(!child.isEmpty());
 }
 
-void AskWhoPractises(TTitelbild *title, const QStringList &names)
+void AskWhoPractises(TTitelbild *title, const QStringList &names, const QString &startedFor)
 {
     const LogSettings classSettings = logSettings();
     WerUebt = new TWerUebt(names, QGuiApplication::primaryScreen()->geometry().height());
     QObject::connect(WerUebt, &QDialog::finished, qApp, &QApplication::quit);
-    QObject::connect(WerUebt, &TWerUebt::picked, title, [title, classSettings](const QString &child) {
+    QObject::connect(WerUebt, &TWerUebt::picked, title, [title, classSettings, startedFor](const QString &child) {
+        KeepChoicesFor(child);
+        // Her own size: the toolkit takes it only at start, so the program begins again for
+        // her, once; the new start goes on with her.
+        if (child != startedFor && OwnSizeDiffers(WerUebt) && StartAgain())
+            return;
         // A name the teacher added in the class overview has no folder before its first run.
         const QString folderMissing = MakeChildFolder(classSettings, child);
         SetLogSettings(ChildLogSettings(classSettings, child));
-        KeepChoicesFor(child);
         ShowWhoPractises(title, child);
         WerUebt->hide();
         title->show();
@@ -68,5 +74,10 @@ void AskWhoPractises(TTitelbild *title, const QStringList &names)
         ShowWhoPractises(title, QString());
         WerUebt->show();
     });
-    WerUebt->show();
+    if (names.contains(startedFor)) {
+        emit WerUebt->picked(startedFor);
+    } else {
+        KeepChoicesFor(QString());
+        WerUebt->show();
+    }
 }

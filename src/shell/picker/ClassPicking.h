@@ -1,14 +1,16 @@
 #pragma once
 // A class on one shared account: "Wer übt?" comes first, the title window says who
 // practises, and "Ende" there goes back to "Wer übt?". While a child practises, the log
-// folder is hers and so are her choices (reading aloud, the pad).
+// folder is hers and so are her choices (reading aloud, the pad, the size).
 
 #include <QStringList>
 
 class TTitelbild;
 
 // Shows "Wer übt?" for `names` as the program's main window: closing it ends the program.
-void AskWhoPractises(TTitelbild *title, const QStringList &names);
+// A copy started again for a child (`startedFor`, when she is on the list) goes on with her
+// at once. A picked child whose own size differs starts the program again for her.
+void AskWhoPractises(TTitelbild *title, const QStringList &names, const QString &startedFor);
 
 // "Ben übt" on the title window; an empty name takes it away.
 void ShowWhoPractises(TTitelbild *title, const QString &child);
