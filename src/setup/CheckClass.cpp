@@ -1,12 +1,15 @@
 // brimbelo-klasse pruefen: names what in a class is not as the set-up left it, and with
 // --reparieren mends it: a folder whose account is gone (deleted with everything in it, so
 // the account that gets its number never gets her data), wrong groups or rights, links.
+// A class on one shared account is checked by its own layout.
 
 #include "setup/AccountEntries.h"
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedLayout.h"
+#include "core/ClassList.h"
 #include "plan/PlanFiles.h"
 
 #include <cstdio>
@@ -93,6 +96,47 @@ void CheckChild(const Folder &classFolder, const std::string &name, const struct
     CheckContents(*folder, teachers, findings);
 }
 
+// What a class on one shared account holds: its class list, the group's, and the
+// children's folders, the shared account's and the group's, listed or struck alike.
+void CheckSharedEntry(const Folder &classFolder, const std::string &name, const struct stat &status, const Account &shared,
+                      gid_t teachers, Findings &findings)
+{
+    const std::string path = classFolder.path() + "/" + name;
+    if (name == ClassListFileName) {
+        if (!S_ISREG(status.st_mode) || status.st_nlink != 1)
+            return findings.report(path, "keine gewöhnliche Datei");
+        if (!ListInLayout(classFolder, teachers))
+            findings.report(path, "Rechte oder Gruppe falsch", "neu geschrieben",
+                            [&] { WriteClassList(classFolder, ListedNames(classFolder), teachers); });
+        return;
+    }
+    if (S_ISLNK(status.st_mode))
+        return findings.report(path, "ein Verweis", "gelöscht", [&classFolder, name] { classFolder.removeEntry(name); });
+    if (!IsChildsFolder(classFolder, name, status, shared))
+        return findings.report(path, "nicht von brimbelo-klasse für das Konto " + shared.name + " angelegt");
+    const Folder folder = *classFolder.openChild(name);
+    const Rights rights = SharedFolderRights(teachers, shared.uid);
+    if (!HasRights(folder, rights))
+        findings.report(path, "Rechte oder Gruppe falsch", "neu gesetzt", [&] { GiveRights(folder, rights); });
+    CheckContents(folder, teachers, findings);
+}
+
+// The shared account owns the class: one that is gone, or whose number another account
+// has now, is left to the administrator.
+void CheckSharedAccount(const Folder &classFolder, const Account &shared, Findings &findings)
+{
+    std::string holder;
+    switch (AccountStanding(shared, &holder)) {
+    case Standing::Gone:
+        return findings.report(classFolder.path(), "das gemeinsame Konto " + shared.name + " gibt es nicht mehr");
+    case Standing::NumberTaken:
+        return findings.report(classFolder.path(), "das gemeinsame Konto " + shared.name
+                                                       + " gibt es nicht mehr, seine Nummer hat jetzt " + holder);
+    case Standing::Present:
+        break;
+    }
+}
+
 // A plans' folder that is a link or not root's is a child's trick and is only named.
 void CheckPlanFolder(const Folder &classFolder, gid_t teachers, Findings &findings)
 {
@@ -122,8 +166,12 @@ int CheckClass(const Arguments &arguments)
     const Folder classFolder = ExistingClass(line.words[0]);
     const gid_t teachers = classFolder.status().st_gid;
     Findings findings(line.flags.count("--reparieren") != 0);
-    if (!HasRights(classFolder, ClassFolderRights(teachers)))
-        findings.report(classFolder.path(), "Rechte falsch", "neu gesetzt", [&] { GiveRights(classFolder, ClassFolderRights(teachers)); });
+    const std::optional<Account> shared = SharedClassAccount(classFolder);
+    if (shared)
+        CheckSharedAccount(classFolder, *shared, findings);
+    const Rights classRights = shared ? SharedFolderRights(teachers, shared->uid) : ClassFolderRights(teachers);
+    if (!HasRights(classFolder, classRights))
+        findings.report(classFolder.path(), "Rechte falsch", "neu gesetzt", [&] { GiveRights(classFolder, classRights); });
     const EntryPlaces places = OpenEntryPlaces(CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen"));
     for (const Folder &passage : SchoolPassages(places, classFolder.path())) {
         if (const mode_t mode = passage.status().st_mode & 07777; mode != PassageMode)
@@ -133,6 +181,8 @@ int CheckClass(const Arguments &arguments)
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
         if (name == PlanFolderName)
             CheckPlanFolder(classFolder, teachers, findings);
+        else if (shared)
+            CheckSharedEntry(classFolder, name, status, *shared, teachers, findings);
         else
             CheckChild(classFolder, name, status, teachers, findings);
     });

@@ -1,13 +1,17 @@
 // brimbelo-klasse liste: what is set up. With a class folder, its teachers' group and each
-// child's folder with the account it is for; without, the workstation's entries.
+// child's folder with the account it is for (on a shared account: whether her name is on
+// the class list); without, the workstation's entries.
 
 #include "setup/AccountEntries.h"
 #include "setup/ClassLayout.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
+#include "setup/shared/SharedLayout.h"
+#include "core/ClassList.h"
 #include "plan/PlanFiles.h"
 
 #include <iostream>
+#include <map>
 
 namespace {
 
@@ -25,8 +29,42 @@ std::string StandingText(const Account &account)
     return {};
 }
 
+// A class on one shared account: its list, and each folder with whether its name is listed
+// or struck; a listed name without a folder gets it when the child first practises.
+void ListSharedClass(const Folder &classFolder, const Account &shared)
+{
+    std::cout << "Klasse " << classFolder.path() << " auf dem gemeinsamen Konto " << shared.name << " (Nummer " << shared.uid
+              << StandingText(shared) << "), gelesen von der Gruppe " << GroupName(classFolder.status().st_gid) << ":\n";
+    const QStringList listed = ListedNames(classFolder);
+    QStringList withoutFolder = listed;
+    std::map<QString, std::string> said; // each entry's line, shown in class-list order
+    classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
+        const QString child = QString::fromStdString(name);
+        if (name == PlanFolderName)
+            return;
+        if (name == ClassListFileName)
+            std::cout << "  " << name << " (Klassenliste, " << listed.size() << " Namen)\n";
+        else if (!IsChildsFolder(classFolder, name, status, shared))
+            said[child] = " (nicht von brimbelo-klasse angelegt)";
+        else if (withoutFolder.removeOne(child))
+            said[child] = " (in der Klassenliste)";
+        else
+            said[child] = " (gestrichen; der Ordner bleibt, bis ihn jemand löscht)";
+    });
+    for (const QString &child : withoutFolder)
+        said[child] = " (in der Klassenliste, noch ohne Ordner: er entsteht bei der ersten Übung)";
+    QStringList names;
+    for (const auto &[name, text] : said)
+        names.append(name);
+    SortAsClassList(names);
+    for (const QString &name : names)
+        std::cout << "  " << name.toStdString() << said[name] << "\n";
+}
+
 void ListClass(const Folder &classFolder)
 {
+    if (const std::optional<Account> shared = SharedClassAccount(classFolder))
+        return ListSharedClass(classFolder, *shared);
     std::cout << "Klasse " << classFolder.path() << ", gelesen von der Gruppe " << GroupName(classFolder.status().st_gid) << ":\n";
     classFolder.forEachEntry([&](const std::string &name, const struct stat &status) {
         if (name == PlanFolderName)

@@ -9,6 +9,7 @@
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedLayout.h"
 
 #include <iostream>
 
@@ -22,6 +23,7 @@ int RemoveChildren(const Arguments &arguments)
         throw Refusal("Es fehlt mindestens ein Konto eines Kindes.");
     RequireRoot("Nur root darf Kinder aus einer Klasse entfernen.");
     const Folder classFolder = ExistingClass(line.words[0]);
+    RefuseSharedClass(classFolder);
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
     const EntryPlaces entries = OpenEntryPlaces(configPath);
     const std::vector<std::string> names = line.accounts(1);

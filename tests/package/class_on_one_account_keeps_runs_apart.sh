@@ -7,7 +7,8 @@
 # list keeps its folder and its runs. A teacher adds and strikes names as the class
 # overview does; the shared account's bm makes the folder of an added name at her first
 # run. A class set up before, with root's folders and access lists, is brought to today's
-# layout by a second set-up.
+# layout by a second set-up. liste and pruefen know such a class, pruefen --reparieren
+# mends its rights, and entfernen and verschieben point to streichen instead.
 #   class_on_one_account_keeps_runs_apart.sh BRIMBELO_KLASSE SHARED_CLASS_RUN LOG_DUMP CLASS_LIST_EDIT
 set -euo pipefail
 klasse=$1
@@ -109,6 +110,35 @@ output=$("$klasse" einrichten "$class" --gruppe "$group" --gemeinsam "$shared" -
 output=$("$klasse" streichen "$class" Dana) || fail "striking a name from the teacher's list failed: $output"
 [ "$(stat -c '%G %a' "$class/klassenliste.txt")" = "$group 664" ] || fail "streichen left the list $(stat -c '%G %a' "$class/klassenliste.txt")"
 
+# liste and pruefen know the class as the set-up made it: listed, struck and added names.
+may "$teacher" "$edit" "$class" hinzufuegen Fiete
+output=$("$klasse" liste "$class") || fail "liste failed: $output"
+echo "$output"
+for line in "Ben Luca (gestrichen" "Cem (in der Klassenliste)" "Fiete (in der Klassenliste, noch ohne Ordner" \
+  "klassenliste.txt (Klassenliste, 3 Namen)"; do
+  grep -qF "  $line" <<<"$output" || fail "liste does not say: $line"
+done
+! grep -q "nicht von brimbelo-klasse" <<<"$output" || fail "liste calls the class's own entries foreign"
+output=$("$klasse" pruefen "$class" --konfig "$etc") || fail "pruefen finds problems in a class just set up: $output"
+chmod 0755 "$class/Cem"
+chmod 0644 "$class/klassenliste.txt"
+mkdir "$class/fremd"
+if output=$("$klasse" pruefen "$class" --konfig "$etc"); then fail "pruefen missed wrong rights"; fi
+echo "$output"
+for problem in "$class/Cem: Rechte oder Gruppe falsch" "$class/klassenliste.txt: Rechte oder Gruppe falsch" "$class/fremd: nicht von"; do
+  grep -qF "$problem" <<<"$output" || fail "pruefen does not name: $problem"
+done
+rmdir "$class/fremd"
+"$klasse" pruefen "$class" --konfig "$etc" --reparieren >/dev/null || true
+output=$("$klasse" pruefen "$class" --konfig "$etc") || fail "pruefen --reparieren did not mend the class: $output"
+[ "$(layout "$class/Cem")" = "$shared $group 2770" ] || fail "Cem's folder was mended to $(layout "$class/Cem")"
+grep -qx Fiete "$class/klassenliste.txt" || fail "mending the list lost a name"
+refused "entfernen in a class on one account" "$klasse" entfernen "$class" --konfig "$etc" Cem
+grep -q "brimbelo-klasse streichen" <<<"$refusal" || fail "entfernen does not point to streichen"
+refused "verschieben out of a class on one account" "$klasse" verschieben "$class" "$work/srv/klasse-1a" --konfig "$etc" Cem
+grep -q "Klassenübersicht" <<<"$refusal" || fail "verschieben does not point to the class overview"
+refused "gruppe of a class on one account" "$klasse" gruppe "$class" "$group"
+
 # A class set up before: root's folders, the shared account writing by access lists.
 old=$work/srv/klasse-1b
 "$klasse" einrichten "$old" --gruppe "$group" --gemeinsam "$older" --konfig "$etc" Jan >/dev/null 2>&1 \
@@ -129,6 +159,7 @@ for folder in "$old" "$old/Jan" "$old/Kim"; do
 done
 [ "$(stat -c '%G %a' "$old/klassenliste.txt")" = "$group 664" ] || fail "the old list is $(stat -c '%G %a' "$old/klassenliste.txt")"
 [ "$(records "$old/Jan")" = 1 ] || fail "Jan's run did not stay"
+output=$("$klasse" pruefen "$old" --konfig "$etc") || fail "pruefen finds problems in the class brought up to date: $output"
 may "$teacher" "$edit" "$old" hinzufuegen Lea
 
 # Refused before anything changes: a name that could leave the folder, another account.

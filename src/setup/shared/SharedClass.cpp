@@ -35,18 +35,6 @@ std::string Utf8(const QString &text)
     return text.toUtf8().toStdString();
 }
 
-QStringList ListedNames(const Folder &classFolder)
-{
-    // The teacher's bm replaces the list from the class overview, so it may be hers.
-    const std::optional<std::string> text = ReadPlainFile(classFolder, ClassListFileName, true);
-    return text ? ParseClassList(QByteArray::fromStdString(*text)) : QStringList();
-}
-
-void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers)
-{
-    ReplaceFile(classFolder, ClassListFileName, ClassListText(names).toStdString(), ClassListMode, teachers);
-}
-
 // A class folder on one account holds its class list, the plans' folder and the
 // children's folders, nothing else; a class of children with accounts of their own is
 // refused. Returns the children's folders there.

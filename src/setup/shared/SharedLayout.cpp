@@ -1,6 +1,8 @@
 #include "setup/shared/SharedLayout.h"
 
+#include "setup/AccountEntries.h"
 #include "setup/ClassLayout.h"
+#include "setup/Refusal.h"
 
 #include "core/ClassList.h"
 
@@ -14,6 +16,17 @@ Rights SharedFolderRights(gid_t teachers, uid_t shared)
     return {teachers, 02770, "u::rwx,g::rwx,o::---", "", shared};
 }
 
+QStringList ListedNames(const Folder &classFolder)
+{
+    const std::optional<std::string> text = ReadPlainFile(classFolder, ClassListFileName, true);
+    return text ? ParseClassList(QByteArray::fromStdString(*text)) : QStringList();
+}
+
+void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers)
+{
+    ReplaceFile(classFolder, ClassListFileName, ClassListText(names).toStdString(), ClassListMode, teachers);
+}
+
 bool ListInLayout(const Folder &classFolder, gid_t teachers)
 {
     const int file = ::openat(classFolder.descriptor(), ClassListFileName, O_PATH | O_NOFOLLOW | O_CLOEXEC);
@@ -23,6 +36,22 @@ bool ListInLayout(const Folder &classFolder, gid_t teachers)
     const struct stat status = handle.status();
     return S_ISREG(status.st_mode) && status.st_gid == teachers && (status.st_mode & 07777) == ClassListMode
         && ::acl_extended_file(handle.procPath().c_str()) == 0;
+}
+
+std::optional<Account> SharedClassAccount(const Folder &classFolder)
+{
+    struct stat status {};
+    if (::fstatat(classFolder.descriptor(), ClassListFileName, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return NotedAccount(classFolder);
+}
+
+void RefuseSharedClass(const Folder &classFolder)
+{
+    if (const std::optional<Account> shared = SharedClassAccount(classFolder))
+        throw Refusal(classFolder.path() + " ist eine Klasse auf dem gemeinsamen Konto " + shared->name
+                      + "; einen Namen nimmt brimbelo-klasse streichen " + classFolder.path()
+                      + " NAME oder die Klassenübersicht von der Liste, seinen Ordner löscht root oder eine Lehrkraft.");
 }
 
 bool IsSharedClassFolder(const Folder &classFolder)

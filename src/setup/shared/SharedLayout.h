@@ -7,6 +7,9 @@
 #include "setup/AccessList.h"
 #include "setup/Accounts.h"
 
+#include <QStringList>
+
+#include <optional>
 #include <string>
 
 // Set-group-ID, so that all made there stays the teachers' group's; the teachers may so
@@ -16,9 +19,22 @@ Rights SharedFolderRights(gid_t teachers, uid_t shared);
 // Both the teachers and the shared account may replace the list; the folder keeps
 // everyone else from reading it.
 inline constexpr mode_t ClassListMode = 0664;
+// The names on the class list in `classFolder`, empty without one. The teacher's bm
+// replaces the list from the class overview, so it may be hers.
+QStringList ListedNames(const Folder &classFolder);
+// Replaces the class list by one of `names`, the group's.
+void WriteClassList(const Folder &classFolder, const QStringList &names, gid_t teachers);
 // Whether the list is as the set-up writes it now: an older set-up gave it to root alone,
 // with an access list for the shared account.
 bool ListInLayout(const Folder &classFolder, gid_t teachers);
+
+// The shared account a class folder was set up for, when it is a class on one account (it
+// holds a class list and root's note); nullopt for a class of children's own accounts.
+std::optional<Account> SharedClassAccount(const Folder &classFolder);
+
+// Refuses a class on one shared account for the commands that move or delete the folders
+// of children with accounts of their own, pointing to what takes a name off its list.
+void RefuseSharedClass(const Folder &classFolder);
 
 // Whether `classFolder`, not root's, is a class that the set-up gave to its shared
 // account: the note root left on it names the account that owns it.
