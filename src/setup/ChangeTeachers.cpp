@@ -6,6 +6,7 @@
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
 #include "setup/plan/PlanFolder.h"
+#include "setup/shared/SharedLayout.h"
 
 #include <iostream>
 
@@ -16,6 +17,7 @@ int ChangeTeachers(const Arguments &arguments)
         throw Refusal("Es braucht den Klassenordner und die neue Gruppe (siehe brimbelo-klasse --help).");
     RequireRoot("Nur root darf einer Klasse eine andere Gruppe geben.");
     const Folder classFolder = ExistingClass(line.words[0]);
+    RefuseSharedClass(classFolder, "brimbelo-klasse gruppe kennt nur Klassen, deren Kinder eigene Konten haben.");
     const std::string &teachersName = line.words[1];
     const gid_t teachers = TeacherGroup(teachersName);
     const std::vector<ChildFolder> children = ChildFolders(classFolder);

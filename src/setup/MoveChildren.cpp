@@ -42,8 +42,8 @@ int MoveChildren(const Arguments &arguments)
     RequireRoot("Nur root darf Kinder in eine andere Klasse verschieben.");
     const Folder from = ExistingClass(line.words[0]);
     const Folder to = ExistingClass(line.words[1]);
-    RefuseSharedClass(from);
-    RefuseSharedClass(to);
+    RefuseSharedClass(from, StrikeInstead(from));
+    RefuseSharedClass(to, StrikeInstead(to));
     const gid_t teachers = to.status().st_gid;
     if (!HasRights(to, ClassFolderRights(teachers)))
         throw Refusal(to.path() + " ist nicht als Klasse eingerichtet; erst: brimbelo-klasse einrichten " + to.path() + " --gruppe GRUPPE KONTO...");

@@ -23,7 +23,7 @@ int RemoveChildren(const Arguments &arguments)
         throw Refusal("Es fehlt mindestens ein Konto eines Kindes.");
     RequireRoot("Nur root darf Kinder aus einer Klasse entfernen.");
     const Folder classFolder = ExistingClass(line.words[0]);
-    RefuseSharedClass(classFolder);
+    RefuseSharedClass(classFolder, StrikeInstead(classFolder));
     const std::string configPath = CheckedFolderPath(line.value("--konfig", DefaultConfigFolder), "Der Ordner der Einstellungen");
     const EntryPlaces entries = OpenEntryPlaces(configPath);
     const std::vector<std::string> names = line.accounts(1);

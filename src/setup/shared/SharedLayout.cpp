@@ -46,12 +46,16 @@ std::optional<Account> SharedClassAccount(const Folder &classFolder)
     return NotedAccount(classFolder);
 }
 
-void RefuseSharedClass(const Folder &classFolder)
+void RefuseSharedClass(const Folder &classFolder, const std::string &instead)
 {
     if (const std::optional<Account> shared = SharedClassAccount(classFolder))
-        throw Refusal(classFolder.path() + " ist eine Klasse auf dem gemeinsamen Konto " + shared->name
-                      + "; einen Namen nimmt brimbelo-klasse streichen " + classFolder.path()
-                      + " NAME oder die Klassenübersicht von der Liste, seinen Ordner löscht root oder eine Lehrkraft.");
+        throw Refusal(classFolder.path() + " ist eine Klasse auf dem gemeinsamen Konto " + shared->name + "; " + instead);
+}
+
+std::string StrikeInstead(const Folder &classFolder)
+{
+    return "einen Namen nimmt brimbelo-klasse streichen " + classFolder.path()
+        + " NAME oder die Klassenübersicht von der Liste, seinen Ordner löscht root oder eine Lehrkraft.";
 }
 
 bool IsSharedClassFolder(const Folder &classFolder)

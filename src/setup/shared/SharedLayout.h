@@ -32,9 +32,11 @@ bool ListInLayout(const Folder &classFolder, gid_t teachers);
 // holds a class list and root's note); nullopt for a class of children's own accounts.
 std::optional<Account> SharedClassAccount(const Folder &classFolder);
 
-// Refuses a class on one shared account for the commands that move or delete the folders
-// of children with accounts of their own, pointing to what takes a name off its list.
-void RefuseSharedClass(const Folder &classFolder);
+// Refuses a class on one shared account for the commands that know only children with
+// accounts of their own; `instead` says what to do.
+void RefuseSharedClass(const Folder &classFolder, const std::string &instead);
+// What takes a name off the list of such a class, and who deletes her folder.
+std::string StrikeInstead(const Folder &classFolder);
 
 // Whether `classFolder`, not root's, is a class that the set-up gave to its shared
 // account: the note root left on it names the account that owns it.
