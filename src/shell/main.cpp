@@ -3,7 +3,7 @@
 // "--klasse [ORDNER]" only the class overview is shown, the teachers' way in;
 // "--klasse ORDNER --bericht DATEI" writes the class's mistakes as a table without any window;
 // "--uebungen" lists the exercises, "--uebung CODE" opens one without the title window. On a
-// class's shared account "Wer übt?" comes before the title window.
+// class's shared account "Wer übt?" comes before the title window or that one exercise.
 
 #include "kinds/Kinds.h"
 #include "log/class/ClassMistakes.h"
@@ -111,9 +111,13 @@ const KindInfo *chosenExercise(const QStringList &arguments)
 // A teacher's "today's exercise" on the desktop: the run opens at once, and closing it
 // ends the program. The title window is made but never shown; the run's windows belong
 // to it as always.
-int practiseOneExercise(const KindInfo &kind)
+int practiseOneExercise(const KindInfo &kind, const QString &childStartedFor)
 {
     InstallGermanToolkitTexts();
+    // On a class's shared account the run is the picked child's: "Wer übt?" comes first.
+    if (const std::optional<QStringList> classNames = SharedClassNames(logSettings());
+        classNames && !AskWhoPractisesOnce(*classNames, childStartedFor))
+        return 0;
     Titelbild = new TTitelbild(nullptr);
     CreateExerciseWindows(Titelbild);
     QObject::connect(Form2, &TForm2::runEnded, Form2, &LogFinishedRun);
@@ -203,7 +207,7 @@ int main(int argc, char **argv)
     // be hidden between two modal windows.
     app.setQuitOnLastWindowClosed(false);
     if (oneExercise != nullptr)
-        return practiseOneExercise(*oneExercise);
+        return practiseOneExercise(*oneExercise, childStartedFor);
     if (beganAgainToFillTheScreen())
         return 0;
 

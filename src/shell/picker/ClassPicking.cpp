@@ -35,6 +35,39 @@ QLabel *practisingLabelOf(TTitelbild *title)
     return label;
 }
 
+// A pick, before the child sees anything: her choices count from now, and when her own
+// size differs the program begins again for her, once (true: this copy ends); the new
+// start goes on with her.
+bool startsAgainFor(const QString &child, const QString &startedFor, const QWidget *measured)
+{
+    KeepChoicesFor(child);
+    return child != startedFor && OwnSizeDiffers(measured) && StartAgain();
+}
+
+// Her runs go to her folder, which a name the teacher added in the class overview gets
+// only now; the sentence for her when it cannot be made.
+QString leadRunsTo(const LogSettings &classSettings, const QString &child)
+{
+    const QString folderMissing = MakeChildFolder(classSettings, child);
+    SetLogSettings(ChildLogSettings(classSettings, child));
+    return folderMissing;
+}
+
+void tellChild(const QString &sentence, QWidget *over)
+{
+    if (sentence.isEmpty())
+        return;
+    TInfoBox notice(sentence, QPoint(), over);
+    if (over != nullptr)
+        notice.centreOver(over);
+    notice.exec();
+}
+
+int screenHeight()
+{
+    return QGuiApplication::primaryScreen()->geometry().height();
+}
+
 } // namespace
 
 void ShowWhoPractises(TTitelbild *title, const QString &child)
@@ -47,25 +80,16 @@ void ShowWhoPractises(TTitelbild *title, const QString &child)
 void AskWhoPractises(TTitelbild *title, const QStringList &names, const QString &startedFor)
 {
     const LogSettings classSettings = logSettings();
-    WerUebt = new TWerUebt(names, QGuiApplication::primaryScreen()->geometry().height());
+    WerUebt = new TWerUebt(names, screenHeight());
     QObject::connect(WerUebt, &QDialog::finished, qApp, &QApplication::quit);
     QObject::connect(WerUebt, &TWerUebt::picked, title, [title, classSettings, startedFor](const QString &child) {
-        KeepChoicesFor(child);
-        // Her own size: the toolkit takes it only at start, so the program begins again for
-        // her, once; the new start goes on with her.
-        if (child != startedFor && OwnSizeDiffers(WerUebt) && StartAgain())
+        if (startsAgainFor(child, startedFor, WerUebt))
             return;
-        // A name the teacher added in the class overview has no folder before its first run.
-        const QString folderMissing = MakeChildFolder(classSettings, child);
-        SetLogSettings(ChildLogSettings(classSettings, child));
+        const QString folderMissing = leadRunsTo(classSettings, child);
         ShowWhoPractises(title, child);
         WerUebt->hide();
         title->show();
-        if (!folderMissing.isEmpty()) {
-            TInfoBox notice(folderMissing, QPoint(), title);
-            notice.centreOver(title);
-            notice.exec();
-        }
+        tellChild(folderMissing, title);
     });
     // The title window's "Ende" hands the computer to the next child.
     QObject::connect(title, &QDialog::finished, WerUebt, [title, classSettings] {
@@ -80,4 +104,24 @@ void AskWhoPractises(TTitelbild *title, const QStringList &names, const QString 
         KeepChoicesFor(QString());
         WerUebt->show();
     }
+}
+
+bool AskWhoPractisesOnce(const QStringList &names, const QString &startedFor)
+{
+    const LogSettings classSettings = logSettings();
+    QString child = names.contains(startedFor) ? startedFor : QString();
+    TWerUebt window(names, screenHeight());
+    if (child.isEmpty()) {
+        KeepChoicesFor(QString());
+        QObject::connect(&window, &TWerUebt::picked, &window, [&window, &child](const QString &picked) {
+            child = picked;
+            window.accept();
+        });
+        window.exec();
+        if (child.isEmpty() || startsAgainFor(child, startedFor, &window))
+            return false;
+    }
+    KeepChoicesFor(child);
+    tellChild(leadRunsTo(classSettings, child), nullptr);
+    return true;
 }

@@ -12,5 +12,10 @@ class TTitelbild;
 // at once. A picked child whose own size differs starts the program again for her.
 void AskWhoPractises(TTitelbild *title, const QStringList &names, const QString &startedFor);
 
+// "Wer übt?" once, before a single exercise started from the desktop on a class's shared
+// account: the picked child practises it. False when the window was closed, or when the
+// program begins again for her own size (this copy then ends).
+bool AskWhoPractisesOnce(const QStringList &names, const QString &startedFor);
+
 // "Ben übt" on the title window; an empty name takes it away.
 void ShowWhoPractises(TTitelbild *title, const QString &child);
