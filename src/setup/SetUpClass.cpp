@@ -22,6 +22,9 @@ SetUp CheckedSetUp(const Arguments &arguments)
     const CommandLine line = ReadSetUpLine(arguments, {}, "Es fehlt mindestens ein Konto eines Kindes.");
     RequireRoot("Nur root darf eine Klasse einrichten.");
     SetUp setUp{OpenClassSetUp(line), {}};
+    if (setUp.existingClass)
+        RefuseSharedClass(*setUp.existingClass, "weitere Namen kommen mit brimbelo-klasse einrichten " + setUp.classPath
+                                                    + " --gruppe GRUPPE --gemeinsam KONTO NAME... dazu.");
     const std::vector<ChildFolder> present =
         setUp.existingClass ? ChildFolders(*setUp.existingClass) : std::vector<ChildFolder>();
     // Other teachers for a class regroup its logs too, which is the command gruppe's work.

@@ -138,6 +138,8 @@ grep -q "brimbelo-klasse streichen" <<<"$refusal" || fail "entfernen does not po
 refused "verschieben out of a class on one account" "$klasse" verschieben "$class" "$work/srv/klasse-1a" --konfig "$etc" Cem
 grep -q "Klassenübersicht" <<<"$refusal" || fail "verschieben does not point to the class overview"
 refused "gruppe of a class on one account" "$klasse" gruppe "$class" "$group"
+refused "an account of her own in a class on one account" "$klasse" einrichten "$class" --gruppe "$group" --konfig "$etc" "$outsider"
+grep -q -- "--gemeinsam" <<<"$refusal" || fail "einrichten without --gemeinsam does not say how names are added"
 
 # A class set up before: root's folders, the shared account writing by access lists.
 old=$work/srv/klasse-1b
