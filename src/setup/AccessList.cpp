@@ -40,7 +40,7 @@ int EntryCount(acl_t acl)
 bool HasRights(const Folder &folder, const Rights &rights)
 {
     const struct stat status = folder.status();
-    if (status.st_uid != 0 || status.st_gid != rights.group || (status.st_mode & 07777) != rights.mode)
+    if (status.st_uid != rights.owner || status.st_gid != rights.group || (status.st_mode & 07777) != rights.mode)
         return false;
     const Acl access(::acl_get_fd(folder.descriptor()));
     if (!access || ::acl_cmp(access.get(), FromText(rights.accessList).get()) != 0)
@@ -54,7 +54,7 @@ bool HasRights(const Folder &folder, const Rights &rights)
 void GiveRights(const Folder &folder, const Rights &rights)
 {
     const int descriptor = folder.descriptor();
-    const bool given = ::fchown(descriptor, 0, rights.group) == 0
+    const bool given = ::fchown(descriptor, rights.owner, rights.group) == 0
         && ::acl_set_fd(descriptor, FromText(rights.accessList).get()) == 0
         && ::fchmod(descriptor, rights.mode) == 0
         && (rights.defaultList.empty()

@@ -8,12 +8,13 @@
 #include <string>
 #include <sys/types.h>
 
-// What a folder set up by brimbelo-klasse looks like. The owner is always root.
+// What a folder set up by brimbelo-klasse looks like.
 struct Rights {
     gid_t group = 0;
     mode_t mode = 0;
     std::string accessList;  // in setfacl's short form, e.g. "u::rwx,g::r-x,o::--x"
     std::string defaultList; // empty: the folder passes no access list on
+    uid_t owner = 0;         // root, but for a child's own folder
 };
 
 bool HasRights(const Folder &folder, const Rights &rights);
