@@ -202,11 +202,14 @@ LogOutcome appendLocked(const QByteArray &path, int log, mode_t mode, const QStr
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
     const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + StoredLogLine(line);
     const qsizetype written = writeAll(out.get(), stored);
-    if (written < stored.size() || ::fsync(out.get()) != 0) {
+    if (written < stored.size()) {
         LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
-        cutOffPartialRecord(out.get(), before.st_size, written < stored.size() ? written : 0);
+        cutOffPartialRecord(out.get(), before.st_size, written);
         return failure;
     }
+    // The whole record went out: a server may have it although it did not confirm it.
+    if (::fsync(out.get()) != 0)
+        return ioError(QStringLiteral("Ob die Logdatei das Ergebnis erhalten hat, ist nicht sicher"));
     if (!out.close())
         return ioError(QStringLiteral("Die Logdatei kann nicht geschlossen werden"));
     return {};
