@@ -168,10 +168,10 @@ ChildLog readChildLog(const QString &path, LockDeadline deadline)
 }
 
 // The server held the log past the overview's patience.
-QString notAnswered(std::chrono::milliseconds patience)
+QString notAnswered()
 {
     return QStringLiteral("bm.log konnte nicht rechtzeitig gelesen werden (der Server hat nicht innerhalb von %1 Sekunden geantwortet).")
-        .arg(std::chrono::duration_cast<std::chrono::seconds>(patience).count());
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(ChildReadPatience).count());
 }
 
 // A child's log being read on a thread of its own. A read that a server holds cannot be
@@ -183,10 +183,9 @@ struct PendingLog
     std::chrono::steady_clock::time_point deadline;
 };
 
-// Reads the children's logs, several at once, each on a server within patience from the
-// start of its reading; one that does not come is listed as not answered.
-std::vector<ChildLog> readChildLogs(const QString &folder, const QStringList &children, const std::atomic_bool &stop,
-                                    std::chrono::milliseconds patience)
+// Reads the children's logs, several at once, each on a server within ChildReadPatience
+// from the start of its reading; one that does not come is listed as not answered.
+std::vector<ChildLog> readChildLogs(const QString &folder, const QStringList &children, const std::atomic_bool &stop)
 {
     constexpr qsizetype AtOnce = 8;
     constexpr std::chrono::milliseconds Glance{20};
@@ -201,14 +200,14 @@ std::vector<ChildLog> readChildLogs(const QString &folder, const QStringList &ch
             auto read = std::make_shared<std::packaged_task<ChildLog()>>([path, lockDeadline] { return readChildLog(path, lockDeadline); });
             const auto now = std::chrono::steady_clock::now();
             reading.push_back({next++, read->get_future(),
-                               LiesOnNetwork(path) ? now + patience : std::chrono::steady_clock::time_point::max()});
+                               LiesOnNetwork(path) ? now + ChildReadPatience : std::chrono::steady_clock::time_point::max()});
             std::thread([read] { (*read)(); }).detach();
         }
         PendingLog &first = reading.front();
         if (first.log.wait_for(Glance) == std::future_status::ready)
             logs[size_t(first.child)] = first.log.get();
         else if (std::chrono::steady_clock::now() >= first.deadline)
-            logs[size_t(first.child)] = {{}, notAnswered(patience)};
+            logs[size_t(first.child)] = {{}, notAnswered()};
         else
             continue;
         reading.pop_front();
@@ -218,7 +217,7 @@ std::vector<ChildLog> readChildLogs(const QString &folder, const QStringList &ch
 
 } // namespace
 
-ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop, std::chrono::milliseconds patience)
+ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop)
 {
     ClassOverview overview;
     const QDir classFolder(folder);
@@ -234,7 +233,7 @@ ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &s
                                      .arg(QDir::toNativeSeparators(folder)));
     }
     SortByName(children);
-    const std::vector<ChildLog> logs = readChildLogs(folder, children, stop, patience);
+    const std::vector<ChildLog> logs = readChildLogs(folder, children, stop);
     for (qsizetype i = 0; i < children.size() && !stop; ++i) {
         const ChildLog &log = logs[size_t(i)];
         overview.rows.append(summariesOf(children.at(i), log.tallies));

@@ -36,9 +36,8 @@ inline constexpr std::chrono::milliseconds ChildReadPatience{4000};
 
 // Reads every "bm.log" in the direct subfolders of folder; the child is the subfolder's name.
 // Stops reading once stop is set (the window that wanted them has closed). A log on a
-// server is given patience to come.
-ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop = false,
-                                std::chrono::milliseconds patience = ChildReadPatience);
+// server is waited for ChildReadPatience at most.
+ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop = false);
 
 // The log of child in the class folder.
 QString ChildLogPath(const QString &folder, const QString &child);
