@@ -18,8 +18,8 @@ packages=(
   # reading aloud: espeak-ng's German voice, played through Qt Multimedia
   libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
   # the Debian packages made and checked as the distribution does; the class set-up's
-  # access lists (set through opened folders with libacl)
-  debhelper lintian acl libacl1-dev
+  # access lists (set through opened folders with libacl) and the note on a child's folder
+  debhelper lintian acl libacl1-dev attr
   # a sound server of the tests' own (a null sink, its monitor recorded)
   pulseaudio pulseaudio-utils
   # a school's server of the tests' own: the log folder mounted through sshd and sshfs

@@ -140,6 +140,17 @@ bool createdByAnother(const QByteArray &path)
     return false;
 }
 
+// A folder that passes its group on (set-group-ID, as a class's folders do) is read by
+// that group: the new log is readable by it whatever umask the session has. A mount over
+// SSHFS applies the umask before the server's default access list could say so.
+void letFolderGroupRead(int log, const QString &directory)
+{
+    struct stat folder, created;
+    if (::stat(QFile::encodeName(directory).constData(), &folder) == 0 && (folder.st_mode & S_ISGID) != 0
+        && ::fstat(log, &created) == 0 && (created.st_mode & S_IRGRP) == 0)
+        ::fchmod(log, (created.st_mode & PermissionBits) | S_IRGRP);
+}
+
 // Opens the log for appending. It is read-only between runs, so it is made writable just
 // for the open. Another workstation may make it read-only again in between: over some
 // network file systems its lock does not reach this one. A refused open is then tried
@@ -191,11 +202,14 @@ LogOutcome appendLocked(const QByteArray &path, int log, mode_t mode, const QStr
         return ioError(QStringLiteral("Die Logdatei kann nicht gelesen werden"));
     const QByteArray stored = (*torn ? QByteArrayLiteral("\r\n") : QByteArray()) + StoredLogLine(line);
     const qsizetype written = writeAll(out.get(), stored);
-    if (written < stored.size() || ::fsync(out.get()) != 0) {
+    if (written < stored.size()) {
         LogOutcome failure = ioError(QStringLiteral("Die Logdatei kann nicht geschrieben werden"));
-        cutOffPartialRecord(out.get(), before.st_size, written < stored.size() ? written : 0);
+        cutOffPartialRecord(out.get(), before.st_size, written);
         return failure;
     }
+    // The whole record went out: a server may have it although it did not confirm it.
+    if (::fsync(out.get()) != 0)
+        return ioError(QStringLiteral("Ob die Logdatei das Ergebnis erhalten hat, ist nicht sicher"));
     if (!out.close())
         return ioError(QStringLiteral("Die Logdatei kann nicht geschlossen werden"));
     return {};
@@ -226,6 +240,8 @@ LogOutcome appendTo(const QString &directory, const QString &fileName, const QSt
             Descriptor created(OpenWithoutLink(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
             if (!created.isOpen() && !createdByAnother(path))
                 return {LogStatus::CannotOpen, lastSystemError()};
+            if (created.isOpen())
+                letFolderGroupRead(created.get(), directory);
             continue;
         }
         case LockResult::Locked:

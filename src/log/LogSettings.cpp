@@ -124,16 +124,17 @@ QString schoolFolderOf(const QString &configFilePath)
     return named.isEmpty() || holdsControlCharacter(named) ? QString::fromLatin1(DefaultSchoolFolder) : named;
 }
 
-// Root's, of the kind wanted, reached without a link: nothing a child can make.
-bool rootsOwn(const QString &path, unsigned kind)
+// Root's (or, with mayBeOwn, this account's), of the kind wanted, reached without a link.
+bool ownedAsSetUp(const QString &path, unsigned kind, bool mayBeOwn = false)
 {
 #ifdef Q_OS_UNIX
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && (status.st_mode & S_IFMT) == kind
-        && status.st_uid == 0;
+        && (status.st_uid == 0 || (mayBeOwn && status.st_uid == ::geteuid()));
 #else
     Q_UNUSED(path);
     Q_UNUSED(kind);
+    Q_UNUSED(mayBeOwn);
     return true;
 #endif
 }
@@ -247,8 +248,13 @@ bool childsFolderInSharedClass(const QString &logDirectory)
 
 bool SchoolFolderHoldsLog(const QString &schoolFolder, const QString &logDirectory)
 {
-    return rootsOwn(QDir(schoolFolder).filePath(QLatin1String(SchoolMarkName)), S_IFREG)
-        && (rootsOwn(QDir::cleanPath(logDirectory), S_IFDIR) || childsFolderInSharedClass(logDirectory));
+    // A child's own folder must lie in a root's class folder, a shared class's folder in
+    // the class folder its account was given: nothing a child can make on an empty mount
+    // point, which lacks the school's mark.
+    const QString folder = QDir::cleanPath(logDirectory);
+    return ownedAsSetUp(QDir(schoolFolder).filePath(QLatin1String(SchoolMarkName)), S_IFREG)
+        && ((ownedAsSetUp(QFileInfo(folder).path(), S_IFDIR) && ownedAsSetUp(folder, S_IFDIR, true))
+            || childsFolderInSharedClass(logDirectory));
 }
 
 void LoadLogFileSettings(const QStringList &arguments, const QString &executableDir)

@@ -34,9 +34,9 @@ LogSettings ReadLogSettings(const QStringList &arguments, const QString &executa
                             const QString &account = QString());
 
 // Whether a log folder found through schoolFolder may be written now: the school's mark is
-// there and the folder is one the set-up made (root's), or a child's folder in a class on
-// one shared account, which that account owns. Asks the file system: never on the
-// window's thread when it may lie on a server.
+// there and the folder is one the set-up made (root's or the account's own, in a root's
+// class folder), or a child's folder in a class on one shared account, which that account
+// owns. Asks the file system: never on the window's thread when it may lie on a server.
 bool SchoolFolderHoldsLog(const QString &schoolFolder, const QString &logDirectory);
 
 // Fills the program's settings; called once at start-up, before any window exists.

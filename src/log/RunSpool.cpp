@@ -110,6 +110,21 @@ LogOutcome schoolFolderMissingOutcome()
     return {LogStatus::CannotOpen, QStringLiteral("der Ordner der Schule ist nicht erreichbar")};
 }
 
+// Appends run unless its log holds it already. A write reported as failed may have reached
+// the server after all: read again, the log tells, and a run it holds has arrived.
+LogOutcome appendOnce(const KeptRun &run, const RecordAppender &append)
+{
+    // The school's folder is asked first: a log on an empty mount point is not read.
+    if (schoolFolderMissing(run))
+        return schoolFolderMissingOutcome();
+    if (alreadyLogged(run))
+        return {};
+    const LogOutcome outcome = append(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+    if (outcome.status == LogStatus::IoError && alreadyLogged(run))
+        return {};
+    return outcome;
+}
+
 } // namespace
 
 QString KeptRunsPath()
@@ -141,12 +156,10 @@ QList<KeptRun> KeptRuns()
 
 LogOutcome AppendRun(const KeptRun &run)
 {
-    if (schoolFolderMissing(run))
-        return schoolFolderMissingOutcome();
-    return AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+    return appendOnce(run, AppendLogLineIn);
 }
 
-LogOutcome DeliverKeptRuns(const QString &directory)
+LogOutcome DeliverKeptRuns(const QString &directory, const RecordAppender &append)
 {
     LogOutcome watched;
     QSet<QString> refusing;
@@ -154,10 +167,7 @@ LogOutcome DeliverKeptRuns(const QString &directory)
     for (const KeptRun &run : KeptRuns()) {
         if (refusing.contains(run.logDirectory))
             continue;
-        // The school's folder is asked first: a log on an empty mount point is not read.
-        const LogOutcome outcome = schoolFolderMissing(run) ? schoolFolderMissingOutcome()
-                                   : alreadyLogged(run)     ? LogOutcome{}
-                                                            : AppendLogLineIn(run.logDirectory, QString::fromLatin1(LogFileName), run.record);
+        const LogOutcome outcome = appendOnce(run, append);
         if (outcome.status != LogStatus::Done) {
             refusing.insert(run.logDirectory);
             if (run.logDirectory == directory)

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 struct KeptRun
 {
     QString logDirectory;   // where the run belongs, ending with "/"
@@ -24,13 +26,18 @@ QString KeptRunsPath();
 bool KeepRun(const KeptRun &run);
 QList<KeptRun> KeptRuns();
 
-// Appends run to its log; a run whose folder was found through the school's folder only
-// while that folder is really there (else CannotOpen, and nothing is written).
+// Appends run to its log unless the log holds it already (also when its writing was
+// reported failed); a run whose folder was found through the school's folder only while
+// that folder is really there (else CannotOpen, and nothing is written).
 LogOutcome AppendRun(const KeptRun &run);
 
-// Appends every kept run to its log, oldest first, and forgets each that arrived. A log
-// that does not take a run gets none of the later ones, so that its runs stay in their
+// Appends a record to a log: AppendLogLineIn, or a stand-in for a server that fails.
+using RecordAppender = std::function<LogOutcome(const QString &directory, const QString &fileName, const QString &record)>;
+
+// Appends every kept run to its log, oldest first, and forgets each that arrived; a run
+// whose writing was reported failed but which the log holds all the same arrived too. A
+// log that does not take a run gets none of the later ones, so that its runs stay in their
 // order; the other logs get theirs all the same. Returns what happened to the runs for
 // directory: Done when all of them arrived, otherwise what their log said. Waits for the
 // network: never on the window's thread.
-LogOutcome DeliverKeptRuns(const QString &directory);
+LogOutcome DeliverKeptRuns(const QString &directory, const RecordAppender &append = AppendLogLineIn);

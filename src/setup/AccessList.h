@@ -14,7 +14,7 @@ struct Rights {
     mode_t mode = 0;
     std::string accessList;  // in setfacl's short form, e.g. "u::rwx,g::r-x,o::--x"
     std::string defaultList; // empty: the folder passes no access list on
-    uid_t owner = 0;         // root, but for the folders of a class on one shared account
+    uid_t owner = 0;         // root, but for a child's own folder and a shared class's folders
 };
 
 bool HasRights(const Folder &folder, const Rights &rights);

@@ -29,7 +29,7 @@ int ChangeTeachers(const Arguments &arguments)
     int changed = RegroupTree(SetUpPlanFolder(classFolder, teachers, teachersName), teachers);
     for (const ChildFolder &child : children) {
         const Folder folder = *classFolder.openChild(child.name);
-        GiveRights(folder, ChildFolderRights(teachers, child.account.uid));
+        GiveRights(folder, OwnFolderRights(teachers, child.account.uid));
         changed += RegroupTree(folder, teachers);
     }
     std::cout << "Klasse " << classFolder.path() << ": jetzt liest " << teachersName << "; " << children.size()

@@ -76,7 +76,7 @@ void CheckChild(const Folder &classFolder, const std::string &name, const struct
     if (S_ISLNK(status.st_mode))
         return findings.report(path, "ein Verweis", "gelöscht", remove);
     const std::optional<Folder> folder =
-        S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
+        S_ISDIR(status.st_mode) && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
     const std::optional<Account> account = folder ? FolderAccount(*folder, name) : std::nullopt;
     if (!account)
         return findings.report(path, "nicht von brimbelo-klasse angelegt");
@@ -90,7 +90,7 @@ void CheckChild(const Folder &classFolder, const std::string &name, const struct
     case Standing::Present:
         break;
     }
-    const Rights rights = ChildFolderRights(teachers, account->uid);
+    const Rights rights = OwnFolderRights(teachers, account->uid);
     if (!HasRights(*folder, rights))
         findings.report(path, "Rechte oder Gruppe falsch", "neu gesetzt", [&] { GiveRights(*folder, rights); });
     CheckContents(*folder, teachers, findings);

@@ -26,9 +26,9 @@ Rights ClassFolderRights(gid_t teachers)
     return {teachers, 0751, "u::rwx,g::r-x,o::--x", ""};
 }
 
-Rights ChildFolderRights(gid_t teachers, uid_t child)
+Rights OwnFolderRights(gid_t teachers, uid_t child)
 {
-    return {teachers, 02770, "u::rwx,u:" + std::to_string(child) + ":rwx,g::r-x,m::rwx,o::---", "u::rwx,g::r-x,o::---"};
+    return {teachers, 02750, "u::rwx,g::r-x,o::---", "u::rwx,g::r-x,o::---", child};
 }
 
 std::optional<Account> NotedAccount(const Folder &childFolder)
@@ -53,11 +53,20 @@ void NoteAccount(const Folder &childFolder, const Account &account)
 
 std::optional<Account> FolderAccount(const Folder &childFolder, const std::string &name)
 {
-    if (std::optional<Account> noted = NotedAccount(childFolder))
+    const uid_t owner = childFolder.status().st_uid;
+    std::optional<Account> noted = NotedAccount(childFolder);
+    if (owner != 0)
+        return noted && noted->uid == owner ? noted : std::nullopt;
+    if (noted)
         return noted;
     if (std::optional<uid_t> named = NamedAccount(childFolder))
         return Account{name, *named};
     return std::nullopt;
+}
+
+bool MadeForChild(const Folder &folder, const std::string &name)
+{
+    return folder.status().st_uid == 0 || FolderAccount(folder, name).has_value();
 }
 
 Standing AccountStanding(const Account &account, std::string *holder)
@@ -78,7 +87,7 @@ std::vector<ChildFolder> ChildFolders(const Folder &classFolder)
             return;
         const std::string path = classFolder.path() + "/" + name;
         std::optional<Account> account;
-        if (S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name)) {
+        if (S_ISDIR(status.st_mode) && IsAccountName(name)) {
             if (std::optional<Folder> folder = classFolder.openChild(name))
                 account = FolderAccount(*folder, name);
         }

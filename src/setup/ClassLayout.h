@@ -14,16 +14,25 @@
 
 // The teachers list and read the class; everyone else may only pass through it.
 Rights ClassFolderRights(gid_t teachers);
-// Root's, so the child cannot delete it or change its rights; the child writes by the
-// access list, and whatever she makes in it is the group's and readable by it.
-Rights ChildFolderRights(gid_t teachers, uid_t child);
+// A child's own folder: hers, so that a client that sees only owner, group and mode (a
+// mount over SSHFS) lets her write it; the teachers read it, no one else sees anything.
+// Set-group-ID and a default access list keep whatever she makes in it the group's and
+// readable by it, whatever umask her session has. She cannot delete or rename it; she
+// could change its rights, which `pruefen` names and mends.
+Rights OwnFolderRights(gid_t teachers, uid_t child);
 
 std::optional<Account> NotedAccount(const Folder &childFolder);
 void NoteAccount(const Folder &childFolder, const Account &account);
 
-// The account a child's folder in a class is for: the note, or for a folder set up before
-// there were notes, the account its access list names under the folder's own name.
+// The account a child's folder in a class is for: the note, or for a root's folder set up
+// before there were notes, the account its access list names under the folder's own name.
+// A folder that is not root's counts only by a note of its owner: she may change its
+// access list, never the note.
 std::optional<Account> FolderAccount(const Folder &childFolder, const std::string &name);
+
+// Whether a folder in a class is one the set-up may treat as a child's: root's, or owned
+// by the account its note names.
+bool MadeForChild(const Folder &folder, const std::string &name);
 
 // Whether the account a folder is for is still there: the same name with the same number,
 // gone, or gone while its number belongs to another account now (`holder`).

@@ -70,7 +70,7 @@ void ListClass(const Folder &classFolder)
         if (name == PlanFolderName)
             return;
         const std::optional<Folder> folder =
-            S_ISDIR(status.st_mode) && status.st_uid == 0 && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
+            S_ISDIR(status.st_mode) && IsAccountName(name) ? classFolder.openChild(name) : std::nullopt;
         const std::optional<Account> account = folder ? FolderAccount(*folder, name) : std::nullopt;
         if (account)
             std::cout << "  " << name << " (Konto " << account->name << ", Nummer " << account->uid << StandingText(*account) << ")\n";

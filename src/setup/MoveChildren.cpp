@@ -21,7 +21,7 @@ namespace {
 Account CheckedMove(const Folder &from, const Folder &to, const std::string &name, gid_t teachers)
 {
     const std::optional<Folder> folder = from.openChild(name);
-    if (!folder || folder->status().st_uid != 0)
+    if (!folder || !MadeForChild(*folder, name))
         throw Refusal("In " + from.path() + " gibt es keinen Protokollordner von " + name + ".");
     const Account child = ChildAccount(name, teachers, GroupName(teachers));
     RefuseOtherChildsFolder(*folder, child, from.path());
@@ -63,7 +63,7 @@ int MoveChildren(const Arguments &arguments)
         // Her own plan was the old teacher's for the old class; the new class's plan counts.
         RemoveChildPlan(from, child.name);
         NoteAccount(moved, child);
-        GiveRights(moved, ChildFolderRights(teachers, child.uid));
+        GiveRights(moved, OwnFolderRights(teachers, child.uid));
         RegroupTree(moved, teachers);
         std::cout << "Protokollordner " << from.path() << "/" << child.name << " nach " << moved.path() << " verschoben: "
                   << GroupName(teachers) << " liest, in " << from.path() << " bleibt nichts von " << child.name << ".\n";

@@ -5,6 +5,7 @@
 
 #include "setup/AccountEntries.h"
 #include "setup/Archive.h"
+#include "setup/ClassLayout.h"
 #include "setup/Accounts.h"
 #include "setup/Commands.h"
 #include "setup/Refusal.h"
@@ -31,7 +32,7 @@ int RemoveChildren(const Arguments &arguments)
         if (!IsAccountName(name))
             throw Refusal("Ungültiger Kontoname: " + name);
         const std::optional<Folder> folder = classFolder.openChild(name);
-        if (!folder || folder->status().st_uid != 0)
+        if (!folder || !MadeForChild(*folder, name))
             throw Refusal("In " + classFolder.path() + " gibt es keinen Protokollordner von " + name + ".");
     }
     const std::string archivePath = line.value("--archiv");

@@ -52,7 +52,7 @@ void SetUpChild(const Folder &classFolder, const SetUp &setUp, const Account &ch
         folder = classFolder.makeChild(child.name, 0700);
     if (!NotedAccount(*folder))
         NoteAccount(*folder, child);
-    SetUpFolder(*folder, ChildFolderRights(setUp.teachers, child.uid), made, "Protokollordner",
+    SetUpFolder(*folder, OwnFolderRights(setUp.teachers, child.uid), made, "Protokollordner",
                 child.name + " schreibt, " + setUp.teachersName + " liest");
 }
 

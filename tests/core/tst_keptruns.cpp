@@ -47,15 +47,18 @@ void TestKeptRuns::keptRunsLostDoubledOrReordered_data()
     QTest::addColumn<bool>("folderThereAtFirst");
     QTest::addColumn<bool>("strandedRunBefore");
     QTest::addColumn<bool>("firstArrivedAfterAll");
+    QTest::addColumn<bool>("writeReportedFailed");
     const QStringList one{QStringLiteral("Zahlenstrahl bis 200")};
     const QStringList three{QStringLiteral("Runde auf Zehner"), QStringLiteral("Zahlenstrahl bis 200"),
                             QStringLiteral("Römische Zahlen")};
-    QTest::newRow("log takes the run at once") << one << true << false << false;
-    QTest::newRow("folder gone, then back") << one << false << false << false;
-    QTest::newRow("three runs while the folder is gone") << three << false << false << false;
-    QTest::newRow("a folder gone for good holds up another's runs") << three << false << true << false;
+    QTest::newRow("log takes the run at once") << one << true << false << false << false;
+    QTest::newRow("folder gone, then back") << one << false << false << false << false;
+    QTest::newRow("three runs while the folder is gone") << three << false << false << false << false;
+    QTest::newRow("a folder gone for good holds up another's runs") << three << false << true << false << false;
     // Its write was reported failed, but the server had it: delivered again, it is doubled.
-    QTest::newRow("a run that arrived after all") << three << true << false << true;
+    QTest::newRow("a run that arrived after all") << three << true << false << true << false;
+    // The server took each record but did not confirm it: reported as failed and kept.
+    QTest::newRow("a write reported failed that reached the log") << three << true << false << false << true;
 }
 
 void TestKeptRuns::keptRunsLostDoubledOrReordered()
@@ -64,6 +67,12 @@ void TestKeptRuns::keptRunsLostDoubledOrReordered()
     QFETCH(bool, folderThereAtFirst);
     QFETCH(bool, strandedRunBefore);
     QFETCH(bool, firstArrivedAfterAll);
+    QFETCH(bool, writeReportedFailed);
+    const RecordAppender unconfirmed = [](const QString &directory, const QString &fileName, const QString &record) {
+        AppendLogLineIn(directory, fileName, record);
+        return LogOutcome{LogStatus::IoError, QStringLiteral("Ob die Logdatei das Ergebnis erhalten hat, ist nicht sicher")};
+    };
+    const RecordAppender append = writeReportedFailed ? unconfirmed : RecordAppender(AppendLogLineIn);
     QTemporaryDir server;
     QVERIFY(server.isValid());
     const QString folder = server.filePath(QStringLiteral("anna"));
@@ -87,14 +96,14 @@ void TestKeptRuns::keptRunsLostDoubledOrReordered()
     }
     QVERIFY(QDir().mkpath(folder));
 
-    QCOMPARE(DeliverKeptRuns(folder + QLatin1Char('/')).status, LogStatus::Done);
+    QCOMPARE(DeliverKeptRuns(folder + QLatin1Char('/'), append).status, LogStatus::Done);
     QCOMPARE(KeptRuns(), strandedRunBefore ? stranded : QList<KeptRun>());
     QCOMPARE(QFile::exists(KeptRunsPath()), strandedRunBefore);
     QStringList logged;
     QCOMPARE(ReadLogFileAt(folder + QStringLiteral("/bm.log"), logged).status, LogStatus::Done);
     QCOMPARE(logged, records);
     // Delivering again finds nothing left to double.
-    QCOMPARE(DeliverKeptRuns(folder + QLatin1Char('/')).status, LogStatus::Done);
+    QCOMPARE(DeliverKeptRuns(folder + QLatin1Char('/'), append).status, LogStatus::Done);
     logged.clear();
     QCOMPARE(ReadLogFileAt(folder + QStringLiteral("/bm.log"), logged).status, LogStatus::Done);
     QCOMPARE(logged, records);

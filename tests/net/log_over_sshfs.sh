@@ -6,14 +6,16 @@
 # record, so this is where runs used to get lost. Every record must arrive, once and
 # whole, and the log must be read-only afterwards. Then the server stops answering while
 # a run is saved: the window must go on, and the run must be kept and delivered later.
+# Then the class overview meets a server that does not answer for one child.
 # Then the connection breaks off while a long log is read: that must be said, not a part
 # of the log shown as if it were all, and so must a write to the broken mount. Last, a
 # server that takes no writes must be named as read-only, not as missing rights.
-#   log_over_sshfs.sh LOG_APPEND_HELPER LOG_DUMP RUN_SAVING_HELPER
+#   log_over_sshfs.sh LOG_APPEND_HELPER LOG_DUMP RUN_SAVING_HELPER CLASS_PROBLEMS
 set -euo pipefail
 helper=$1
 dump=$2
 saver=$3
+problems=$4
 skip() { echo "SKIP: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "needs root to start an sshd and create the account it serves"
 [ -c /dev/fuse ] || skip "no /dev/fuse: this machine cannot mount with FUSE"
@@ -111,6 +113,32 @@ check_log 462
 tail -2 "$work/records" | grep -q "Angehalten 0" || fail "the kept run is not in the log before the next one"
 tail -1 "$work/records" | grep -q "Weiter 0" || fail "the next run is not the last in the log"
 echo "server back: the kept run and the next one arrived, in their order"
+
+# The class overview while one child's server does not answer: that child is named, and
+# the others are read all the same.
+klasse=$work/klasse
+mkdir -p "$klasse/anna"
+printf 'kein Lauf\r\n' >"$klasse/anna/bm.log"
+mounts+=("$klasse/ben")
+make_mount_command "$folder" "$klasse/ben"
+"${mount_command[@]}" || fail "sshfs cannot mount $folder as a child's folder"
+ls "$klasse/ben" >/dev/null
+held=$(pgrep -u "$account" | tr '\n' ' ')
+# shellcheck disable=SC2086
+kill -STOP $held
+# The overview has its say within its patience; its process ends only once the server
+# answers the read it left behind.
+"$problems" "$klasse" >"$work/overview" &
+overview=$!
+for _ in $(seq 100); do [ "$(wc -l <"$work/overview")" -ge 2 ] && break; sleep 0.1; done
+# shellcheck disable=SC2086
+kill -CONT $held
+wait "$overview" || true
+echo "overview, one server held: $(tr '\n' ' ' <"$work/overview")"
+grep -q "^ben: .*der Server hat nicht innerhalb von 4 Sekunden geantwortet" "$work/overview" \
+  || fail "a child whose server does not answer is not named so: $(cat "$work/overview")"
+grep -q "^anna: Das Protokoll enthält 1 nicht lesbaren Eintrag" "$work/overview" \
+  || fail "the other child was not read while one server did not answer: $(cat "$work/overview")"
 
 # The connection breaks off while a long log is read (its sshfs ended as by a crash).
 long=$work/server/ben

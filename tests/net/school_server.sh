@@ -1,7 +1,8 @@
 # A school's server of our own, sourced by the scripts that need one: an account, a real
 # sshd for it on 127.0.0.1 (a free port), and sshfs mounts of its folders, as
 # workstations mount pupils' folders. The caller sets `account` and `work` (a folder
-# that it removes) and defines `fail`; close_school_server undoes everything.
+# that it removes) and defines `fail`, and may set `also_served` to more accounts of its
+# own that the server lets in; close_school_server undoes everything.
 
 mounts=()
 sshd_pid=
@@ -41,7 +42,7 @@ StrictModes no
 UsePAM no
 PasswordAuthentication no
 KbdInteractiveAuthentication no
-AllowUsers $account
+AllowUsers $account ${also_served:-}
 Subsystem sftp internal-sftp $*
 CONFIG
     /usr/sbin/sshd -D -f "$work/sshd_config" -E "$work/sshd.log" &
@@ -58,9 +59,10 @@ CONFIG
 }
 
 # Sets `mount_command` to the sshfs command that mounts the server's folder $1 at $2, as a
-# workstation mounts it; the folder for the mount is made.
+# workstation mounts it, for the account $3 (the server's own account without it); the
+# folder for the mount is made.
 make_mount_command() {
   mkdir -p "$2"
   mount_command=(sshfs -o "port=$port,IdentityFile=$work/client_key,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null"
-                 -o allow_other,LogLevel=ERROR "$account@127.0.0.1:$1" "$2")
+                 -o allow_other,LogLevel=ERROR "${3:-$account}@127.0.0.1:$1" "$2")
 }

@@ -3,7 +3,8 @@
 # children on a temporary folder, the children write their logs with the program's own
 # log writer, and every right is tried as the accounts themselves: each child writes her
 # own log, no child lists the class or reads, changes or deletes another's log, the
-# teachers' group reads everything. A second run adds a third child and changes nothing
+# teachers' group reads everything. A child's folder is her own: what she can do to its
+# rights, pruefen names and mends. A second run adds a third child and changes nothing
 # else. The accounts and the group are removed afterwards.
 #   class_setup_keeps_children_apart.sh BRIMBELO_KLASSE LOG_APPEND_HELPER
 set -euo pipefail
@@ -75,12 +76,22 @@ for pair in "$anna $ben" "$ben $anna"; do
   mayNot "$child" mv "$class/$other/bm.log" "$class/$other/weg"
   mayNot "$child" touch "$class/$other/neu"
   mayNot "$child" cat "$school/konten/$other"
-  mayNot "$child" chmod 700 "$class/$child"
-  mayNot "$child" chmod g-s "$class/$child"
+  mayNot "$child" setfattr -n trusted.brimbelo.konto -v "$other:0" "$class/$child"
+  mayNot "$child" setfattr -x trusted.brimbelo.konto "$class/$child"
+  mayNot "$child" chown "$other" "$class/$child"
   mayNot "$child" mv "$class/$child" "$class/weg"
   mayNot "$child" touch "$class/neu"
   may "$child" cat "$school/konten/$child"
 done
+# Her folder is her own, so that a mount that sees only owner, group and mode lets her
+# write it; she could change its rights, and pruefen names and mends that.
+[ "$(stat -c '%U:%G %a' "$class/$anna")" = "$anna:$group 2750" ] || fail "her folder is $(stat -c '%U:%G %a' "$class/$anna")"
+may "$anna" chmod 0700 "$class/$anna"
+if output=$("$klasse" pruefen "$class" --konfig "$etc"); then fail "pruefen missed a folder hidden from the teachers"; fi
+grep -q "$class/$anna: Rechte oder Gruppe falsch" <<<"$output" || fail "pruefen does not name the hidden folder: $output"
+"$klasse" pruefen "$class" --konfig "$etc" --reparieren >/dev/null || true
+"$klasse" pruefen "$class" --konfig "$etc" >/dev/null || fail "--reparieren did not mend her folder"
+may "$teacher" cat "$class/$anna/bm.log"
 mayNot "$anna" ls "$school"
 mayNot "$anna" ls "$school/konten"
 [ "$(stat -c %a "$school")" = 711 ] || fail "the school's folder made before can still be listed"

@@ -3,6 +3,7 @@
 #include "log/LogFile.h"
 #include "log/LogLock.h"
 #include "log/LogRecord.h"
+#include "log/NetworkFolder.h"
 #include "log/Progress.h"
 #include "core/ErrorCause.h"
 #include "core/UserSettings.h"
@@ -15,7 +16,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <deque>
+#include <future>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -162,6 +167,54 @@ ChildLog readChildLog(const QString &path, LockDeadline deadline)
     return log;
 }
 
+// The server held the log past the overview's patience.
+QString notAnswered()
+{
+    return QStringLiteral("bm.log konnte nicht rechtzeitig gelesen werden (der Server hat nicht innerhalb von %1 Sekunden geantwortet).")
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(ChildReadPatience).count());
+}
+
+// A child's log being read on a thread of its own. A read that a server holds cannot be
+// called off: its thread ends whenever the server answers, and what it read is dropped.
+struct PendingLog
+{
+    qsizetype child;
+    std::future<ChildLog> log;
+    std::chrono::steady_clock::time_point deadline;
+};
+
+// Reads the children's logs, several at once, each on a server within ChildReadPatience
+// from the start of its reading; one that does not come is listed as not answered.
+std::vector<ChildLog> readChildLogs(const QString &folder, const QStringList &children, const std::atomic_bool &stop)
+{
+    constexpr qsizetype AtOnce = 8;
+    constexpr std::chrono::milliseconds Glance{20};
+    // Logs that other processes keep locked are waited for once, not once per child.
+    const LockDeadline lockDeadline = std::chrono::steady_clock::now() + ReadLockPatience;
+    std::vector<ChildLog> logs(size_t(children.size()));
+    std::deque<PendingLog> reading;
+    qsizetype next = 0;
+    while ((next < children.size() || !reading.empty()) && !stop) {
+        while (reading.size() < size_t(AtOnce) && next < children.size()) {
+            const QString path = ChildLogPath(folder, children.at(next));
+            auto read = std::make_shared<std::packaged_task<ChildLog()>>([path, lockDeadline] { return readChildLog(path, lockDeadline); });
+            const auto now = std::chrono::steady_clock::now();
+            reading.push_back({next++, read->get_future(),
+                               LiesOnNetwork(path) ? now + ChildReadPatience : std::chrono::steady_clock::time_point::max()});
+            std::thread([read] { (*read)(); }).detach();
+        }
+        PendingLog &first = reading.front();
+        if (first.log.wait_for(Glance) == std::future_status::ready)
+            logs[size_t(first.child)] = first.log.get();
+        else if (std::chrono::steady_clock::now() >= first.deadline)
+            logs[size_t(first.child)] = {{}, notAnswered()};
+        else
+            continue;
+        reading.pop_front();
+    }
+    return logs;
+}
+
 } // namespace
 
 ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop)
@@ -180,15 +233,12 @@ ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &s
                                      .arg(QDir::toNativeSeparators(folder)));
     }
     SortByName(children);
-    // Logs that other processes keep locked are waited for once, not once per child.
-    const LockDeadline deadline = std::chrono::steady_clock::now() + ReadLockPatience;
-    for (const QString &child : children) {
-        if (stop)
-            break;
-        const ChildLog log = readChildLog(ChildLogPath(folder, child), deadline);
-        overview.rows.append(summariesOf(child, log.tallies));
+    const std::vector<ChildLog> logs = readChildLogs(folder, children, stop);
+    for (qsizetype i = 0; i < children.size() && !stop; ++i) {
+        const ChildLog &log = logs[size_t(i)];
+        overview.rows.append(summariesOf(children.at(i), log.tallies));
         if (!log.problem.isEmpty())
-            overview.problems.append(child + QStringLiteral(": ") + log.problem);
+            overview.problems.append(children.at(i) + QStringLiteral(": ") + log.problem);
     }
     return overview;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
 
 struct ChildExerciseSummary
 {
@@ -29,8 +30,13 @@ struct ClassOverview
     QStringList problems;
 };
 
+// How long the overview waits for one child's log on a server: a child whose log does not
+// come within it is listed as not answered, and the others are still read.
+inline constexpr std::chrono::milliseconds ChildReadPatience{4000};
+
 // Reads every "bm.log" in the direct subfolders of folder; the child is the subfolder's name.
-// Stops before the next child once stop is set (the window that wanted them has closed).
+// Stops reading once stop is set (the window that wanted them has closed). A log on a
+// server is waited for ChildReadPatience at most.
 ClassOverview ReadClassOverview(const QString &folder, const std::atomic_bool &stop = false);
 
 // The log of child in the class folder.
