@@ -277,6 +277,14 @@ void TestLogRecord::viewArrangementWrong_data()
         << QStringList{QStringLiteral("05.12.25  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner"), RundeNov28Shown};
     QTest::newRow("same day by time") << QStringList{RundeDec05Later, RundeDec05, RundeDec05Earlier}
                                       << QStringList{RundeDec05EarlierShown, RundeDec05Shown, RundeDec05LaterShown};
+    // Within a day the records' characters decide, not the time they stand for.
+    QTest::newRow("same day, separators of two settings")
+        << QStringList{RundeDec05, QStringLiteral("05.12.26 10.02.00  3 ok   0 falsch  100%  1,00 sec  Runde auf Zehner")}
+        << QStringList{RundeDec05EarlierShown, RundeDec05Shown};
+    QTest::newRow("same day, separators differing in case")
+        << QStringList{QStringLiteral("05.12.26 10H01H02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner"),
+                       QStringLiteral("05.12.26 10h00h00  3 ok   0 falsch  100%  1,00 sec  Runde auf Zehner")}
+        << QStringList{RundeDec05EarlierShown, RundeDec05Shown};
     QTest::newRow("identical records once") << QStringList{RundeDec05, ZahlenstrahlDec06, RundeDec05}
                                             << QStringList{RundeDec05Shown, QString(), ZahlenstrahlDec06Shown};
     QTest::newRow("titles differing in case stay apart")
