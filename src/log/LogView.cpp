@@ -23,12 +23,12 @@ QStringView groupedTitle(QStringView title)
 // A run as it is sorted: by title, then day, then its whole record.
 struct Entry
 {
-    int titleRank = 0;    // titles that collate equal share a rank
-    int titleIndex = 0;   // the same for the same title only
+    quint64 time = 0;     // its time of day as a key, or 0 (see timeKey)
     qint32 day = 0;
     qint32 record = 0;    // its index among the records
-    qint32 percent = 0;
-    quint64 time = 0;     // its time of day as a key, or 0 (see timeKey)
+    qint16 titleRank = 0;   // titles that collate equal share a rank; only the kinds' titles count
+    qint16 titleIndex = 0;  // the same for the same title only
+    qint8 percent = 0;
 };
 
 // Ranks the titles in the user's collation, without regard to case, and tells how many
@@ -49,7 +49,7 @@ int rankTitles(std::vector<Entry> &entries, const QList<QStringView> &titles)
         rankOf[size_t(byTitle[i])] = rank;
     }
     for (Entry &entry : entries)
-        entry.titleRank = rankOf[size_t(entry.titleIndex)];
+        entry.titleRank = qint16(rankOf[size_t(entry.titleIndex)]);
     return titles.isEmpty() ? 0 : rank + 1;
 }
 
@@ -177,7 +177,7 @@ std::vector<Entry> takeRunsApart(const QStringList &records, QList<QStringView> 
             found = indexOf.insert(title, int(titles.size()));
             titles.append(title);
         }
-        entries.push_back({0, *found, qint32(run->date.toJulianDay()), i, run->percent, timeKey(records.at(i))});
+        entries.push_back({timeKey(records.at(i)), qint32(run->date.toJulianDay()), i, 0, qint16(*found), qint8(run->percent)});
     }
     return entries;
 }
@@ -204,7 +204,7 @@ LogViewRows LogViewRows::Arranged(const QStringList &records)
         // Titles that differ only in case sort together but still form groups of their own.
         if (previous != nullptr && previous->titleIndex != entry.titleIndex)
             view.append({});
-        view.append({entry.record, Run, qint8(entry.percent)});
+        view.append({entry.record, Run, entry.percent});
         previous = &entry;
     }
     // Lines that are no run close the view in their own group, in log order and as they stand.
