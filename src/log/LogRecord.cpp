@@ -167,10 +167,10 @@ QString GradeForPercent(const QString &percentField)
     return QStringLiteral("6");
 }
 
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone, QDate today)
+std::optional<LoggedRun> CheckLogRecord(QStringView record, QDate today)
 {
     const std::optional<RecordFields> fields = readColumns(record);
-    const QStringView title = QStringView(record).mid(LogColumns::TitleStart);
+    const QStringView title = record.mid(LogColumns::TitleStart);
     if (!fields || !IsLoggedTitle(title))
         return std::nullopt;
     // Two-digit years: the log was started in this century.
@@ -184,14 +184,23 @@ std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone,
     figures.wrongCount = fields->wrong;
     if (!countsOfARun(figures.rightCount, figures.wrongCount) || fields->percent != figures.percentRight())
         return std::nullopt;
-    LogEntry entry;
-    entry.when = QDateTime(date, time, zone);
-    entry.rightCount = figures.rightCount;
-    entry.wrongCount = figures.wrongCount;
-    entry.percent = figures.percentRight();
     // The writer caps the average at 99,99, which the field's two digits before the separator hold.
-    entry.averageSeconds = fields->seconds + fields->hundredths / 100.0;
-    entry.title = title.toString();
+    return LoggedRun{date,          time, figures.rightCount, figures.wrongCount, figures.percentRight(),
+                     fields->seconds + fields->hundredths / 100.0, title};
+}
+
+std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone, QDate today)
+{
+    const std::optional<LoggedRun> run = CheckLogRecord(record, today);
+    if (!run)
+        return std::nullopt;
+    LogEntry entry;
+    entry.when = QDateTime(run->date, run->time, zone);
+    entry.rightCount = run->rightCount;
+    entry.wrongCount = run->wrongCount;
+    entry.percent = run->percent;
+    entry.averageSeconds = run->averageSeconds;
+    entry.title = run->title.toString();
     return entry;
 }
 

@@ -49,6 +49,23 @@ struct LogEntry
     QString title;
 };
 
+// The fields of a record that a run of this program can have written, as they stand; the
+// title lies within the record, which must outlive them.
+struct LoggedRun
+{
+    QDate date;
+    QTime time;
+    qint32 rightCount = 0;
+    qint32 wrongCount = 0;
+    qint32 percent = 0;
+    double averageSeconds = 0.0;
+    QStringView title;
+};
+
+// The one rule for which records count: see ParseLogRecord. Nothing is allocated, so a
+// long log is checked quickly where only some fields are needed.
+std::optional<LoggedRun> CheckLogRecord(QStringView record, QDate today);
+
 // The fields of one unmasked record, or nothing when no run of this program can have
 // written it: a valid date not later than tomorrow (today is the reading computer's), right
 // and wrong answers within a run's limits with at least one task, the percent that follows

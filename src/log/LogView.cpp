@@ -13,38 +13,28 @@
 namespace {
 
 // The title as it groups: trailing spaces do not make another exercise.
-QString groupedTitle(QString title)
+QStringView groupedTitle(QStringView title)
 {
     while (title.endsWith(QLatin1Char(' ')))
         title.chop(1);
     return title;
 }
 
+// A run as it is sorted: by title, then day, then its whole record.
 struct Entry
 {
-    int titleRank = 0;    // titles that collate equal share a rank
-    int titleIndex = 0;   // the same for the same title only
-    qint64 day = 0;
-    const QString *record = nullptr;
-    QString title;
-    qint32 percent = 0;
+    quint64 time = 0;     // its time of day as a key, or 0 (see timeKey)
+    qint32 day = 0;
+    qint32 record = 0;    // its index among the records
+    qint16 titleRank = 0;   // titles that collate equal share a rank; only the kinds' titles count
+    qint16 titleIndex = 0;  // the same for the same title only
+    qint8 percent = 0;
 };
 
-// Ranks the titles in the user's collation, without regard to case. The log holds few
-// distinct titles, so only those are collated.
-void rankTitles(std::vector<Entry> &entries)
+// Ranks the titles in the user's collation, without regard to case, and tells how many
+// ranks there are. The log holds few distinct titles, so only those are collated.
+int rankTitles(std::vector<Entry> &entries, const QList<QStringView> &titles)
 {
-    QHash<QStringView, int> indexOf;
-    QList<QStringView> titles;
-    for (Entry &entry : entries) {
-        auto found = indexOf.find(entry.title);
-        if (found == indexOf.end()) {
-            found = indexOf.insert(entry.title, int(titles.size()));
-            titles.append(entry.title);
-        }
-        entry.titleIndex = *found;
-    }
-
     std::vector<int> byTitle(size_t(titles.size()));
     std::iota(byTitle.begin(), byTitle.end(), 0);
     QCollator collator;
@@ -59,7 +49,8 @@ void rankTitles(std::vector<Entry> &entries)
         rankOf[size_t(byTitle[i])] = rank;
     }
     for (Entry &entry : entries)
-        entry.titleRank = rankOf[size_t(entry.titleIndex)];
+        entry.titleRank = qint16(rankOf[size_t(entry.titleIndex)]);
+    return titles.isEmpty() ? 0 : rank + 1;
 }
 
 bool keepsCase(QChar c)
@@ -79,21 +70,63 @@ int compareIgnoringCase(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive);
 }
 
+// A run's time of day, eight characters right after its date, packed so that comparing
+// keys compares the characters; 0 when a character might fold (a letter or beyond ASCII).
+// Records of one day agree up to their time, so where the keys differ the records differ
+// first there, and compareIgnoringCase would compare those characters' codes: the key
+// spares reading the records themselves, which lie scattered in memory.
+quint64 timeKey(QStringView record)
+{
+    quint64 key = 0;
+    for (const QChar c : record.mid(LogColumns::TimeStart, LogColumns::TimeEnd - LogColumns::TimeStart)) {
+        if (c.unicode() >= 0x80 || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return 0;
+        key = key << 8 | c.unicode();
+    }
+    return key;
+}
+
 // Within one title and day the records differ in their figures and time, where the code
 // order of the characters agrees with the collation.
-int compareRecords(const Entry &a, const Entry &b)
+int compareRecords(const Entry &a, const Entry &b, const QStringList &records)
 {
     if (a.titleRank != b.titleRank)
         return a.titleRank < b.titleRank ? -1 : 1;
     if (a.day != b.day)
         return a.day < b.day ? -1 : 1;
-    return compareIgnoringCase(*a.record, *b.record);
+    if (a.time != b.time && a.time != 0 && b.time != 0)
+        return a.time < b.time ? -1 : 1;
+    return compareIgnoringCase(records.at(a.record), records.at(b.record));
+}
+
+// The runs sorted stably as the viewer shows them: first into their titles' ranks, in log
+// order, then each rank by day and record. A log is written as the runs end, so within a
+// title they mostly stand in order already, and seeing that is cheaper than sorting.
+std::vector<Entry> sortedRuns(const std::vector<Entry> &entries, int ranks, const QStringList &records)
+{
+    std::vector<size_t> start(size_t(ranks) + 1, 0);
+    for (const Entry &entry : entries)
+        ++start[size_t(entry.titleRank) + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<Entry> sorted(entries.size());
+    std::vector<size_t> next(start.begin(), start.end() - 1);
+    for (const Entry &entry : entries)
+        sorted[next[size_t(entry.titleRank)]++] = entry;
+    const auto before = [&records](const Entry &a, const Entry &b) { return compareRecords(a, b, records) < 0; };
+    for (size_t rank = 0; rank < size_t(ranks); ++rank) {
+        const auto first = sorted.begin() + qsizetype(start[rank]);
+        const auto last = sorted.begin() + qsizetype(start[rank + 1]);
+        if (!std::is_sorted(first, last, before))
+            std::stable_sort(first, last, before);
+    }
+    return sorted;
 }
 
 // The log keeps the English unit of its stored format; the viewer shows the German one,
 // of the same width, so the columns stay where they are.
 const QLatin1String ShownUnit(" Sek. ");
-const QString UnreadableHeading = QStringLiteral("Nicht lesbare Einträge:");
+const QString UnreadableHeadingText = QStringLiteral("Nicht lesbare Einträge:");
+const QLatin1String NoteLabel(" Note: ");
 
 // The grade of a run's share, worked out once for each of the 101 shares a run can have.
 const QString &gradeOf(qint32 percent)
@@ -111,7 +144,7 @@ const QString &gradeOf(qint32 percent)
 QString shownLine(const QString &record, qint32 percent)
 {
     using namespace LogColumns;
-    const QString note = QLatin1String(" Note: ") + gradeOf(percent);
+    const QString note = NoteLabel + gradeOf(percent);
     QString line(record.size() - (TimeEnd - TimeStart) + note.size(), Qt::Uninitialized);
     QChar *out = line.data();
     out = std::copy(record.begin(), record.begin() + TimeStart, out);
@@ -124,46 +157,123 @@ QString shownLine(const QString &record, qint32 percent)
     return line;
 }
 
-} // namespace
-
-QStringList LogViewLines(const QStringList &records)
+// The runs among records, each with the index of its title in titles; the other records
+// in log order.
+std::vector<Entry> takeRunsApart(const QStringList &records, QList<QStringView> &titles, std::vector<qint32> &others)
 {
     const QDate today = QDate::currentDate();
     std::vector<Entry> entries;
-    QStringList unreadable;
     entries.reserve(size_t(records.size()));
-    for (const QString &record : records) {
-        // Only the runs are graded; the moment is only compared, so as written will do.
-        if (auto entry = ParseLogRecord(record, Qt::UTC, today))
-            entries.push_back({0, 0, entry->when.date().toJulianDay(), &record, groupedTitle(std::move(entry->title)),
-                               entry->percent});
-        else
-            unreadable.append(record);
+    QHash<QStringView, int> indexOf;
+    for (qint32 i = 0; i < qint32(records.size()); ++i) {
+        const std::optional<LoggedRun> run = CheckLogRecord(records.at(i), today);
+        if (!run) {
+            others.push_back(i);
+            continue;
+        }
+        const QStringView title = groupedTitle(run->title);
+        auto found = indexOf.constFind(title);
+        if (found == indexOf.cend()) {
+            found = indexOf.insert(title, int(titles.size()));
+            titles.append(title);
+        }
+        entries.push_back({timeKey(records.at(i)), qint32(run->date.toJulianDay()), i, 0, qint16(*found), qint8(run->percent)});
     }
+    return entries;
+}
 
-    rankTitles(entries);
+} // namespace
+
+LogViewRows LogViewRows::Arranged(const QStringList &records)
+{
+    LogViewRows view;
+    view.texts_ = records;
+    QList<QStringView> titles;
+    std::vector<qint32> others;
+    std::vector<Entry> runs = takeRunsApart(records, titles, others);
+    const int ranks = rankTitles(runs, titles);
     // Stable, so that of two records that compare equal the first one in the log stays.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry &a, const Entry &b) { return compareRecords(a, b) < 0; });
+    const std::vector<Entry> entries = sortedRuns(runs, ranks, records);
+    const auto compare = [&records](const Entry &a, const Entry &b) { return compareRecords(a, b, records); };
 
-    QStringList lines;
-    lines.reserve(records.size());
+    view.rows_.reserve(entries.size() + others.size() + 2);
     const Entry *previous = nullptr;
     for (const Entry &entry : entries) {
-        if (previous != nullptr && compareRecords(*previous, entry) == 0)
+        if (previous != nullptr && compare(*previous, entry) == 0)
             continue;
         // Titles that differ only in case sort together but still form groups of their own.
         if (previous != nullptr && previous->titleIndex != entry.titleIndex)
-            lines.append(QString());
-        lines.append(shownLine(*entry.record, entry.percent));
+            view.append({});
+        view.append({entry.record, Run, entry.percent});
         previous = &entry;
     }
     // Lines that are no run close the view in their own group, in log order and as they stand.
-    if (!unreadable.isEmpty()) {
-        if (!lines.isEmpty())
-            lines.append(QString());
-        lines.append(UnreadableHeading);
-        lines.append(unreadable);
+    if (!others.empty()) {
+        if (!view.rows_.empty())
+            view.append({});
+        view.append({-1, UnreadableHeading});
+        for (const qint32 record : others)
+            view.append({record, AsItStands});
     }
+    return view;
+}
+
+LogViewRows LogViewRows::AsTheyStand(const QStringList &lines)
+{
+    LogViewRows view;
+    view.texts_ = lines;
+    view.rows_.reserve(size_t(lines.size()));
+    for (qint32 i = 0; i < qint32(lines.size()); ++i)
+        view.append({i, AsItStands});
+    return view;
+}
+
+void LogViewRows::append(Row row)
+{
+    qsizetype size = 0;
+    switch (row.form) {
+    case Run:
+        size = texts_.at(row.text).size() - (LogColumns::TimeEnd - LogColumns::TimeStart) + NoteLabel.size()
+             + gradeOf(row.percent).size();
+        break;
+    case AsItStands:
+        size = texts_.at(row.text).size();
+        break;
+    case Gap:
+        break;
+    case UnreadableHeading:
+        size = UnreadableHeadingText.size();
+        break;
+    }
+    if (size > longestSize_) {
+        longestSize_ = size;
+        longest_ = qsizetype(rows_.size());
+    }
+    rows_.push_back(row);
+}
+
+QString LogViewRows::line(qsizetype row) const
+{
+    const Row &shown = rows_.at(size_t(row));
+    switch (shown.form) {
+    case Run:
+        return shownLine(texts_.at(shown.text), shown.percent);
+    case AsItStands:
+        return texts_.at(shown.text);
+    case Gap:
+        break;
+    case UnreadableHeading:
+        return UnreadableHeadingText;
+    }
+    return QString();
+}
+
+QStringList LogViewLines(const QStringList &records)
+{
+    const LogViewRows view = LogViewRows::Arranged(records);
+    QStringList lines;
+    lines.reserve(view.size());
+    for (qsizetype row = 0; row < view.size(); ++row)
+        lines.append(view.line(row));
     return lines;
 }

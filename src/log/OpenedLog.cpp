@@ -47,7 +47,10 @@ LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines)
     // Kept aside until the whole log is read, so that lines stays as it is otherwise.
     QStringList records;
     const LogOutcome outcome = ReadOpenedLog(log, [&](const QString &record) { records.append(record); });
-    if (outcome.status == LogStatus::Done)
+    // A long log's list is handed over rather than copied: the window waits for it.
+    if (outcome.status == LogStatus::Done && lines.isEmpty())
+        lines = std::move(records);
+    else if (outcome.status == LogStatus::Done)
         lines.append(records);
     return outcome;
 }

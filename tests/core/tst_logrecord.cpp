@@ -65,6 +65,8 @@ private slots:
     void viewArrangementWrong_data();
     void viewArrangementWrong();
     void hugeTitleBlowsUpOtherLines();
+    void widestLineMisjudged_data();
+    void widestLineMisjudged();
 };
 
 void TestLogRecord::recordColumnsWrong_data()
@@ -277,6 +279,14 @@ void TestLogRecord::viewArrangementWrong_data()
         << QStringList{QStringLiteral("05.12.25  20 ok   0 falsch  100% Note: 1+  4,75 Sek. Runde auf Zehner"), RundeNov28Shown};
     QTest::newRow("same day by time") << QStringList{RundeDec05Later, RundeDec05, RundeDec05Earlier}
                                       << QStringList{RundeDec05EarlierShown, RundeDec05Shown, RundeDec05LaterShown};
+    // Within a day the records' characters decide, not the time they stand for.
+    QTest::newRow("same day, separators of two settings")
+        << QStringList{RundeDec05, QStringLiteral("05.12.26 10.02.00  3 ok   0 falsch  100%  1,00 sec  Runde auf Zehner")}
+        << QStringList{RundeDec05EarlierShown, RundeDec05Shown};
+    QTest::newRow("same day, separators differing in case")
+        << QStringList{QStringLiteral("05.12.26 10H01H02 20 ok   0 falsch  100%  4,75 sec  Runde auf Zehner"),
+                       QStringLiteral("05.12.26 10h00h00  3 ok   0 falsch  100%  1,00 sec  Runde auf Zehner")}
+        << QStringList{RundeDec05EarlierShown, RundeDec05Shown};
     QTest::newRow("identical records once") << QStringList{RundeDec05, ZahlenstrahlDec06, RundeDec05}
                                             << QStringList{RundeDec05Shown, QString(), ZahlenstrahlDec06Shown};
     QTest::newRow("titles differing in case stay apart")
@@ -339,6 +349,29 @@ void TestLogRecord::hugeTitleBlowsUpOtherLines()
     QCOMPARE(lines.size(), 23);
     QCOMPARE(lines.at(0), RundeDec05Shown);
     QCOMPARE(lines.at(3), records.at(1));
+}
+
+// The list is as wide as its widest line, found without making the lines.
+void TestLogRecord::widestLineMisjudged_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<qsizetype>("row");
+    QTest::newRow("empty log") << QStringList() << qsizetype(-1);
+    QTest::newRow("grade of one character") << QStringList{RundeDec05, RundeNov28} << qsizetype(1);
+    QTest::newRow("the first of equally wide") << QStringList{RundeDec05, RundeDec05Earlier} << qsizetype(0);
+    QTest::newRow("a line that is no run")
+        << QStringList{QStringLiteral("07.12.26 11:08:51 12 ok   3 falsch   80% 12,61 sec  Zahlenstrahl bis 200 und mehr"),
+                       RundeDec05}
+        << qsizetype(3);
+    QTest::newRow("the heading of the lines that are no run")
+        << QStringList{QStringLiteral("kaputt")} << qsizetype(0);
+}
+
+void TestLogRecord::widestLineMisjudged()
+{
+    QFETCH(QStringList, records);
+    QFETCH(qsizetype, row);
+    QCOMPARE(LogViewRows::Arranged(records).longestRow(), row);
 }
 
 QTEST_GUILESS_MAIN(TestLogRecord)

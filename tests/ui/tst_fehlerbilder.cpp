@@ -6,16 +6,21 @@
 #include "log/AnswerRecord.h"
 #include "log/LogExport.h"
 #include "log/widgets/TFehlerbilder.h"
+#include "log/widgets/Workers.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 
@@ -69,21 +74,60 @@ private slots:
 
     void doubleClickNotListingTheChildsAnswers()
     {
+        // The workers are kept busy until the answers' window has been looked at.
+        QSemaphore held;
+        const int workers = LogReadingWorkers().maxThreadCount();
+        for (int i = 0; i < workers; ++i)
+            LogReadingWorkers().start([&held] { held.acquire(); });
         QStringList listed;
+        QString whileRead;
         QTimer::singleShot(0, [&] {
             QWidget *answers = QApplication::activeModalWidget();
+            // Whatever fails below, the workers go on and the answers' window closes.
+            bool released = false;
+            const auto release = [&] {
+                if (!std::exchange(released, true))
+                    held.release(workers);
+            };
+            const auto finish = qScopeGuard([&] {
+                release();
+                if (answers != nullptr && answers != &window)
+                    answers->close();
+            });
             QVERIFY(answers != nullptr && answers != &window);
             const QListWidget *list = answers->findChild<QListWidget *>();
-            QVERIFY(list != nullptr);
+            QVERIFY(list != nullptr && list->count() > 0);
+            // The window stands at once; the answers are read on a worker meanwhile.
+            whileRead = list->item(0)->text();
+            release();
+            QTRY_VERIFY(list->item(0)->text() != whileRead);
             for (int row = 0; row < list->count(); ++row)
                 listed.append(list->item(row)->text());
-            answers->close();
         });
         QTreeWidgetItem *kind = window.Tree->topLevelItem(0)->child(0);
         emit window.Tree->itemDoubleClicked(kind, 0);
+        QCOMPARE(whileRead, QStringLiteral("Die Antworten werden gelesen …"));
         QCOMPARE(listed.size(), 4);
         QCOMPARE(listed.last(), QStringLiteral("07.12.2026 10:00 · Schreibe Zahlen bis 1000 · Versuch 1 · "
                                                "dreiundvierzig → 34 (richtig: 43) · Zahlendreher"));
+    }
+
+    void answersStillKeptAfterTheirWindowClosed_data()
+    {
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("window open") << false << 4;
+        QTest::newRow("window closed") << true << 0;
+    }
+
+    void answersStillKeptAfterTheirWindowClosed()
+    {
+        QFETCH(bool, closed);
+        QFETCH(int, lines);
+        const std::atomic_bool stop = closed;
+        const ChildAnswerLines read = ReadChildAnswerLines(classFolder.path(), QStringLiteral("ben"), stop);
+        QCOMPARE(read.outcome.status, LogStatus::Done);
+        QCOMPARE(read.lines.size(), lines);
     }
 
     void exportNotWrittenForTheOwnerAlone()

@@ -21,6 +21,27 @@ QString ChildAnswersPath(const QString &folder, const QString &child)
     return QDir(folder).filePath(child + QLatin1Char('/') + QLatin1String(AnswerFileName));
 }
 
+ChildAnswerLines ReadChildAnswerLines(const QString &folder, const QString &child, const std::atomic_bool &stop)
+{
+    ChildAnswerLines read;
+    QList<AnsweredTask> answers;
+    read.outcome = ReadAnswersAt(
+        ChildAnswersPath(folder, child),
+        [&](const AnsweredTask &answer) {
+            if (!stop)
+                answers.append(answer);
+        },
+        std::chrono::steady_clock::now() + ReadLockPatience, Qt::LocalTime);
+    if (read.outcome.status != LogStatus::Done || stop)
+        return read;
+    read.lines.reserve(answers.size());
+    for (auto it = answers.crbegin(); it != answers.crend() && !stop; ++it)
+        read.lines.append(AnswerLine(*it));
+    if (stop)
+        read.lines.clear();
+    return read;
+}
+
 namespace {
 
 // What one child's answer record gave.

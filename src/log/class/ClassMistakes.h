@@ -4,6 +4,7 @@
 // exports. Only reads; showing it is left to the window.
 
 #include "core/AnsweredTask.h"
+#include "log/LogOutcome.h"
 #include "log/class/MistakeSummary.h"
 
 #include <QByteArray>
@@ -27,6 +28,16 @@ struct ClassMistakes
 
 // The answer record of child in the class folder.
 QString ChildAnswersPath(const QString &folder, const QString &child);
+
+// A child's answers as the teacher's list shows them (AnswerLine), newest first.
+struct ChildAnswerLines
+{
+    LogOutcome outcome;
+    QStringList lines;   // empty unless the outcome is Done
+};
+// Reads the answer record of child in folder; once stop is set (the window that wanted it
+// was closed) no further answer is kept or written out, and the lines stay empty.
+ChildAnswerLines ReadChildAnswerLines(const QString &folder, const QString &child, const std::atomic_bool &stop);
 
 // Reads the answer record in every direct subfolder of folder; no further child is read
 // once stop is set (the window that wanted it was closed), and what was read is incomplete.

@@ -30,18 +30,19 @@ QString patternText(const PatternCount &pattern)
          + QStringLiteral(": ") + pattern.examples.join(QStringLiteral("; "));
 }
 
-// The child's answers, newest first, in a window of their own.
-void showAnswersOf(const QString &child, const QList<AnsweredTask> &answers, QWidget *parent)
+const QString AnswersBeingRead = QStringLiteral("Die Antworten werden gelesen …");
+
+// A child's answers, once read, in the list of their window; the window closes when there
+// are none (a failed reading has been told).
+void showAnswerLines(QDialog &window, QListWidget *list, const ChildAnswerLines &read)
 {
-    QDialog window(parent);
-    window.setWindowTitle(QStringLiteral("Antworten von ") + child);
-    auto *list = new QListWidget(&window);
-    for (auto it = answers.crbegin(); it != answers.crend(); ++it)
-        list->addItem(AnswerLine(*it));
-    auto *layout = new QVBoxLayout(&window);
-    layout->addWidget(list);
-    window.resize(700, 500);
-    window.exec();
+    ReportLogOutcome(read.outcome, &window);
+    if (read.lines.isEmpty()) {
+        window.close();
+        return;
+    }
+    list->clear();
+    list->addItems(read.lines);
 }
 
 } // namespace
@@ -77,6 +78,7 @@ TFehlerbilder::TFehlerbilder(QWidget *parent) : QDialog(parent)
 TFehlerbilder::~TFehlerbilder()
 {
     stopReading();
+    stopAnswers();
 }
 
 void TFehlerbilder::ShowClass(const QString &classFolder)
@@ -91,7 +93,7 @@ void TFehlerbilder::ShowClass(const QString &classFolder)
     mistakes = ClassMistakes();
     Tree->clear();
     ExportButton->setEnabled(false);
-    ClassLabel->setText(QStringLiteral("Die Antworten werden gelesen …"));
+    ClassLabel->setText(AnswersBeingRead);
     const QPointer<TFehlerbilder> window(this);
     LogReadingWorkers().start([=, stop = stop] {
         auto read = std::make_shared<ClassMistakes>(ReadClassMistakes(classFolder, *stop));
@@ -121,6 +123,7 @@ void TFehlerbilder::done(int result)
 {
     // Closing the window ends the reading: no more children are read for it.
     stopReading();
+    stopAnswers();
     QDialog::done(result);
 }
 
@@ -153,15 +156,43 @@ void TFehlerbilder::ShowMistakes(ClassMistakes read)
     Tree->resizeColumnToContents(0);
 }
 
+// The child's answers in a window of their own, which stands at once and says that they
+// are read; they are read on a worker, and closing either window ends that reading.
 void TFehlerbilder::TreeDoubleClick(QTreeWidgetItem *item)
 {
     while (item->parent() != nullptr)
         item = item->parent();
     const QString child = item->text(0);
-    QList<AnsweredTask> answers;
-    ReportLogOutcome(ReadAnswersAt(ChildAnswersPath(folder, child), answers), this);
-    if (!answers.isEmpty())
-        showAnswersOf(child, answers, this);
+    QDialog answers(this);
+    answers.setWindowTitle(QStringLiteral("Antworten von ") + child);
+    auto *list = new QListWidget(&answers);
+    list->addItem(AnswersBeingRead);
+    auto *layout = new QVBoxLayout(&answers);
+    layout->addWidget(list);
+    answers.resize(700, 500);
+
+    stopAnswers();
+    const auto stop = std::make_shared<std::atomic_bool>(false);
+    answersStop = stop;
+    const QPointer<QDialog> window(&answers);
+    LogReadingWorkers().start([folder = folder, child, stop, window, list] {
+        auto read = std::make_shared<ChildAnswerLines>(ReadChildAnswerLines(folder, child, *stop));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [read, stop, window, list] {
+                if (window && !*stop)
+                    showAnswerLines(*window, list, *read);
+            },
+            Qt::QueuedConnection);
+    });
+    answers.exec();
+    *stop = true;
+}
+
+void TFehlerbilder::stopAnswers()
+{
+    if (answersStop)
+        *answersStop = true;
 }
 
 void TFehlerbilder::ExportButtonClick()

@@ -41,10 +41,12 @@ private:
     void ExportButtonClick();
     void ShowMistakes(ClassMistakes read);
     void stopReading();
+    void stopAnswers();
 
     QString folder;
     ClassMistakes mistakes;
     bool reading = false;
     quint64 readingNumber = 0;    // the latest reading started; earlier ones are not shown
     std::shared_ptr<std::atomic_bool> stop;   // set when the latest reading is no longer wanted
+    std::shared_ptr<std::atomic_bool> answersStop;   // the same for a child's answers
 };

@@ -52,7 +52,7 @@ ArrangedLog readAndArrange(OpenedLog *opened)
 {
     ArrangedLog log;
     log.outcome = opened == nullptr ? LogOutcome{LogStatus::Missing, QString()} : ReadOpenedLog(*opened, log.records);
-    log.lines = LogViewLines(log.records);
+    log.lines = LogViewRows::Arranged(log.records);
     return log;
 }
 

@@ -5,6 +5,7 @@
 // log cannot be written or read.
 
 #include "log/LogFile.h"
+#include "log/LogView.h"
 #include "log/Progress.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ struct ArrangedLog
 {
     LogOutcome outcome;
     QStringList records;   // unmasked, in log order
-    QStringList lines;     // the viewer's lines
+    LogViewRows lines;     // the viewer's lines, sharing the records' text
 };
 
 class TLogbuch : public QDialog

@@ -11,7 +11,8 @@
 #include <memory>
 
 // Every row is as high as a line of the font and as wide as the longest line, so the
-// view never asks a row for its size and scrolls sideways to the end of the longest.
+// view never asks a row for its size and scrolls sideways to the end of the longest. A
+// row's text is made when the view draws it.
 class ViewerLinesModel : public QAbstractListModel
 {
 public:
@@ -26,12 +27,12 @@ public:
         if (!index.isValid() || index.row() >= lines.size())
             return {};
         if (role == Qt::DisplayRole)
-            return lines.at(index.row());
+            return lines.line(index.row());
         if (role == Qt::SizeHintRole)
             return rowSize;
         return {};
     }
-    void setLines(QStringList shown, const QFont &font)
+    void setLines(LogViewRows shown, const QFont &font)
     {
         beginResetModel();
         lines = std::move(shown);
@@ -45,18 +46,17 @@ public:
         emit layoutChanged();
     }
 
-    QStringList lines;
+    LogViewRows lines;
     QSize rowSize;
 
 private:
     // The font is fixed-width: the line with the most characters is the widest.
     QSize sizeFor(const QFont &font) const
     {
-        const auto longest = std::max_element(lines.cbegin(), lines.cend(),
-                                              [](const QString &a, const QString &b) { return a.size() < b.size(); });
         const QFontMetrics metrics(font);
         const int margin = 2 * metrics.averageCharWidth();
-        return {(longest == lines.cend() ? 0 : metrics.horizontalAdvance(*longest)) + margin, metrics.lineSpacing()};
+        const qsizetype longest = lines.longestRow();
+        return {(longest < 0 ? 0 : metrics.horizontalAdvance(lines.line(longest))) + margin, metrics.lineSpacing()};
     }
 };
 
@@ -70,7 +70,7 @@ TProtokollZeilen::TProtokollZeilen(QWidget *parent) : QListView(parent), lines_(
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
-void TProtokollZeilen::setLines(QStringList lines)
+void TProtokollZeilen::setLines(LogViewRows lines)
 {
     lines_->setLines(std::move(lines), font());
 }
@@ -87,12 +87,16 @@ QSize TProtokollZeilen::contentSize() const
 
 QString TProtokollZeilen::toPlainText() const
 {
-    return lines_->lines.join(QLatin1Char('\n'));
+    QStringList text;
+    text.reserve(lines_->lines.size());
+    for (qsizetype row = 0; row < lines_->lines.size(); ++row)
+        text.append(lines_->lines.line(row));
+    return text.join(QLatin1Char('\n'));
 }
 
 void TProtokollZeilen::setPlainText(const QString &text)
 {
-    setLines(text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')));
+    setLines(LogViewRows::AsTheyStand(text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'))));
 }
 
 QMenu *TProtokollZeilen::createStandardContextMenu()
@@ -117,7 +121,7 @@ void TProtokollZeilen::copy() const
     QStringList text;
     text.reserve(selected.size());
     for (const QModelIndex &row : selected)
-        text.append(lines_->lines.at(row.row()));
+        text.append(lines_->lines.line(row.row()));
     QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
 }
 

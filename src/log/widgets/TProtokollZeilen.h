@@ -3,8 +3,9 @@
 // hundred thousand runs stands on the screen as soon as a short one. Whole lines are
 // selected and copied; nothing in it can be changed.
 
+#include "log/LogView.h"
+
 #include <QListView>
-#include <QStringList>
 
 class QMenu;
 class ViewerLinesModel;
@@ -15,7 +16,7 @@ class TProtokollZeilen : public QListView
 public:
     explicit TProtokollZeilen(QWidget *parent = nullptr);
 
-    void setLines(QStringList lines);
+    void setLines(LogViewRows lines);
     qsizetype lineCount() const;
     // What every line takes, laid out whole: the longest line's width, all lines' height.
     QSize contentSize() const;
