@@ -20,10 +20,5 @@ e2e_wait_window "^Klassen.*bersicht$" >/dev/null || fail "the class overview did
 e2e_visible "^Brimbelo v0\\.1$" && fail "the title window came up as well"
 grep -rqs "klasse-3b" "$work/config" || fail "the class folder was not remembered"
 e2e_key Return                                 # "Schließen"
-for _ in $(seq 50); do
-  kill -0 "$E2E_BM" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_BM" 2>/dev/null && fail "the program did not end with the overview"
-E2E_BM=
+e2e_ended || fail "the program did not end with the overview"
 echo "1 passed, 0 failed"

@@ -39,6 +39,15 @@ e2e_start_bm() {
   e2e_wait_window "^Brimbelo v0\\.1$"
 }
 
+# e2e_ended: whether the program ended within five seconds; it is forgotten once it has.
+e2e_ended() {
+  for _ in $(seq 50); do
+    kill -0 "$E2E_BM" 2>/dev/null || { E2E_BM=; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # e2e_wait_window REGEX: the id of the visible window whose title matches, once it is there.
 e2e_wait_window() {
   local id

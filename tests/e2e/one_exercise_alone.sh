@@ -40,12 +40,7 @@ e2e_visible "^Korrektur$" && e2e_key Return
 e2e_key Escape                                  # the summary
 sleep 0.5
 e2e_key Return                                  # closes the exercise window
-for _ in $(seq 50); do
-  kill -0 "$E2E_BM" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_BM" 2>/dev/null && fail "the program did not end with its exercise window"
-E2E_BM=
+e2e_ended || fail "the program did not end with its exercise window"
 "$log_dump" "$work/logs/" | grep -q "Runde auf Zehner" || fail "the run was not logged"
 
 # On a class's shared account the child says who she is first, and the run is hers; her
@@ -66,24 +61,14 @@ e2e_visible "^Korrektur$" && e2e_key Return
 e2e_key Escape
 sleep 0.5
 e2e_key Return
-for _ in $(seq 50); do
-  kill -0 "$E2E_BM" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_BM" 2>/dev/null && fail "the program did not end with the picked child's exercise window"
-E2E_BM=
+e2e_ended || fail "the program did not end with the picked child's exercise window"
 "$log_dump" "$work/klasse/Ben/" | grep -q "Runde auf Zehner" || fail "the run was not logged in the picked child's folder"
 [ ! -e "$work/klasse/bm.log" ] || fail "the run was logged in the class folder"
 HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work "$bm" --uebung 301 "cfg=$work/klasse.cfg" >/dev/null 2>&1 &
 E2E_BM=$!
 e2e_wait_window "^Wer übt\?$" >/dev/null || fail "the second start did not ask \"Wer übt?\""
 e2e_key alt+e
-for _ in $(seq 50); do
-  kill -0 "$E2E_BM" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_BM" 2>/dev/null && fail "closing \"Wer übt?\" did not end the program"
-E2E_BM=
+e2e_ended || fail "closing \"Wer übt?\" did not end the program"
 [ ! -e "$work/klasse/Cem" ] || fail "a child who was not picked got a folder"
 
 # Each kind of the youngest opens straight into its own window.
