@@ -189,7 +189,7 @@ std::optional<LoggedRun> CheckLogRecord(QStringView record, QDate today)
                      fields->seconds + fields->hundredths / 100.0, title};
 }
 
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone, QDate today)
+std::optional<LogEntry> ParseLogRecord(QStringView record, Qt::TimeSpec zone, QDate today)
 {
     const std::optional<LoggedRun> run = CheckLogRecord(record, today);
     if (!run)
@@ -204,14 +204,30 @@ std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone,
     return entry;
 }
 
-QList<LogEntry> ParseLogRecords(const QStringList &records)
+namespace {
+
+// Records held apart or in one block alike.
+template <typename Records>
+QList<LogEntry> parseEach(const Records &records)
 {
     const QDate today = QDate::currentDate();
     QList<LogEntry> entries;
     entries.reserve(records.size());
-    for (const QString &record : records) {
-        if (auto entry = ParseLogRecord(record, Qt::LocalTime, today))
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (auto entry = ParseLogRecord(records.at(i), Qt::LocalTime, today))
             entries.append(std::move(*entry));
     }
     return entries;
+}
+
+} // namespace
+
+QList<LogEntry> ParseLogRecords(const QStringList &records)
+{
+    return parseEach(records);
+}
+
+QList<LogEntry> ParseLogRecords(const LogRecords &records)
+{
+    return parseEach(records);
 }

@@ -4,6 +4,7 @@
 // class overview all read a record through this unit; files are LogFile's.
 
 #include "core/RunResult.h"
+#include "log/LogRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -73,7 +74,8 @@ std::optional<LoggedRun> CheckLogRecord(QStringView record, QDate today);
 // the writer lays it out. The moment is local time; Qt::UTC keeps it as written, many times
 // cheaper where runs are only counted and compared, as placing a moment in the local time
 // zone asks the system each time.
-std::optional<LogEntry> ParseLogRecord(const QString &record, Qt::TimeSpec zone = Qt::LocalTime,
+std::optional<LogEntry> ParseLogRecord(QStringView record, Qt::TimeSpec zone = Qt::LocalTime,
                                        QDate today = QDate::currentDate());
 // The runs among records, in their order; the other lines are left out.
 QList<LogEntry> ParseLogRecords(const QStringList &records);
+QList<LogEntry> ParseLogRecords(const LogRecords &records);

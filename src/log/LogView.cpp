@@ -30,10 +30,12 @@ struct Entry
     qint16 titleIndex = 0;  // the same for the same title only
     qint8 percent = 0;
 };
+// A long log's runs fill a few large pages.
+using Entries = std::vector<Entry, LargePageAllocator<Entry>>;
 
 // Ranks the titles in the user's collation, without regard to case, and tells how many
 // ranks there are. The log holds few distinct titles, so only those are collated.
-int rankTitles(std::vector<Entry> &entries, const QList<QStringView> &titles)
+int rankTitles(Entries &entries, const QList<QStringView> &titles)
 {
     std::vector<int> byTitle(size_t(titles.size()));
     std::iota(byTitle.begin(), byTitle.end(), 0);
@@ -88,7 +90,7 @@ quint64 timeKey(QStringView record)
 
 // Within one title and day the records differ in their figures and time, where the code
 // order of the characters agrees with the collation.
-int compareRecords(const Entry &a, const Entry &b, const QStringList &records)
+int compareRecords(const Entry &a, const Entry &b, const LogRecords &records)
 {
     if (a.titleRank != b.titleRank)
         return a.titleRank < b.titleRank ? -1 : 1;
@@ -102,13 +104,13 @@ int compareRecords(const Entry &a, const Entry &b, const QStringList &records)
 // The runs sorted stably as the viewer shows them: first into their titles' ranks, in log
 // order, then each rank by day and record. A log is written as the runs end, so within a
 // title they mostly stand in order already, and seeing that is cheaper than sorting.
-std::vector<Entry> sortedRuns(const std::vector<Entry> &entries, int ranks, const QStringList &records)
+Entries sortedRuns(const Entries &entries, int ranks, const LogRecords &records)
 {
     std::vector<size_t> start(size_t(ranks) + 1, 0);
     for (const Entry &entry : entries)
         ++start[size_t(entry.titleRank) + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<Entry> sorted(entries.size());
+    Entries sorted(entries.size());
     std::vector<size_t> next(start.begin(), start.end() - 1);
     for (const Entry &entry : entries)
         sorted[next[size_t(entry.titleRank)]++] = entry;
@@ -141,7 +143,7 @@ const QString &gradeOf(qint32 percent)
 }
 
 // A record as the viewer shows it: without the time of day, with the grade behind "%".
-QString shownLine(const QString &record, qint32 percent)
+QString shownLine(QStringView record, qint32 percent)
 {
     using namespace LogColumns;
     const QString note = NoteLabel + gradeOf(percent);
@@ -159,10 +161,10 @@ QString shownLine(const QString &record, qint32 percent)
 
 // The runs among records, each with the index of its title in titles; the other records
 // in log order.
-std::vector<Entry> takeRunsApart(const QStringList &records, QList<QStringView> &titles, std::vector<qint32> &others)
+Entries takeRunsApart(const LogRecords &records, QList<QStringView> &titles, std::vector<qint32> &others)
 {
     const QDate today = QDate::currentDate();
-    std::vector<Entry> entries;
+    Entries entries;
     entries.reserve(size_t(records.size()));
     QHash<QStringView, int> indexOf;
     for (qint32 i = 0; i < qint32(records.size()); ++i) {
@@ -184,16 +186,16 @@ std::vector<Entry> takeRunsApart(const QStringList &records, QList<QStringView> 
 
 } // namespace
 
-LogViewRows LogViewRows::Arranged(const QStringList &records)
+LogViewRows LogViewRows::Arranged(const LogRecords &records)
 {
     LogViewRows view;
     view.texts_ = records;
     QList<QStringView> titles;
     std::vector<qint32> others;
-    std::vector<Entry> runs = takeRunsApart(records, titles, others);
+    Entries runs = takeRunsApart(records, titles, others);
     const int ranks = rankTitles(runs, titles);
     // Stable, so that of two records that compare equal the first one in the log stays.
-    const std::vector<Entry> entries = sortedRuns(runs, ranks, records);
+    const Entries entries = sortedRuns(runs, ranks, records);
     const auto compare = [&records](const Entry &a, const Entry &b) { return compareRecords(a, b, records); };
 
     view.rows_.reserve(entries.size() + others.size() + 2);
@@ -218,7 +220,7 @@ LogViewRows LogViewRows::Arranged(const QStringList &records)
     return view;
 }
 
-LogViewRows LogViewRows::AsTheyStand(const QStringList &lines)
+LogViewRows LogViewRows::AsTheyStand(const LogRecords &lines)
 {
     LogViewRows view;
     view.texts_ = lines;
@@ -259,7 +261,7 @@ QString LogViewRows::line(qsizetype row) const
     case Run:
         return shownLine(texts_.at(shown.text), shown.percent);
     case AsItStands:
-        return texts_.at(shown.text);
+        return texts_.at(shown.text).toString();
     case Gap:
         break;
     case UnreadableHeading:
@@ -268,7 +270,7 @@ QString LogViewRows::line(qsizetype row) const
     return QString();
 }
 
-QStringList LogViewLines(const QStringList &records)
+QStringList LogViewLines(const LogRecords &records)
 {
     const LogViewRows view = LogViewRows::Arranged(records);
     QStringList lines;

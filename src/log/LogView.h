@@ -3,6 +3,9 @@
 // within a title, the time of day left out and a school grade behind the percentage.
 // Reading the log and showing the lines are left to the log file and the window.
 
+#include "core/LargePages.h"
+#include "log/LogRecords.h"
+
 #include <QStringList>
 
 #include <vector>
@@ -15,9 +18,9 @@ public:
     LogViewRows() = default;
     // Records as read (unmasked), arranged. Lines that are no run of this program follow
     // the groups under a heading of their own, without a grade.
-    static LogViewRows Arranged(const QStringList &records);
+    static LogViewRows Arranged(const LogRecords &records);
     // Lines shown as they stand (what is said while a log is read).
-    static LogViewRows AsTheyStand(const QStringList &lines);
+    static LogViewRows AsTheyStand(const LogRecords &lines);
 
     qsizetype size() const { return qsizetype(rows_.size()); }
     QString line(qsizetype row) const;
@@ -37,11 +40,11 @@ private:
 
     void append(Row row);
 
-    QStringList texts_;
-    std::vector<Row> rows_;
+    LogRecords texts_;
+    std::vector<Row, LargePageAllocator<Row>> rows_;
     qsizetype longest_ = -1;
     qsizetype longestSize_ = -1;
 };
 
 // All of the arranged lines at once.
-QStringList LogViewLines(const QStringList &records);
+QStringList LogViewLines(const LogRecords &records);

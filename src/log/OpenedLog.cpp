@@ -1,6 +1,7 @@
 #include "log/OpenedLog.h"
 
 #include "log/LogReader.h"
+#include "log/LogRecord.h"
 #include "core/ErrorCause.h"
 
 #include <QFile>
@@ -52,6 +53,17 @@ LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines)
         lines = std::move(records);
     else if (outcome.status == LogStatus::Done)
         lines.append(records);
+    return outcome;
+}
+
+LogOutcome ReadOpenedLog(OpenedLog &log, LogRecords &records)
+{
+    LogRecords read;
+    // As many records as fit if all were runs; lines that are no run may need more room.
+    if (!log.refused)
+        read.reserve(log.status.st_size, log.status.st_size / (LogRecordPrefixLength + 2) + 1);
+    const LogOutcome outcome = ReadOpenedLog(log, [&](const QString &record) { read.append(record); });
+    records = outcome.status == LogStatus::Done ? std::move(read) : LogRecords();
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "log/LogLock.h"
 #include "log/LogOutcome.h"
 #include "log/LogReader.h"
+#include "log/LogRecords.h"
 
 #include <QStringList>
 
@@ -25,6 +26,8 @@ std::unique_ptr<OpenedLog> OpenLogAt(const QString &path, LockDeadline deadline)
 
 // Reads the opened log from its start (see ReadLogFileAt), appending to lines.
 LogOutcome ReadOpenedLog(OpenedLog &log, QStringList &lines);
+// The same into one block of records, for a long log (records are replaced).
+LogOutcome ReadOpenedLog(OpenedLog &log, LogRecords &records);
 // The same, handing each record to sink as it is read. The records count only when the
 // outcome is Done: a log cut short has handed on part of itself.
 LogOutcome ReadOpenedLog(OpenedLog &log, const RecordSink &sink);

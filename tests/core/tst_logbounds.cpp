@@ -156,6 +156,44 @@ private slots:
         QCOMPARE(ReadOpenedLog(*open, read).status, LogStatus::Done);
         QCOMPARE(read.size(), records);
     }
+
+    // The viewer keeps a log's records in one block, reserved by the size the log had when
+    // it was opened: it holds the lines as they are read one by one, also when the log has
+    // grown since, and a copy that is added to leaves the block it came from alone.
+    void recordsInOneBlockDifferFromLines_data()
+    {
+        QTest::addColumn<QByteArray>("opened");
+        QTest::addColumn<QByteArray>("appendedOnceOpen");
+        const QByteArray one = stored(Record);
+        QTest::newRow("empty log") << QByteArray() << QByteArray();
+        QTest::newRow("empty lines and a last line without line end")
+            << one + "\r\n\n" + one.left(20) << QByteArray();
+        QTest::newRow("a line longer than any record is kept") << QByteArray(10000, 'x') + "\n" + one << QByteArray();
+        QTest::newRow("grown past its size when opened") << one << one.repeated(3000);
+    }
+    void recordsInOneBlockDifferFromLines()
+    {
+        QFETCH(QByteArray, opened);
+        QFETCH(QByteArray, appendedOnceOpen);
+        QFile log(logPath());
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        QCOMPARE(log.write(opened), opened.size());
+        log.close();
+        const std::unique_ptr<OpenedLog> open = OpenLogAt(logPath(), std::chrono::steady_clock::now());
+        QVERIFY(log.open(QIODevice::Append));
+        QCOMPARE(log.write(appendedOnceOpen), appendedOnceOpen.size());
+        log.close();
+
+        QStringList lines;
+        QCOMPARE(ReadOpenedLog(*open, lines).status, LogStatus::Done);
+        LogRecords block;
+        QCOMPARE(ReadOpenedLog(*open, block).status, LogStatus::Done);
+        QCOMPARE(block.toList(), lines);
+        LogRecords copy = block;
+        copy.append(u"neu");
+        QCOMPARE(block.toList(), lines);
+        QCOMPARE(copy.toList(), lines + QStringList{QStringLiteral("neu")});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLogBounds)

@@ -146,7 +146,7 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
 {
     setWindowTitle(name);
     shownLogFile = name;
-    records.clear();
+    records = LogRecords();
     progressPrepared = false;
     runsTakenApart = false;
     ViewButton->setEnabled(true);
@@ -186,7 +186,7 @@ void TLogbuch::ReadAndShow(const QString &name, const QString &path, const QStri
         const std::shared_ptr<OpenedLog> file =
             opened ? opened : std::shared_ptr<OpenedLog>(OpenLogAt(path, std::chrono::steady_clock::now() + ReadLockPatience));
         auto log = std::make_shared<ArrangedLog>(readAndArrange(file.get()));
-        const QStringList read = log->records;
+        const LogRecords read = log->records;
         whenStillWanted([log](TLogbuch &viewer) { viewer.ShowArrangedLog(std::move(*log), QString()); });
         auto runs = std::make_shared<QList<LogEntry>>(ParseLogRecords(read));
         whenStillWanted([runs, exercise](TLogbuch &viewer) { viewer.ShowRunsTakenApart(std::move(*runs), exercise); });
@@ -281,7 +281,7 @@ bool TLogbuch::ExportTo(const QString &path)
                                                          "Bitte einen anderen Dateinamen wählen."));
         return false;
     }
-    return WriteExportedTable(path, LogRecordsAsCsv(records), this);
+    return WriteExportedTable(path, LogRecordsAsCsv(records.toList()), this);
 }
 
 void TLogbuch::Button1Click()

@@ -22,7 +22,7 @@ class TVerlaufBild;
 struct ArrangedLog
 {
     LogOutcome outcome;
-    QStringList records;   // unmasked, in log order
+    LogRecords records;    // unmasked, in log order
     LogViewRows lines;     // the viewer's lines, sharing the records' text
 };
 
@@ -78,7 +78,7 @@ private:
     void ShowRunsTakenApart(QList<LogEntry> runs, const QString &exercise);
 
     QString shownLogFile;
-    QStringList records;          // unmasked, in log order
+    LogRecords records;           // unmasked, in log order
     QList<LogEntry> entries;      // the runs among them, taken apart
     bool progressPrepared = false;
     bool reading = false;
