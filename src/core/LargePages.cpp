@@ -29,10 +29,16 @@ void *AllocateLarge(std::size_t bytes)
     if (bytes < LargePageSize) {
         block = std::malloc(bytes == 0 ? 1 : bytes);
     } else {
+#ifdef __linux__
         const std::size_t rounded = (bytes + LargePageSize - 1) & ~(LargePageSize - 1);
         block = std::aligned_alloc(LargePageSize, rounded);
         if (block != nullptr)
             AdviseLargePages(block, rounded);
+#else
+        // Without the advice the alignment buys nothing, and not every C library has
+        // aligned_alloc.
+        block = std::malloc(bytes);
+#endif
     }
     if (block == nullptr)
         throw std::bad_alloc();
