@@ -2,6 +2,7 @@
 // without a window, and the teacher's window from reading the answer records (on a worker)
 // to standing painted on the screen with them. Both read the class folder anew every time.
 
+#include "WindowBenchmarks.h"
 #include "PracticeAnswers.h"
 #include "log/widgets/TFehlerbilder.h"
 
@@ -63,11 +64,5 @@ BENCHMARK(ShowFehlerbilder)->Args({30, 20000})->Unit(benchmark::kMillisecond)->M
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 // for outside the time, so that they do not slow the next repetition. Each repetition is
 // reported: the first is a first opening in a session, whose worker takes fresh memory.
 
+#include "WindowBenchmarks.h"
 #include "PracticeLog.h"
 #include "log/widgets/TLogbuch.h"
 #include "log/widgets/TProtokollZeilen.h"
@@ -68,10 +69,5 @@ BENCHMARK(ShowViewer)->Arg(100000)->Arg(700000)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

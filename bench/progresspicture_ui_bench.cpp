@@ -1,6 +1,7 @@
 // The progress picture of a very long log: laying out a series of many runs (thinned to
 // the picture's width) and painting it, as the log viewer does when an exercise is picked.
 
+#include "WindowBenchmarks.h"
 #include "log/ProgressChart.h"
 #include "log/widgets/TVerlaufBild.h"
 #include "core/Random.h"
@@ -81,10 +82,5 @@ BENCHMARK(TakeRecordsApart)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
